@@ -1,0 +1,37 @@
+#pragma once
+// Message boxes and file dialogs, behind one seam so that tests can answer them.
+// Texts arrive exactly as the programs word them; nothing here rewords or translates.
+
+#include <QString>
+
+class QWidget;
+
+namespace platform {
+
+class Dialogs {
+public:
+    enum class Icon { None, Information, Warning, Question, Stop };
+
+    virtual ~Dialogs() = default;
+
+    // Yes/No question; true for Yes.
+    virtual bool ask(QWidget* owner, const QString& title, const QString& text, Icon icon) = 0;
+
+    // A notice with one OK button.
+    virtual void tell(QWidget* owner, const QString& title, const QString& text, Icon icon) = 0;
+
+    // File dialogs. filter is one entry written "Description|pattern" (for example
+    // "Tezvan Nota Listesi (*.Tnl)|*.tnl"); a name typed without an extension gets
+    // defaultSuffix. The name field starts empty; an empty result means cancel.
+    virtual QString openFileName(QWidget* owner, const QString& filter, const QString& defaultSuffix) = 0;
+    virtual QString saveFileName(QWidget* owner, const QString& filter, const QString& defaultSuffix) = 0;
+};
+
+// Real Qt message boxes and file dialogs.
+Dialogs& systemDialogs();
+
+// The program's error box: stop icon, OK, titled with the application's name, the
+// message followed by a full stop unless it already ends in one.
+void showError(Dialogs& dialogs, QWidget* owner, const QString& message);
+
+} // namespace platform

@@ -1,0 +1,66 @@
+#pragma once
+// Message boxes and file dialogs answered by the test: each question takes the next
+// scripted answer (No when none is left), each file dialog the next scripted name
+// (cancel when none is left), and every box shown is logged.
+
+#include "platform/Dialogs.h"
+
+#include <QStringList>
+#include <deque>
+#include <vector>
+
+namespace testing_support {
+
+class FakeDialogs final : public platform::Dialogs {
+public:
+    struct Shown {
+        enum Kind { Ask, Tell, Open, Save } kind;
+        QString title;
+        QString text; // for file dialogs: the filter
+        Icon icon;
+        QString defaultSuffix;
+    };
+
+    bool ask(QWidget*, const QString& title, const QString& text, Icon icon) override
+    {
+        shown.push_back({Shown::Ask, title, text, icon, {}});
+        if (answers.empty())
+            return false;
+        const bool a = answers.front();
+        answers.pop_front();
+        return a;
+    }
+
+    void tell(QWidget*, const QString& title, const QString& text, Icon icon) override
+    {
+        shown.push_back({Shown::Tell, title, text, icon, {}});
+    }
+
+    QString openFileName(QWidget*, const QString& filter, const QString& suffix) override
+    {
+        shown.push_back({Shown::Open, {}, filter, Icon::None, suffix});
+        return nextName();
+    }
+
+    QString saveFileName(QWidget*, const QString& filter, const QString& suffix) override
+    {
+        shown.push_back({Shown::Save, {}, filter, Icon::None, suffix});
+        return nextName();
+    }
+
+    std::deque<bool> answers;
+    std::deque<QString> fileNames;
+    std::vector<Shown> shown;
+
+private:
+    QString nextName()
+    {
+        if (fileNames.empty())
+            return {};
+        QString n = fileNames.front();
+        fileNames.pop_front();
+        return n;
+    }
+};
+
+} // namespace testing_support
