@@ -1,14 +1,15 @@
 #pragma once
-// A clock that moves only when a test moves it; due timers fire in deadline order,
-// each seeing the clock at its own deadline.
+// A clock that moves only when told to: tests step time exactly with it, and the
+// renderers run a whole performance through it in no time. Due timers fire in deadline
+// order, each seeing the clock at its own deadline.
 
-#include "platform/Clock.h"
+#include "Clock.h"
 
 #include <map>
 
-namespace testing_support {
+namespace platform {
 
-class ManualClock final : public platform::Clock {
+class VirtualClock final : public platform::Clock {
 public:
     qint64 nowUs() const override { return nowUs_; }
 
@@ -49,6 +50,15 @@ public:
 
     std::size_t pendingTimers() const { return timers_.size(); }
 
+    // Runs the earliest pending timer, moving the clock to its deadline; false when none.
+    bool runNext()
+    {
+        if (timers_.empty())
+            return false;
+        advanceUs(qMax<qint64>(0, timers_.begin()->first.atUs - nowUs_));
+        return true;
+    }
+
 private:
     struct Key {
         qint64 atUs;
@@ -60,4 +70,4 @@ private:
     TimerId lastId_ = 0;
 };
 
-} // namespace testing_support
+} // namespace platform
