@@ -24,8 +24,9 @@ if ((${#missing[@]})); then
 fi
 
 preset="${TEZVAN_PRESET:-release}"
-if [ ! -f "build/$preset/build.ninja" ]; then
-  cmake --preset "$preset" >/dev/null
-fi
-cmake --build --preset "$preset" -- -j"$(nproc)" | grep -v -E '^\[[0-9]+/[0-9]+\] ' || true
-test "${PIPESTATUS[0]}" -eq 0
+log="build/$preset.log"
+mkdir -p build
+# Output only when something goes wrong.
+quietly() { "$@" >"$log" 2>&1 || { cat "$log"; exit 1; }; }
+[ -f "build/$preset/build.ninja" ] || quietly cmake --preset "$preset"
+quietly cmake --build --preset "$preset"
