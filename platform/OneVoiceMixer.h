@@ -1,0 +1,41 @@
+#pragma once
+// The frame source behind the real voice: at most one sound at a time, pulled block by
+// block by the audio thread while the GUI thread starts and stops sounds. Not a voice on
+// its own (it knows no device) and not a mixer of several sounds.
+
+#include "PreparedSound.h"
+
+#include <mutex>
+#include <span>
+
+namespace platform {
+
+class OneVoiceMixer {
+public:
+    // What one pull delivered.
+    struct Pulled {
+        qsizetype soundFrames = 0; // frames copied from a sound; the rest of the block is silence
+        bool startsSound = false;  // the block begins with frame 0 of a newly started sound
+    };
+
+    // The next frame pulled is the sound's frame 0, whatever sounded before (the same
+    // sound included). Safe from any thread; no allocation, a lock held for a few words.
+    void start(SoundPtr sound);
+
+    // The next frame pulled is silence.
+    void stop();
+
+    // Fills the block with the sounding frames and then silence, moving the voice on.
+    Pulled pull(std::span<qint16> out);
+
+    // True while a started sound still has frames to give.
+    bool sounding() const;
+
+private:
+    mutable std::mutex mutex_;
+    SoundPtr sound_;
+    std::size_t position_ = 0;
+    bool fresh_ = false; // frame 0 of sound_ has not been pulled yet
+};
+
+} // namespace platform
