@@ -1,0 +1,78 @@
+#include "Windows1254.h"
+
+#include <array>
+
+namespace tezvan {
+namespace {
+
+// 0x80..0x9F; the undefined ones keep their own number as a control character.
+constexpr std::array<char16_t, 32> kHigh = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x008E, 0x008F,
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x009E, 0x0178,
+};
+
+// Where the code page differs from Latin-1 above 0x9F: the Turkish letters.
+struct Turkish {
+    unsigned char byte;
+    char16_t unicode;
+};
+constexpr std::array<Turkish, 6> kTurkish = {{
+    {0xD0, 0x011E}, // Ğ
+    {0xDD, 0x0130}, // İ
+    {0xDE, 0x015E}, // Ş
+    {0xF0, 0x011F}, // ğ
+    {0xFD, 0x0131}, // ı
+    {0xFE, 0x015F}, // ş
+}};
+
+char16_t decodeByte(unsigned char b)
+{
+    if (b >= 0x80 && b <= 0x9F)
+        return kHigh[b - 0x80];
+    for (const Turkish& t : kTurkish)
+        if (t.byte == b)
+            return t.unicode;
+    return char16_t(b);
+}
+
+char encodeChar(char16_t c)
+{
+    if (c < 0x80)
+        return char(c);
+    for (const Turkish& t : kTurkish) {
+        if (t.unicode == c)
+            return char(t.byte);
+        if (t.byte == c)
+            return '?'; // the Latin-1 letter that this byte no longer means
+    }
+    if (c >= 0xA0 && c <= 0xFF)
+        return char(c);
+    for (std::size_t i = 0; i < kHigh.size(); ++i)
+        if (kHigh[i] == c)
+            return char(0x80 + i);
+    return '?';
+}
+
+} // namespace
+
+QString decodeWindows1254(QByteArrayView bytes)
+{
+    QString text(bytes.size(), Qt::Uninitialized);
+    char16_t* out = reinterpret_cast<char16_t*>(text.data());
+    for (const char b : bytes)
+        *out++ = decodeByte(static_cast<unsigned char>(b));
+    return text;
+}
+
+QByteArray encodeWindows1254(QStringView text)
+{
+    QByteArray bytes(text.size(), Qt::Uninitialized);
+    char* out = bytes.data();
+    for (const QChar c : text)
+        *out++ = encodeChar(c.unicode());
+    return bytes;
+}
+
+} // namespace tezvan
