@@ -1,0 +1,92 @@
+#include "GridPlayer.h"
+
+#include "NoteGrid.h"
+#include "SampleFiles.h"
+#include "WholeNumber.h"
+
+namespace tezvan2 {
+
+QString GridPlayer::emptyGridMessage()
+{
+    return QStringLiteral("Lutfen nota giriniz veya bir dosya aciniz!");
+}
+
+QString GridPlayer::restName() { return QStringLiteral("es"); }
+
+GridPlayer::GridPlayer(const NoteGrid& grid, SampleFiles& samples, platform::Clock& clock)
+    : grid_(grid), samples_(samples), clock_(clock)
+{
+}
+
+GridPlayer::~GridPlayer() { stop(); }
+
+bool GridPlayer::play()
+{
+    stop();
+    if (grid_.name(grid_.lastColumn()).isEmpty()) {
+        if (onNotice)
+            onNotice(emptyGridMessage());
+        return false;
+    }
+    columns_.clear();
+    columns_.reserve(std::size_t(grid_.count()));
+    for (int c = 0; c < grid_.count(); ++c)
+        columns_.push_back({grid_.name(c), grid_.duration(c)});
+    next_ = 0;
+    dueUs_ = clock_.nowUs();
+    playing_ = true;
+    run();
+    return true;
+}
+
+void GridPlayer::run()
+{
+    while (next_ < columns_.size()) {
+        const Column& column = columns_[next_];
+        // The duration is read before the name, so a bad one stops even an empty column.
+        const auto duration = parseWholeNumber(column.duration);
+        if (!duration) {
+            const QString message = notAnIntegerMessage(column.duration);
+            end();
+            if (onError)
+                onError(message);
+            if (onFinished)
+                onFinished();
+            return;
+        }
+        ++next_;
+        if (column.name.isEmpty())
+            continue;
+        if (column.name != restName())
+            samples_.play(column.name + QStringLiteral(".wbs"));
+        // A negative wait means no wait. Every deadline counts from the start, so a
+        // late timer shortens the next wait instead of shifting the rest.
+        if (*duration > 0) {
+            dueUs_ += qint64(*duration) * 1000;
+            timerPending_ = true;
+            timer_ = clock_.callAt(dueUs_, [this] {
+                timerPending_ = false;
+                run();
+            });
+            return;
+        }
+    }
+    end();
+    if (onFinished)
+        onFinished();
+}
+
+void GridPlayer::end()
+{
+    if (timerPending_) {
+        clock_.cancel(timer_);
+        timerPending_ = false;
+    }
+    playing_ = false;
+    columns_.clear();
+    next_ = 0;
+}
+
+void GridPlayer::stop() { end(); }
+
+} // namespace tezvan2

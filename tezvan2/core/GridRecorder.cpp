@@ -1,0 +1,98 @@
+#include "GridRecorder.h"
+
+#include "NoteGrid.h"
+#include "WholeNumber.h"
+
+#include <limits>
+
+namespace tezvan2 {
+
+GridRecorder::GridRecorder(NoteGrid& grid, const platform::Clock& clock,
+                           std::function<QString()> multiplierText)
+    : grid_(grid), clock_(clock), multiplierText_(std::move(multiplierText))
+{
+}
+
+qint32 GridRecorder::ticks() const
+{
+    if (!running_)
+        return stoppedTicks_;
+    const qint64 t = (clock_.nowUs() - counterZeroUs_) / kTickUs;
+    return qint32(qMin<qint64>(t, std::numeric_limits<qint32>::max()));
+}
+
+qint32 GridRecorder::durationValue(qint64 ticks, qint32 multiplier)
+{
+    // Held at the bounds: a wrapped product would turn a long note into a negative one.
+    const qint64 v = ticks * qint64(multiplier);
+    const qint64 lo = std::numeric_limits<qint32>::min();
+    const qint64 hi = std::numeric_limits<qint32>::max();
+    return qint32(qBound(lo, v, hi));
+}
+
+void GridRecorder::resetCounter()
+{
+    counterZeroUs_ = clock_.nowUs();
+    stoppedTicks_ = 0;
+}
+
+void GridRecorder::record(const QString& gridName)
+{
+    grid_.setName(grid_.lastColumn(), gridName);
+    clockStep();
+    grid_.addColumn();
+}
+
+void GridRecorder::clockStep()
+{
+    if (running_) {
+        durationStep();
+        return;
+    }
+    resetCounter();
+    running_ = true;
+}
+
+void GridRecorder::durationStep()
+{
+    const QString text = multiplierText_ ? multiplierText_() : QString();
+    const qint32 multiplier = text.isEmpty() ? kEmptyMultiplier : wholeNumberOrThrow(text);
+    const QString value = QString::number(durationValue(ticks(), multiplier));
+    if (finishFlag_) {
+        grid_.removeLastColumn();
+        grid_.setDuration(grid_.lastColumn(), value);
+        finishFlag_ = false;
+    } else if (grid_.count() >= 2) {
+        grid_.setDuration(grid_.count() - 2, value);
+    }
+    resetCounter();
+}
+
+GridRecorder::FinishBranch GridRecorder::finish(bool boxTicked,
+                                                const std::function<void()>& untickBox)
+{
+    if (!grid_.name(grid_.lastColumn()).isEmpty() || !boxTicked)
+        return FinishBranch::MoveFocusToCheckBox;
+    if (untickBox)
+        untickBox();
+    finishFlag_ = true;
+    clockStep();
+    return FinishBranch::EndRecording;
+}
+
+void GridRecorder::clear()
+{
+    grid_.clear();
+    if (running_) {
+        stoppedTicks_ = ticks();
+        running_ = false;
+    }
+}
+
+void GridRecorder::startUp()
+{
+    finishFlag_ = false;
+    clear();
+}
+
+} // namespace tezvan2

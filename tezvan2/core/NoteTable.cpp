@@ -1,0 +1,102 @@
+#include "NoteTable.h"
+
+namespace tezvan2 {
+namespace {
+
+QString u(const char* utf8) { return QString::fromUtf8(utf8); }
+
+NoteRow row(std::vector<quint16> keys, const char* picture, const char* hint, const char* gridName,
+            const char* displayName, const char* keySample, const char* pictureSample)
+{
+    return NoteRow{std::move(keys), u(picture),  u(hint),      u(gridName),
+                   u(gridName),     u(displayName), u(keySample), u(pictureSample)};
+}
+
+std::vector<NoteRow> buildTable()
+{
+    std::vector<NoteRow> t;
+    t.reserve(kNoteCount);
+    t.push_back(row({192}, "Image3", "FA+", "FA+", "Fa+", "fa+.wbs", "fa+.wbs"));
+    t.push_back(row({49}, "Image4", "SOL+", "SOL+", "Sol+", "sol+.wbs", "sol+.wbs"));
+    t.push_back(row({50}, "Image6", "SIB5", "SIB5", "SiB5", "SIB5.wbs", "SIB5.wbs"));
+    t.push_back(row({51}, "Image5", "SIB2", "SIB2", "SiB2", "SIB2.wbs", "SIB2.wbs"));
+    t.push_back(row({52}, "Image7", "DO#", "DOD", "Do#", "DOD.wbs", "dod.wbs"));
+    t.push_back(row({53}, "Image8", "RE#", "RED", "Re#", "RED.wbs", "red.wbs"));
+    t.push_back(row({55}, "Image17", "FA#", "FAD", "Fa#", "fad.wbs", "fad.wbs"));
+    t.push_back(row({57}, "Image16", "SIB5-", "SIB5-", "SiB5-", "SIB5-.wbs", "sib5-.wbs"));
+    t.push_back(row({48}, "Image15", "SIB2-", "SIB2-", "SiB2-", "SIB2-.wbs", "sib2-.wbs"));
+    t.push_back(row({81}, "Image23", "LA", "LA", "La", "LA.wbs", "la.wbs"));
+    t.push_back(row({87}, "Image22", "SI", "SI", "Si", "SI.wbs", "si.wbs"));
+    t.push_back(row({69}, "Image21", "DO", "DO", "Do", "DO.wbs", "do.wbs"));
+    t.push_back(row({82}, "Image20", "RE", "RE", "Re", "RE.wbs", "re.wbs"));
+    t.push_back(row({84}, "Image11", "MI", "MI", "Mi", "MI.wbs", "mi.wbs"));
+    t.push_back(row({89}, "Image10", "FA", "FA", "Fa", "fa.wbs", "fa.wbs"));
+    t.push_back(row({85}, "Image9", "SOL", "SOL", "Sol", "SOL.wbs", "sol.wbs"));
+    t.push_back(row({73, 222}, "Image19", "LA-", "LA-", "La-", "LA-.wbs", "la-.wbs"));
+    t.push_back(row({79}, "Image18", "SI-", "SI-", "Si-", "SI-.wbs", "si-.wbs"));
+    t.push_back(row({80}, "Image12", "DO-", "DO-", "Do-", "DO-.wbs", "do-.wbs"));
+    t.push_back(row({65}, "Image33", "SOL++", "SOL++", "Sol++", "SOL++.wbs", "sol++.wbs"));
+    // The chord: the key and the picture write and sound different names.
+    NoteRow chord = row({83}, "Image32", "LA AKOR", "LAAK", "La", "LAAK.wbs", "laakor.wbs");
+    chord.pictureGridName = u("LAAKOR");
+    t.push_back(std::move(chord));
+    t.push_back(row({68}, "Image31", "BITIS", "BITIS", "Bitis", "BITIS.wbs", "bitis.wbs"));
+    return t;
+}
+
+// Shift, Ctrl and Alt do not change what a key plays.
+quint16 codeOf(quint16 keyWord) { return keyWord & 0x00FF; }
+
+} // namespace
+
+const std::vector<NoteRow>& noteTable()
+{
+    static const std::vector<NoteRow> table = buildTable();
+    return table;
+}
+
+KeyCommand keyCommand(quint16 keyWord)
+{
+    const quint16 code = codeOf(keyWord);
+    if (code == kAddColumnKey)
+        return KeyCommand::AddColumn;
+    if (code == kRemoveColumnKey)
+        return KeyCommand::RemoveColumn;
+    return noteForKey(keyWord) ? KeyCommand::Note : KeyCommand::None;
+}
+
+const NoteRow* noteForKey(quint16 keyWord)
+{
+    const quint16 code = codeOf(keyWord);
+    if (code == 0)
+        return nullptr;
+    for (const NoteRow& r : noteTable())
+        for (quint16 k : r.keyCodes)
+            if (k == code)
+                return &r;
+    return nullptr;
+}
+
+const NoteRow* noteForPicture(const QString& objectName)
+{
+    for (const NoteRow& r : noteTable())
+        if (r.picture == objectName)
+            return &r;
+    return nullptr;
+}
+
+std::optional<NoteTrigger> keyTrigger(quint16 keyWord)
+{
+    if (const NoteRow* r = noteForKey(keyWord))
+        return NoteTrigger{r->keySample, r->displayName, r->keyGridName};
+    return std::nullopt;
+}
+
+std::optional<NoteTrigger> pictureTrigger(const QString& objectName)
+{
+    if (const NoteRow* r = noteForPicture(objectName))
+        return NoteTrigger{r->pictureSample, r->displayName, r->pictureGridName};
+    return std::nullopt;
+}
+
+} // namespace tezvan2

@@ -1,0 +1,57 @@
+#include "RenderNota.h"
+
+#include "GridPlayer.h"
+#include "NotaFile.h"
+#include "NoteGrid.h"
+#include "SampleFiles.h"
+#include "platform/CommandError.h"
+#include "platform/OfflineVoice.h"
+#include "platform/PreparedSound.h"
+#include "platform/VirtualClock.h"
+
+#include <QSaveFile>
+
+#include <cstdio>
+
+namespace tezvan2 {
+namespace {
+
+int failWith(const QString& message)
+{
+    std::fputs((QStringLiteral("tezvan2: ") + message + u'\n').toLocal8Bit().constData(), stderr);
+    return 1;
+}
+
+} // namespace
+
+int renderNotaCommand(const QString& in, const QString& out)
+{
+    NoteGrid grid;
+    try {
+        nota::open(in, grid);
+    } catch (const platform::CommandError& e) {
+        return failWith(in + QStringLiteral(": ") + e.message());
+    }
+
+    platform::VirtualClock clock;
+    platform::OfflineVoice voice(clock);
+    SampleFiles samples(voice);
+    GridPlayer player(grid, samples, clock);
+    QString problem;
+    player.onNotice = [&](const QString& m) { problem = m; };
+    player.onError = [&](const QString& m) { problem = m; };
+    if (!player.play())
+        return failWith(in + QStringLiteral(": ") + problem);
+    while (player.isPlaying() && clock.runNext()) {
+    }
+    if (!problem.isEmpty())
+        return failWith(in + QStringLiteral(": ") + problem);
+
+    QSaveFile file(out);
+    const QByteArray image = voice.waveImage(platform::kOutputRate);
+    if (!file.open(QIODevice::WriteOnly) || file.write(image) != image.size() || !file.commit())
+        return failWith(out + QStringLiteral(": ") + file.errorString());
+    return 0;
+}
+
+} // namespace tezvan2
