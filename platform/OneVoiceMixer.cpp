@@ -11,6 +11,7 @@ void OneVoiceMixer::start(SoundPtr sound)
         sound_.swap(sound);
         position_ = 0;
         fresh_ = sound_ != nullptr;
+        changes_.fetch_add(1, std::memory_order_release);
     }
     // The sound cut off (now in `sound`) is released here, outside the lock.
 }

@@ -5,6 +5,7 @@
 
 #include "PreparedSound.h"
 
+#include <atomic>
 #include <mutex>
 #include <span>
 
@@ -31,11 +32,16 @@ public:
     // True while a started sound still has frames to give.
     bool sounding() const;
 
+    // Counts start() and stop() calls: a reader holding frames pulled earlier sees that
+    // they are out of date.
+    quint64 changes() const { return changes_.load(std::memory_order_acquire); }
+
 private:
     mutable std::mutex mutex_;
     SoundPtr sound_;
     std::size_t position_ = 0;
     bool fresh_ = false; // frame 0 of sound_ has not been pulled yet
+    std::atomic<quint64> changes_{0};
 };
 
 } // namespace platform

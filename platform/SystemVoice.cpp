@@ -1,18 +1,34 @@
-// Placeholder until the audio-sink voice lands: silent, starts nothing.
-#include "Voice.h"
+// The process-wide voice on the default audio device. It is shut down with the
+// application object, while the sound system it uses still exists.
+#include "AudioSinkVoice.h"
+
+#include <QCoreApplication>
 
 namespace platform {
 namespace {
-class SilentVoice final : public Voice {
-public:
-    bool start(const SoundPtr&) override { return false; }
-    void stop() override {}
-};
+
+AudioSinkVoice* instance = nullptr;
+
+void shutDown()
+{
+    delete instance;
+    instance = nullptr;
+}
+
 } // namespace
+
+AudioSinkVoice& systemAudioSinkVoice()
+{
+    if (!instance) {
+        instance = new AudioSinkVoice(makeSystemAudioOutput());
+        qAddPostRoutine(shutDown);
+    }
+    return *instance;
+}
 
 Voice& systemVoice()
 {
-    static SilentVoice voice;
-    return voice;
+    return systemAudioSinkVoice();
 }
+
 } // namespace platform
