@@ -13,8 +13,11 @@ void saveWholeFile(const QString& path, const QByteArray& bytes)
         throw platform::CommandError(QStringLiteral("Cannot create file %1").arg(path));
     if (file.write(bytes) != bytes.size() || !file.commit()) {
         // Without commit the temporary file is removed and the old file stays as it was.
-        throw platform::CommandError(
-            QStringLiteral("Cannot write file %1: %2").arg(path, file.errorString()));
+        QString message = QStringLiteral("Cannot write file %1").arg(path);
+        const QString reason = file.errorString();
+        if (!reason.isEmpty() && reason != QStringLiteral("Unknown error"))
+            message += QStringLiteral(": ") + reason;
+        throw platform::CommandError(message);
     }
 }
 

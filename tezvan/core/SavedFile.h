@@ -8,7 +8,7 @@
 namespace tezvan {
 
 // Throws platform::CommandError: "Cannot create file <path>" when it cannot be created,
-// "Cannot write file <path>: <reason>" when writing or replacing fails.
+// "Cannot write file <path>" (with the reason when known) when writing or replacing fails.
 void saveWholeFile(const QString& path, const QByteArray& bytes);
 
 } // namespace tezvan

@@ -11,10 +11,11 @@ namespace tezvan {
 
 constexpr int kRenderRate = 11025;
 
-// The WAVE file image of a playback of entries with the built-in sample bank. Each
-// playable entry's sample starts at its playback onset (frame = round(onset us * rate /
-// 1e6) from the playback's start); a note cuts off the one before; the last sounds to
-// its end. Throws platform::CommandError when the bank cannot be loaded.
+// The WAVE file image of a playback of entries with the sample bank stored in storedBank
+// (the built-in one when omitted). Each playable entry's sample starts at its playback
+// onset (frame = round(onset us * rate / 1e6) from the playback's start); a note cuts off
+// the one before; the last sounds to its end. Throws SampleBankError for a broken bank.
+QByteArray renderTake(const QStringList& entries, const QByteArray& storedBank, int rate = kRenderRate);
 QByteArray renderTake(const QStringList& entries, int rate = kRenderRate);
 
 // The command: reads in, renders, writes out atomically. 0 on success; otherwise a clear
