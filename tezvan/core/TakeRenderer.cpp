@@ -4,6 +4,11 @@
 
 namespace tezvan {
 
+QByteArray renderTake(const QStringList&, const QByteArray&, int)
+{
+    throw platform::CommandError(QStringLiteral("Rendering is not available yet"));
+}
+
 QByteArray renderTake(const QStringList&, int)
 {
     throw platform::CommandError(QStringLiteral("Rendering is not available yet"));
