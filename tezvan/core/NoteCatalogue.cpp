@@ -50,4 +50,9 @@ std::optional<QString> displayNameOfCode(const QString& code)
     return std::nullopt;
 }
 
+QString noteEntryText(int number, qint64 pause)
+{
+    return noteCode(number) + QLatin1Char('=') + QString::number(pause);
+}
+
 } // namespace tezvan

@@ -35,4 +35,7 @@ std::optional<int> noteNumberOfCode(const QString& text);
 // The display name of a note code, or nothing for text that is not a note code.
 std::optional<QString> displayNameOfCode(const QString& code);
 
+// A note entry as the recorder writes it: code, "=", the pause in decimal ("01=451").
+QString noteEntryText(int number, qint64 pause);
+
 } // namespace tezvan

@@ -1,0 +1,60 @@
+#pragma once
+// The two parallel lists of the main window: the note entries (`Nota_Listesi`, what files
+// store and playback reads, with its current index) and the visible lines (`ListBox1`,
+// entry i shown as line i). Every change touches both at the same index. As a list
+// model it feeds the visible list's view; not a view itself, and it holds no selection
+// of the visible list (the view's selection model does).
+
+#include <QAbstractListModel>
+#include <QStringList>
+
+namespace tezvan {
+
+class NoteLists final : public QAbstractListModel {
+    Q_OBJECT
+public:
+    using QAbstractListModel::QAbstractListModel;
+
+    int count() const { return int(entries_.size()); }
+    bool isEmpty() const { return entries_.isEmpty(); }
+    const QStringList& entries() const { return entries_; }
+    const QStringList& lines() const { return lines_; }
+    QString entry(int i) const { return entries_.value(i); }
+    QString line(int i) const { return lines_.value(i); }
+
+    // Appends one entry with its visible line.
+    void append(const QString& entry, const QString& line);
+
+    // Replaces both lists at once (one model reset); the current index becomes -1.
+    // The two lists must be equally long.
+    void replaceAll(QStringList entries, QStringList lines);
+
+    // Empties both lists; the current index becomes -1.
+    void clear();
+
+    // Rewrites entry i and its line; removes entry i and its line. Out of range: ignored.
+    void setAt(int i, const QString& entry, const QString& line);
+    void removeAt(int i);
+
+    // The current index of the note entries: -1 for none, else 0..count()-1.
+    int currentIndex() const { return current_; }
+    void setCurrentIndex(int i) { current_ = (i >= 0 && i < count()) ? i : -1; }
+
+    // QAbstractListModel: the visible lines.
+    int rowCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+
+signals:
+    // The number of lines changed (the count label follows it).
+    void countChanged(int count);
+
+private:
+    QStringList entries_;
+    QStringList lines_;
+    int current_ = -1;
+};
+
+// The note count label's text for n lines: "Toplam Nota Sayısı : n".
+QString noteCountText(int n);
+
+} // namespace tezvan
