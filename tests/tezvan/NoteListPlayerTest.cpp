@@ -1,0 +1,330 @@
+// Playback of a note list on a virtual clock: what the window is told at each step, and
+// exactly when each note sounds.
+#include "tezvan/core/NoteListPlayer.h"
+
+#include "platform/VirtualClock.h"
+
+#include <QStringList>
+#include <functional>
+#include <gtest/gtest.h>
+
+using namespace tezvan;
+
+namespace {
+
+// Delivers every timer a fixed time late, as a busy machine would.
+class LateClock final : public platform::Clock {
+public:
+    LateClock(platform::VirtualClock& clock, qint64 latenessUs) : clock_(clock), latenessUs_(latenessUs) {}
+    qint64 nowUs() const override { return clock_.nowUs(); }
+    TimerId callAt(qint64 atUs, std::function<void()> fn) override
+    {
+        return clock_.callAt(atUs + latenessUs_, std::move(fn));
+    }
+    void cancel(TimerId id) override { clock_.cancel(id); }
+
+private:
+    platform::VirtualClock& clock_;
+    qint64 latenessUs_;
+};
+
+// Writes down every step as a line "<what> @<microseconds since start()>".
+class RecordingHost final : public PlaybackHost {
+public:
+    RecordingHost(const platform::Clock& clock, QStringList entries)
+        : entries(std::move(entries)), clock_(clock), t0_(clock.nowUs())
+    {
+    }
+
+    int entryCount() const override { return int(entries.size()); }
+    std::optional<QString> entryAt(int index) const override
+    {
+        if (index >= entries.size())
+            return std::nullopt;
+        return entries[index];
+    }
+    void playbackStarted() override
+    {
+        log(QStringLiteral("started"));
+        if (onStarted)
+            onStarted();
+    }
+    void playbackTurn(int index) override
+    {
+        log(QStringLiteral("turn %1").arg(index));
+        if (onTurn)
+            onTurn(index);
+    }
+    void playbackNote(int index, int noteNumber, bool isLastLine) override
+    {
+        log(QStringLiteral("note %1 N%2%3").arg(index).arg(noteNumber).arg(isLastLine ? QStringLiteral(" last") : QString()));
+        onsetsUs.push_back(clock_.nowUs() - t0_);
+        if (onNote)
+            onNote(index);
+    }
+    void playbackFinished() override
+    {
+        log(QStringLiteral("finished"));
+        ++finishCount;
+        if (onFinished)
+            onFinished();
+    }
+
+    QStringList steps;
+    std::vector<qint64> onsetsUs;
+    int finishCount = 0;
+    QStringList entries;
+    std::function<void()> onStarted;
+    std::function<void(int)> onTurn, onNote;
+    std::function<void()> onFinished;
+
+private:
+    void log(const QString& what) { steps.append(what + QStringLiteral(" @%1").arg(clock_.nowUs() - t0_)); }
+
+    const platform::Clock& clock_;
+    qint64 t0_;
+};
+
+QStringList lines(std::initializer_list<const char*> utf8)
+{
+    QStringList out;
+    for (const char* s : utf8)
+        out.append(QString::fromUtf8(s));
+    return out;
+}
+
+void runToEnd(platform::VirtualClock& clock, const NoteListPlayer& player)
+{
+    while (player.isPlaying() && clock.runNext()) {
+    }
+}
+
+} // namespace
+
+TEST(NoteListPlayer, TellsTheHostEachStepInOrderAndOnTime)
+{
+    struct Row {
+        const char* name;
+        QStringList entries;
+        QStringList steps;
+    };
+    const std::vector<Row> rows = {
+        {"one entry with no pause waits 1 ms", lines({"05=0"}),
+         lines({"started @0", "turn 0 @0", "note 0 N5 last @1000", "finished @1000"})},
+        {"two entries: the second waits after the first", lines({"00=10", "13=20"}),
+         lines({"started @0", "turn 0 @0", "note 0 N0 @11000", "turn 1 @11000", "note 1 N13 last @32000",
+                "finished @32000"})},
+        {"a note code outside the notes is skipped with no wait", lines({"00=10", "20=100", "01=5"}),
+         lines({"started @0", "turn 0 @0", "note 0 N0 @11000", "turn 1 @11000", "turn 2 @11000",
+                "note 2 N1 last @17000", "finished @17000"})},
+        {"negative code and malformed entries are skipped with no wait",
+         lines({"-1=5", "00=1a", "", "7", "01=", "DO-K (00)", "00=2"}),
+         lines({"started @0", "turn 0 @0", "turn 1 @0", "turn 2 @0", "turn 3 @0", "turn 4 @0", "turn 5 @0",
+                "turn 6 @0", "note 6 N0 last @3000", "finished @3000"})},
+        {"a negative pause sounds with no wait", lines({"00=10", "01=-5", "02=0"}),
+         lines({"started @0", "turn 0 @0", "note 0 N0 @11000", "turn 1 @11000", "note 1 N1 @11000",
+                "turn 2 @11000", "note 2 N2 last @12000", "finished @12000"})},
+        {"a negative first pause sounds at once", lines({"03=-1"}),
+         lines({"started @0", "turn 0 @0", "note 0 N3 last @0", "finished @0"})},
+        {"a list of only skipped entries ends at once", lines({"99=1", "xx"}),
+         lines({"started @0", "turn 0 @0", "turn 1 @0", "finished @0"})},
+        {"an empty last line: no note is the last line", lines({"00=0", ""}),
+         lines({"started @0", "turn 0 @0", "note 0 N0 @1000", "turn 1 @1000", "finished @1000"})},
+    };
+    for (const Row& row : rows) {
+        platform::VirtualClock clock;
+        RecordingHost host(clock, row.entries);
+        NoteListPlayer player(clock, host);
+        EXPECT_TRUE(player.start()) << row.name;
+        runToEnd(clock, player);
+        EXPECT_EQ(host.steps, row.steps) << row.name;
+        EXPECT_FALSE(player.isPlaying()) << row.name;
+        EXPECT_EQ(clock.pendingTimers(), 0u) << row.name;
+    }
+}
+
+TEST(NoteListPlayer, NothingHappensForAnEmptyList)
+{
+    platform::VirtualClock clock;
+    RecordingHost host(clock, {});
+    NoteListPlayer player(clock, host);
+    EXPECT_FALSE(player.start());
+    EXPECT_FALSE(player.isPlaying());
+    EXPECT_TRUE(host.steps.isEmpty());
+}
+
+TEST(NoteListPlayer, LateTimersNeverAddUpOverManyEntries)
+{
+    struct Row {
+        const char* name;
+        qint64 latenessUs;
+    };
+    const std::vector<Row> rows = {
+        {"on time", 0},
+        {"each timer 0.7 ms late", 700},
+        {"each timer later than the next wait", 3500},
+    };
+    QStringList entries;
+    std::vector<qint64> scheduleUs;
+    qint64 sumUs = 0;
+    for (int k = 0; k < 1000; ++k) {
+        const int pause = (k * 7) % 21; // 0..20 ms
+        entries.append(QStringLiteral("%1=%2").arg(k % 14, 2, 10, QLatin1Char('0')).arg(pause));
+        sumUs += (pause + 1) * 1000;
+        scheduleUs.push_back(sumUs);
+    }
+    for (const Row& row : rows) {
+        platform::VirtualClock virtualClock;
+        LateClock clock(virtualClock, row.latenessUs);
+        RecordingHost host(clock, entries);
+        NoteListPlayer player(clock, host);
+        player.start();
+        runToEnd(virtualClock, player);
+        ASSERT_EQ(host.onsetsUs.size(), scheduleUs.size()) << row.name;
+        qint64 worstUs = 0;
+        for (std::size_t k = 0; k < scheduleUs.size(); ++k) {
+            EXPECT_GE(host.onsetsUs[k], scheduleUs[k]) << row.name << ", note " << k;
+            worstUs = std::max(worstUs, host.onsetsUs[k] - scheduleUs[k]);
+        }
+        EXPECT_LE(worstUs, row.latenessUs) << row.name;
+        EXPECT_LE(host.onsetsUs.back() - scheduleUs.back(), row.latenessUs) << row.name;
+    }
+}
+
+TEST(NoteListPlayer, EndsInTheIdleStateWithOneFinishWhateverEndsIt)
+{
+    struct Row {
+        const char* name;
+        QStringList entries;
+        std::function<void(platform::VirtualClock&, NoteListPlayer&, RecordingHost&)> act;
+        QStringList steps;
+    };
+    const std::vector<Row> rows = {
+        {"stop during the first wait: no note at all", lines({"00=1000", "01=5"}),
+         [](platform::VirtualClock& c, NoteListPlayer& p, RecordingHost&) {
+             c.advanceMs(500);
+             p.stop();
+             c.advanceMs(5000);
+         },
+         lines({"started @0", "turn 0 @0", "finished @500000"})},
+        {"stop during a later wait", lines({"00=0", "01=100", "02=0"}),
+         [](platform::VirtualClock& c, NoteListPlayer& p, RecordingHost&) {
+             c.advanceMs(50);
+             p.stop();
+             c.advanceMs(5000);
+         },
+         lines({"started @0", "turn 0 @0", "note 0 N0 @1000", "turn 1 @1000", "finished @50000"})},
+        {"stop twice", lines({"00=100"}),
+         [](platform::VirtualClock& c, NoteListPlayer& p, RecordingHost&) {
+             p.stop();
+             p.stop();
+             c.advanceMs(500);
+         },
+         lines({"started @0", "turn 0 @0", "finished @0"})},
+        {"stop from the host while a note sounds", lines({"00=0", "01=0"}),
+         [](platform::VirtualClock& c, NoteListPlayer& p, RecordingHost& h) {
+             h.onNote = [&p](int) { p.stop(); };
+             c.advanceMs(500);
+         },
+         lines({"started @0", "turn 0 @0", "note 0 N0 @1000", "finished @1000"})},
+        {"stop from the host at the top of a turn", lines({"00=0", "01=0"}),
+         [](platform::VirtualClock& c, NoteListPlayer& p, RecordingHost& h) {
+             h.onTurn = [&p](int i) {
+                 if (i == 1)
+                     p.stop();
+             };
+             c.advanceMs(500);
+         },
+         lines({"started @0", "turn 0 @0", "note 0 N0 @1000", "turn 1 @1000", "finished @1000"})},
+        {"the list got shorter during a wait", lines({"00=0", "01=10", "02=0"}),
+         [](platform::VirtualClock& c, NoteListPlayer&, RecordingHost& h) {
+             c.advanceMs(5);
+             h.entries = lines({"00=0"});
+             c.advanceMs(500);
+         },
+         lines({"started @0", "turn 0 @0", "note 0 N0 @1000", "turn 1 @1000", "note 1 N1 @12000",
+                "turn 2 @12000", "finished @12000"})},
+        {"a second start while playing is ignored", lines({"00=10"}),
+         [](platform::VirtualClock& c, NoteListPlayer& p, RecordingHost&) {
+             c.advanceMs(5);
+             EXPECT_FALSE(p.start());
+             c.advanceMs(500);
+         },
+         lines({"started @0", "turn 0 @0", "note 0 N0 last @11000", "finished @11000"})},
+    };
+    for (const Row& row : rows) {
+        platform::VirtualClock clock;
+        RecordingHost host(clock, row.entries);
+        NoteListPlayer player(clock, host);
+        ASSERT_TRUE(player.start()) << row.name;
+        row.act(clock, player, host);
+        EXPECT_EQ(host.steps, row.steps) << row.name;
+        EXPECT_EQ(host.finishCount, 1) << row.name;
+        EXPECT_FALSE(player.isPlaying()) << row.name;
+        EXPECT_EQ(clock.pendingTimers(), 0u) << row.name;
+    }
+}
+
+TEST(NoteListPlayer, StopOutsidePlaybackDoesNothingAndTheNextStartPlays)
+{
+    platform::VirtualClock clock;
+    RecordingHost host(clock, lines({"04=2"}));
+    NoteListPlayer player(clock, host);
+    player.stop();
+    EXPECT_TRUE(host.steps.isEmpty());
+    EXPECT_TRUE(player.start());
+    runToEnd(clock, player);
+    EXPECT_EQ(host.steps, lines({"started @0", "turn 0 @0", "note 0 N4 last @3000", "finished @3000"}));
+}
+
+TEST(NoteListPlayer, APlaybackStartedWhenTheLastOneFinishedRunsOnItsOwn)
+{
+    platform::VirtualClock clock;
+    RecordingHost host(clock, lines({"00=0", "01=0"}));
+    NoteListPlayer player(clock, host);
+    bool again = true;
+    host.onFinished = [&] {
+        EXPECT_FALSE(player.isPlaying());
+        if (std::exchange(again, false)) {
+            EXPECT_TRUE(player.start());
+        }
+    };
+    host.onNote = [&](int i) {
+        if (i == 0 && again)
+            player.stop();
+    };
+    player.start();
+    runToEnd(clock, player);
+    EXPECT_EQ(host.steps, lines({"started @0", "turn 0 @0", "note 0 N0 @1000", "finished @1000", "started @1000",
+                                 "turn 0 @1000", "note 0 N0 @2000", "turn 1 @2000", "note 1 N1 last @3000",
+                                 "finished @3000"}));
+    EXPECT_EQ(host.finishCount, 2);
+}
+
+TEST(NoteListPlayer, ALongRunOfSkippedEntriesLetsTheLoopTurnButAddsNoWait)
+{
+    QStringList entries;
+    for (int k = 0; k < 5000; ++k)
+        entries.append(QStringLiteral("xx"));
+    entries.append(QStringLiteral("06=0"));
+    platform::VirtualClock clock;
+    RecordingHost host(clock, entries);
+    NoteListPlayer player(clock, host);
+    player.start();
+    EXPECT_TRUE(player.isPlaying());
+    EXPECT_LT(host.steps.size(), 1000) << "the first batch returned to the event loop";
+    runToEnd(clock, player);
+    EXPECT_EQ(host.onsetsUs, std::vector<qint64>{1000});
+    EXPECT_EQ(host.finishCount, 1);
+}
+
+TEST(NoteListPlayer, DestroyedWhilePlayingLeavesNoTimerBehind)
+{
+    platform::VirtualClock clock;
+    RecordingHost host(clock, lines({"00=100"}));
+    {
+        NoteListPlayer player(clock, host);
+        player.start();
+    }
+    EXPECT_EQ(clock.pendingTimers(), 0u);
+}
