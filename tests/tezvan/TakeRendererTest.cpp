@@ -1,0 +1,200 @@
+// `tezvan --render`: the take is what playback sounds, to the output sample, with the
+// built-in bank; the command's results for files it cannot read or write.
+#include "tezvan/core/SampleBank.h"
+#include "tezvan/core/TakeRenderer.h"
+
+#include "support/FakeVoice.h"
+
+#include "platform/VirtualClock.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtEndian>
+#include <gtest/gtest.h>
+
+using namespace tezvan;
+
+namespace {
+
+struct Pcm {
+    int rate = 0;
+    int channels = 0;
+    int bits = 0;
+    std::vector<qint16> frames;
+};
+
+// The format and 16-bit frames of a RIFF/WAVE image, walking its chunks.
+Pcm readPcm(const QByteArray& wave)
+{
+    Pcm pcm;
+    qsizetype at = 12;
+    while (at + 8 <= wave.size()) {
+        const QByteArray tag = wave.mid(at, 4);
+        const qsizetype size = qFromLittleEndian<quint32>(wave.constData() + at + 4);
+        const char* body = wave.constData() + at + 8;
+        if (tag == "fmt ") {
+            pcm.channels = qFromLittleEndian<quint16>(body + 2);
+            pcm.rate = int(qFromLittleEndian<quint32>(body + 4));
+            pcm.bits = qFromLittleEndian<quint16>(body + 14);
+        } else if (tag == "data") {
+            for (qsizetype i = 0; i + 1 < size && at + 8 + i + 1 < wave.size(); i += 2)
+                pcm.frames.push_back(qFromLittleEndian<qint16>(body + i));
+        }
+        at += 8 + size + (size & 1);
+    }
+    return pcm;
+}
+
+// The samples of the built-in bank as they are stored.
+std::vector<Pcm> bankSamples()
+{
+    platform::VirtualClock clock;
+    testing_support::FakeVoice voice(clock);
+    SampleBank bank(voice);
+    bank.loadBuiltIn();
+    std::vector<Pcm> samples;
+    for (int i = 0; i < bank.count(); ++i)
+        samples.push_back(readPcm(bank.item(i).wave));
+    return samples;
+}
+
+// What one voice sounds: each note from its onset until the next onset or its own end.
+std::vector<qint16> expectedTake(const std::vector<std::pair<qint64, int>>& onsetFrameAndNote,
+                                 const std::vector<Pcm>& samples)
+{
+    std::vector<qint16> out;
+    for (std::size_t k = 0; k < onsetFrameAndNote.size(); ++k) {
+        const auto [onset, note] = onsetFrameAndNote[k];
+        const std::vector<qint16>& frames = samples[std::size_t(note)].frames;
+        qint64 end = onset + qint64(frames.size());
+        if (k + 1 < onsetFrameAndNote.size())
+            end = std::min(end, onsetFrameAndNote[k + 1].first);
+        out.resize(std::size_t(onset), 0); // silence since the last one ended
+        for (qint64 f = onset; f < end; ++f)
+            out.push_back(frames[std::size_t(f - onset)]);
+    }
+    return out;
+}
+
+qint64 frameOfMs(qint64 ms)
+{
+    return qRound64(double(ms) * kRenderRate / 1000.0);
+}
+
+QStringList lines(std::initializer_list<const char*> utf8)
+{
+    QStringList out;
+    for (const char* s : utf8)
+        out.append(QString::fromUtf8(s));
+    return out;
+}
+
+QByteArray readBytes(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
+}
+
+} // namespace
+
+TEST(TakeRenderer, EachNoteStartsAtItsPlaybackOnsetToTheSample)
+{
+    const std::vector<Pcm> samples = bankSamples();
+    ASSERT_EQ(samples.size(), std::size_t(kSampleCount));
+    for (int n = 0; n < 14; ++n) {
+        ASSERT_EQ(samples[std::size_t(n)].rate, kRenderRate) << "note " << n;
+        ASSERT_EQ(samples[std::size_t(n)].bits, 16) << "note " << n;
+        ASSERT_EQ(samples[std::size_t(n)].channels, 1) << "note " << n;
+        ASSERT_GT(samples[std::size_t(n)].frames.size(), 1000u) << "note " << n;
+    }
+
+    struct Row {
+        const char* name;
+        QStringList entries;
+        std::vector<std::pair<qint64, int>> onsetMsAndNote;
+    };
+    const std::vector<Row> rows = {
+        {"two notes: the second cuts off the first", lines({"00=0", "01=451"}), {{1, 0}, {453, 1}}},
+        {"a pause longer than the sample leaves silence", lines({"05=0", "06=9000"}), {{1, 5}, {9002, 6}}},
+        {"skipped entries add no wait", lines({"02=5", "xx", "99=0", "04=20"}), {{6, 2}, {27, 4}}},
+        {"a negative pause starts with the note before", lines({"02=5", "03=-1", "13=2"}),
+         {{6, 2}, {6, 3}, {9, 13}}},
+        {"odd milliseconds round to the nearest frame", lines({"07=2", "08=4", "09=6"}),
+         {{3, 7}, {8, 8}, {15, 9}}},
+    };
+    for (const Row& row : rows) {
+        std::vector<std::pair<qint64, int>> onsets;
+        for (const auto& [ms, note] : row.onsetMsAndNote)
+            onsets.emplace_back(frameOfMs(ms), note);
+        const Pcm take = readPcm(renderTake(row.entries));
+        EXPECT_EQ(take.rate, kRenderRate) << row.name;
+        EXPECT_EQ(take.bits, 16) << row.name;
+        EXPECT_EQ(take.channels, 1) << row.name;
+        EXPECT_TRUE(take.frames == expectedTake(onsets, samples)) << row.name;
+    }
+    EXPECT_EQ(frameOfMs(453), 4994);
+}
+
+TEST(TakeRenderer, ATakeWithoutNotesIsAnEmptyWave)
+{
+    for (const QStringList& entries : {QStringList(), lines({"xx", "99=3", ""})}) {
+        const QByteArray wave = renderTake(entries);
+        EXPECT_EQ(wave.size(), 44);
+        EXPECT_TRUE(readPcm(wave).frames.empty());
+    }
+}
+
+TEST(TakeRenderer, CommandReportsWhatItCouldNotDo)
+{
+    QTemporaryDir dir;
+    const QString in = dir.filePath(QStringLiteral("parça.tnl"));
+    {
+        QFile f(in);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("00=0\r\n01=451\r\n");
+    }
+    const QString old = dir.filePath(QStringLiteral("old.wav"));
+    {
+        QFile f(old);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("old");
+    }
+
+    struct Row {
+        const char* name;
+        QString in;
+        QString out;
+        int result;
+    };
+    const std::vector<Row> rows = {
+        {"a take is written", in, dir.filePath(QStringLiteral("take.wav")), 0},
+        {"an earlier file is replaced", in, old, 0},
+        {"a note file that is not there", dir.filePath(QStringLiteral("yok.tnl")),
+         dir.filePath(QStringLiteral("none.wav")), 1},
+        {"a note file that is a folder", dir.path(), dir.filePath(QStringLiteral("none.wav")), 1},
+        {"an output folder that is not there", in, dir.filePath(QStringLiteral("yok/take.wav")), 2},
+        {"an output that is a folder", in, dir.path(), 2},
+    };
+    const QByteArray expected = renderTake(lines({"00=0", "01=451"}));
+    for (const Row& row : rows) {
+        EXPECT_EQ(renderCommand(row.in, row.out), row.result) << row.name;
+        if (row.result == 0) {
+            EXPECT_EQ(readBytes(row.out), expected) << row.name;
+        }
+    }
+    EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("none.wav"))));
+}
+
+TEST(TakeRenderer, RefusesATakeTooLongToHold)
+{
+    QTemporaryDir dir;
+    const QString in = dir.filePath(QStringLiteral("uzun.tnl"));
+    {
+        QFile f(in);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("00=2000000000\r\n01=2000000000\r\n");
+    }
+    const QString out = dir.filePath(QStringLiteral("uzun.wav"));
+    EXPECT_EQ(renderCommand(in, out), 4);
+    EXPECT_FALSE(QFile::exists(out));
+}
