@@ -1,0 +1,84 @@
+#include "WaveImage.h"
+#include "tezvan2/core/RenderNota.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtEndian>
+#include <gtest/gtest.h>
+
+using namespace tezvan2;
+
+namespace {
+
+QByteArray record(const QByteArray& name, const QByteArray& duration)
+{
+    return char(name.size()) + name.leftJustified(5, '\0') + char(duration.size())
+        + duration.leftJustified(5, '\0');
+}
+
+struct RenderNotaTest : ::testing::Test {
+    QTemporaryDir dir;
+    QString before = QDir::currentPath();
+
+    RenderNotaTest()
+    {
+        QDir::setCurrent(dir.path());
+        // A second of each: DO sounds 1, RE sounds 2.
+        tezvan2_tests::writeFile(QStringLiteral("do.wbs"), tezvan2_tests::waveImage(44100, 1));
+        tezvan2_tests::writeFile(QStringLiteral("RE.wbs"), tezvan2_tests::waveImage(44100, 2));
+    }
+    ~RenderNotaTest() override { QDir::setCurrent(before); }
+
+    std::vector<qint16> frames(const QString& wav)
+    {
+        QFile f(wav);
+        EXPECT_TRUE(f.open(QIODevice::ReadOnly));
+        const QByteArray b = f.readAll();
+        std::vector<qint16> out;
+        for (qsizetype i = 44; i + 1 < b.size(); i += 2)
+            out.push_back(qFromLittleEndian<qint16>(b.constData() + i));
+        return out;
+    }
+};
+
+} // namespace
+
+TEST_F(RenderNotaTest, SoundsEachNoteAtItsOnset)
+{
+    // DO 100 ms, a rest of 50 ms, RE: RE starts at 150 ms = frame 6615.
+    tezvan2_tests::writeFile(QStringLiteral("in.nota"),
+                             record("DO", "100") + record("es", "50") + record("RE", "10")
+                                 + record("", ""));
+    ASSERT_EQ(renderNotaCommand(QStringLiteral("in.nota"), QStringLiteral("out.wav")), 0);
+    const auto f = frames(QStringLiteral("out.wav"));
+    ASSERT_EQ(f.size(), std::size_t(6615 + 44100)); // the last note sounds to its end
+    EXPECT_EQ(f[0], 1);
+    EXPECT_EQ(f[6614], 1);
+    EXPECT_EQ(f[6615], 2);
+    EXPECT_EQ(f.back(), 2);
+}
+
+TEST_F(RenderNotaTest, FailuresExitNonZeroAndWriteNothing)
+{
+    struct Row {
+        const char* what;
+        QByteArray file; // null: no input file at all
+        const char* out;
+    };
+    const Row rows[] = {
+        {"missing input", QByteArray(), "a.wav"},
+        {"grid without a last name", record("DO", "10") + record("", "") + record("", ""), "b.wav"},
+        {"bad duration", record("DO", "x") + record("", ""), "c.wav"},
+        {"output folder missing", record("DO", "10") + record("", ""), "no/such/d.wav"},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.what);
+        const QString in = QStringLiteral("in.nota");
+        QFile::remove(in);
+        if (!r.file.isNull())
+            tezvan2_tests::writeFile(in, r.file);
+        EXPECT_NE(renderNotaCommand(in, QString::fromUtf8(r.out)), 0);
+        EXPECT_FALSE(QFile::exists(QString::fromUtf8(r.out)));
+    }
+}

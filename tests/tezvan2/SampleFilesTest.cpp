@@ -1,0 +1,117 @@
+#include "QStringPrinter.h"
+#include "WaveImage.h"
+#include "tezvan2/core/SampleFiles.h"
+
+#include "platform/VirtualClock.h"
+#include "support/FakeVoice.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace tezvan2;
+using tezvan2_tests::waveImage;
+using tezvan2_tests::writeFile;
+
+namespace {
+
+struct SampleFilesTest : ::testing::Test {
+    QTemporaryDir dir;
+    platform::VirtualClock clock;
+    testing_support::FakeVoice voice{clock};
+    SampleFiles samples{voice, dir.path()};
+
+    void put(const char* name, int frames, qint16 value = 1000)
+    {
+        ASSERT_TRUE(writeFile(dir.filePath(QString::fromUtf8(name)), waveImage(frames, value)));
+    }
+    qint16 firstFrameOf(const char* name)
+    {
+        const auto s = samples.load(QString::fromUtf8(name));
+        return s && !s->frames().empty() ? s->frames().front() : qint16(0);
+    }
+};
+
+} // namespace
+
+TEST_F(SampleFilesTest, FindsANameWithoutRegardToLetterCase)
+{
+    put("do.wbs", 100);
+    struct Row {
+        const char* asked;
+        bool found;
+    } rows[] = {{"do.wbs", true}, {"DO.wbs", true}, {"Do.WBS", true}, {"re.wbs", false},
+                {"do.wb", false},  {"", false}};
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.asked);
+        EXPECT_EQ(!samples.resolve(QString::fromUtf8(r.asked)).isEmpty(), r.found);
+    }
+}
+
+TEST_F(SampleFilesTest, TheExactNameWinsOverAnotherCase)
+{
+    put("LA.wbs", 10, 111);
+    put("la.wbs", 10, 222);
+    EXPECT_EQ(firstFrameOf("LA.wbs"), 111);
+    EXPECT_EQ(firstFrameOf("la.wbs"), 222);
+}
+
+TEST_F(SampleFilesTest, NamesWithAFolderPartAreNotLookedUp)
+{
+    put("do.wbs", 10);
+    QDir(dir.path()).mkdir(QStringLiteral("sub"));
+    ASSERT_TRUE(writeFile(dir.filePath(QStringLiteral("sub/re.wbs")), waveImage(10, 5)));
+    SampleFiles inSub(voice, dir.filePath(QStringLiteral("sub")));
+    EXPECT_FALSE(inSub.resolve(QStringLiteral("re.wbs")).isEmpty());
+    EXPECT_TRUE(inSub.resolve(QStringLiteral("../do.wbs")).isEmpty());
+    EXPECT_TRUE(inSub.resolve(QStringLiteral("..\\do.wbs")).isEmpty());
+    EXPECT_TRUE(samples.resolve(QStringLiteral("sub/re.wbs")).isEmpty());
+    EXPECT_FALSE(samples.play(QStringLiteral("sub/re.wbs")));
+}
+
+TEST_F(SampleFilesTest, SilentWhenTheFileIsMissingOrNotAWave)
+{
+    ASSERT_TRUE(writeFile(dir.filePath(QStringLiteral("bad.wbs")), QByteArray("not a wave at all")));
+    ASSERT_TRUE(writeFile(dir.filePath(QStringLiteral("empty.wbs")), QByteArray()));
+    QDir(dir.path()).mkdir(QStringLiteral("folder.wbs"));
+    for (const char* name : {"missing.wbs", "bad.wbs", "empty.wbs", "folder.wbs"}) {
+        SCOPED_TRACE(name);
+        EXPECT_FALSE(samples.play(QString::fromUtf8(name)));
+    }
+    EXPECT_TRUE(voice.events.empty());
+}
+
+TEST_F(SampleFilesTest, PlayStartsTheFileOnTheVoice)
+{
+    put("sol.wbs", 441, 7);
+    EXPECT_TRUE(samples.play(QStringLiteral("SOL.wbs")));
+    ASSERT_EQ(voice.started().size(), 1u);
+    EXPECT_EQ(voice.started().front()->frames().size(), 441u);
+}
+
+TEST_F(SampleFilesTest, AChangedFileIsReadAgain)
+{
+    put("mi.wbs", 10, 1);
+    EXPECT_EQ(firstFrameOf("mi.wbs"), 1);
+    put("mi.wbs", 20, 2); // another size: the cache must not serve the old sound
+    EXPECT_EQ(firstFrameOf("mi.wbs"), 2);
+    QFile::remove(dir.filePath(QStringLiteral("mi.wbs")));
+    EXPECT_EQ(samples.load(QStringLiteral("mi.wbs")), nullptr);
+}
+
+TEST(SampleFilesWorkingDirectory, LooksInTheDirectoryCurrentAtTheNote)
+{
+    QTemporaryDir a;
+    QTemporaryDir b;
+    ASSERT_TRUE(writeFile(a.filePath(QStringLiteral("fa.wbs")), waveImage(10, 3)));
+    platform::VirtualClock clock;
+    testing_support::FakeVoice voice(clock);
+    SampleFiles samples(voice);
+    const QString before = QDir::currentPath();
+    QDir::setCurrent(a.path());
+    EXPECT_TRUE(samples.play(QStringLiteral("FA.wbs")));
+    QDir::setCurrent(b.path());
+    EXPECT_FALSE(samples.play(QStringLiteral("FA.wbs")));
+    QDir::setCurrent(before);
+}
