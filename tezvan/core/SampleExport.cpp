@@ -1,0 +1,57 @@
+#include "SampleExport.h"
+
+#include "SampleBank.h"
+
+#include <QDir>
+#include <QSaveFile>
+#include <cstdio>
+
+namespace tezvan {
+namespace {
+
+// The bank is only read here; nothing is played, so the voice does nothing.
+class NoVoice final : public platform::Voice {
+public:
+    bool start(const platform::SoundPtr&) override { return false; }
+    void stop() override {}
+};
+
+void complain(const QString& message)
+{
+    std::fprintf(stderr, "tezvan: %s\n", message.toLocal8Bit().constData());
+}
+
+} // namespace
+
+int exportSamplesCommand(const QString& dir)
+{
+    if (dir.isEmpty()) {
+        complain(QStringLiteral("--export-samples needs a folder to write to"));
+        return 2;
+    }
+    NoVoice voice;
+    SampleBank bank(voice);
+    try {
+        bank.loadBuiltIn();
+    } catch (const SampleBankError& e) {
+        complain(e.message());
+        return 1;
+    }
+    if (!QDir().mkpath(dir)) {
+        complain(QStringLiteral("cannot create the folder %1").arg(QDir::toNativeSeparators(dir)));
+        return 1;
+    }
+    const QDir folder(dir);
+    for (int i = 0; i < bank.count(); ++i) {
+        const QString path = folder.filePath(QStringLiteral("%1.wav").arg(i, 2, 10, QLatin1Char('0')));
+        QSaveFile file(path);
+        const QByteArray& wave = bank.item(i).wave;
+        if (!file.open(QIODevice::WriteOnly) || file.write(wave) != wave.size() || !file.commit()) {
+            complain(QStringLiteral("cannot write %1: %2").arg(QDir::toNativeSeparators(path), file.errorString()));
+            return 1;
+        }
+    }
+    return 0;
+}
+
+} // namespace tezvan

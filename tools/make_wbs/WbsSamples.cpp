@@ -1,0 +1,151 @@
+#include "WbsSamples.h"
+
+#include "synth/SazSynth.h"
+
+#include <cmath>
+#include <stdexcept>
+
+namespace wbs {
+namespace {
+
+// Equal-tempered, A4 = 440 Hz; the unmarked names lie in the octave LA3..SOL4.
+double tempered(int semitonesFromA4)
+{
+    return 440.0 * std::pow(2.0, semitonesFromA4 / 12.0);
+}
+
+const double kLa = tempered(-12);  // 220.00
+const double kSi = tempered(-10);  // 246.94
+const double kDo = tempered(-9);   // 261.63
+const double kRe = tempered(-7);   // 293.66
+const double kMi = tempered(-5);   // 329.63
+const double kFa = tempered(-4);   // 349.23
+const double kSol = tempered(-2);  // 392.00
+
+double komaFlat(double hz, int komas)
+{
+    return saz::cents(hz, -komas * kKomaCents);
+}
+
+// The open courses of the saz's usual tuning (LA, RE, SOL) ring along faintly.
+const std::vector<double> kOpenCourses{kLa, kRe, kSol};
+
+saz::Pluck pluckOf(double hz, double at, double sustain, std::uint64_t seed)
+{
+    saz::Pluck p;
+    p.frequency = hz;
+    p.startSeconds = at;
+    p.sustainSeconds = sustain;
+    p.seed = seed;
+    // Low notes lie on the bass course with its octave string; high ones on the thin top
+    // course, plucked nearer the bridge.
+    if (hz < 200.0) {
+        p.strings = 3;
+        p.octaveString = 0.3;
+        p.pickPosition = 0.10;
+        p.brightness = 0.78;
+    } else if (hz > 500.0) {
+        p.strings = 2;
+        p.pickPosition = 0.16;
+        p.brightness = 0.92;
+    }
+    return p;
+}
+
+std::vector<std::int16_t> note(const WbsSound& s)
+{
+    // High notes ring shorter on a real neck; keep each file about as long as it sounds.
+    const double seconds = s.hz > 500.0 ? 1.0 : s.hz < 200.0 ? 1.6 : 1.4;
+    saz::Performance perf;
+    perf.plucks = {pluckOf(s.hz, 0.0, 1.6 * seconds, saz::seedOf(s.fileName.c_str()))};
+    perf.sympatheticStrings = kOpenCourses;
+    perf.sympathetic = 0.2;
+    return saz::render(perf, kRate, std::size_t(seconds * kRate));
+}
+
+std::vector<std::int16_t> chord(const std::vector<double>& voicing, double strum, bool upward, const std::string& name)
+{
+    saz::Performance perf;
+    for (std::size_t i = 0; i < voicing.size(); ++i) {
+        const std::size_t k = upward ? voicing.size() - 1 - i : i;
+        saz::Pluck p = pluckOf(voicing[k], strum * double(i), 3.0, saz::seedOf(name.c_str()) + k);
+        p.velocity = 0.85;
+        perf.plucks.push_back(p);
+    }
+    perf.sympatheticStrings = kOpenCourses;
+    perf.sympathetic = 0.25;
+    return saz::render(perf, kRate, std::size_t(2.2 * kRate));
+}
+
+// A closing figure: a run down from SOL to the tonic LA, which rings with its low octave.
+std::vector<std::int16_t> closing()
+{
+    const std::vector<double> run{kSol, kFa, kMi, kRe, kDo, kSi};
+    saz::Performance perf;
+    const std::uint64_t seed = saz::seedOf("BITIS.wbs");
+    for (std::size_t i = 0; i < run.size(); ++i) {
+        saz::Pluck p = pluckOf(run[i], 0.09 * double(i), 1.5, seed + i);
+        p.velocity = 0.8;
+        p.dampSeconds = 0.09;
+        perf.plucks.push_back(p);
+    }
+    saz::Pluck tonic = pluckOf(kLa, 0.56, 3.0, seed + 100);
+    tonic.strings = 3;
+    tonic.strumSeconds = 0.01;
+    perf.plucks.push_back(tonic);
+    saz::Pluck low = pluckOf(kLa / 2.0, 0.565, 3.0, seed + 101);
+    low.velocity = 0.7;
+    perf.plucks.push_back(low);
+    perf.sympatheticStrings = kOpenCourses;
+    perf.sympathetic = 0.25;
+    return saz::render(perf, kRate, std::size_t(2.6 * kRate));
+}
+
+} // namespace
+
+const std::vector<WbsSound>& wbsSounds()
+{
+    // "-" an octave down, "+" an octave up, "++" two up; D a sharp; B2/B5 the SI
+    // lowered by two and five komas.
+    static const std::vector<WbsSound> sounds{
+        {"fa+.wbs", 2.0 * kFa, true},
+        {"sol+.wbs", 2.0 * kSol, true},
+        {"SIB5.wbs", komaFlat(kSi, 5), true},
+        {"SIB2.wbs", komaFlat(kSi, 2), true},
+        {"DOD.wbs", tempered(-8), true},
+        {"RED.wbs", tempered(-6), true},
+        {"fad.wbs", tempered(-3), true},
+        {"SIB5-.wbs", komaFlat(kSi, 5) / 2.0, true},
+        {"SIB2-.wbs", komaFlat(kSi, 2) / 2.0, true},
+        {"LA.wbs", kLa, true},
+        {"SI.wbs", kSi, true},
+        {"DO.wbs", kDo, true},
+        {"RE.wbs", kRe, true},
+        {"MI.wbs", kMi, true},
+        {"fa.wbs", kFa, true},
+        {"SOL.wbs", kSol, true},
+        {"LA-.wbs", kLa / 2.0, true},
+        {"SI-.wbs", kSi / 2.0, true},
+        {"DO-.wbs", kDo / 2.0, true},
+        {"SOL++.wbs", 4.0 * kSol, true},
+        {"LAAK.wbs", kLa, false},
+        {"laakor.wbs", kLa / 2.0, false},
+        {"BITIS.wbs", kLa, false},
+    };
+    return sounds;
+}
+
+saz::Bytes wbsImage(const WbsSound& s)
+{
+    if (s.singleNote)
+        return saz::waveImage(kRate, note(s));
+    if (s.fileName == "LAAK.wbs") // the key's chord: LA, MI, LA struck down, close
+        return saz::waveImage(kRate, chord({kLa, kMi, 2.0 * kLa}, 0.014, false, s.fileName));
+    if (s.fileName == "laakor.wbs") // the picture's chord: a wide LA minor struck up
+        return saz::waveImage(kRate, chord({kLa / 2.0, kMi / 2.0, kLa, kDo, kMi}, 0.022, true, s.fileName));
+    if (s.fileName == "BITIS.wbs")
+        return saz::waveImage(kRate, closing());
+    throw std::invalid_argument("no recipe for " + s.fileName);
+}
+
+} // namespace wbs

@@ -1,0 +1,103 @@
+#include "Wave.h"
+
+#include <cstdio>
+#include <fstream>
+#include <stdexcept>
+
+namespace saz {
+
+void putU16(Bytes& out, std::uint16_t v)
+{
+    out.push_back(std::uint8_t(v & 0xFF));
+    out.push_back(std::uint8_t(v >> 8));
+}
+
+void putU32(Bytes& out, std::uint32_t v)
+{
+    for (int i = 0; i < 4; ++i)
+        out.push_back(std::uint8_t((v >> (8 * i)) & 0xFF));
+}
+
+void putText(Bytes& out, const std::string& text)
+{
+    out.insert(out.end(), text.begin(), text.end());
+}
+
+namespace {
+
+void putChunk(Bytes& out, const std::string& id, const Bytes& body)
+{
+    if (id.size() != 4)
+        throw std::invalid_argument("a chunk id has four characters");
+    putText(out, id);
+    putU32(out, std::uint32_t(body.size()));
+    out.insert(out.end(), body.begin(), body.end());
+    if (body.size() % 2)
+        out.push_back(0);
+}
+
+} // namespace
+
+Bytes waveImage(int rate, const std::vector<std::int16_t>& samples, const std::vector<Chunk>& trailing)
+{
+    Bytes fmt;
+    putU16(fmt, 1); // PCM
+    putU16(fmt, 1); // mono
+    putU32(fmt, std::uint32_t(rate));
+    putU32(fmt, std::uint32_t(rate * 2));
+    putU16(fmt, 2);
+    putU16(fmt, 16);
+
+    Bytes data;
+    data.reserve(samples.size() * 2);
+    for (std::int16_t s : samples)
+        putU16(data, std::uint16_t(s));
+
+    Bytes body;
+    putText(body, "WAVE");
+    putChunk(body, "fmt ", fmt);
+    putChunk(body, "data", data);
+    for (const Chunk& c : trailing)
+        putChunk(body, c.id, c.body);
+
+    Bytes out;
+    putText(out, "RIFF");
+    putU32(out, std::uint32_t(body.size()));
+    out.insert(out.end(), body.begin(), body.end());
+    return out;
+}
+
+Chunk infoList(const std::vector<std::pair<std::string, std::string>>& entries)
+{
+    Chunk list{"LIST", {}};
+    putText(list.body, "INFO");
+    for (const auto& [id, text] : entries) {
+        Bytes value(text.begin(), text.end());
+        value.push_back(0);
+        putChunk(list.body, id, value);
+    }
+    return list;
+}
+
+bool writeFileAtomically(const std::string& path, const Bytes& bytes)
+{
+    const std::string temp = path + ".part";
+    {
+        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
+        if (!out)
+            return false;
+        out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+        out.flush();
+        if (!out) {
+            std::remove(temp.c_str());
+            return false;
+        }
+    }
+    if (std::rename(temp.c_str(), path.c_str()) != 0) {
+        std::remove(temp.c_str());
+        return false;
+    }
+    return true;
+}
+
+} // namespace saz
