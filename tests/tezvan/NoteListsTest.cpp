@@ -1,0 +1,80 @@
+// The two note lists stay parallel through every change, and the current index never
+// points past the end.
+#include "tezvan/core/NoteLists.h"
+
+#include <QSignalSpy>
+#include <gtest/gtest.h>
+
+namespace {
+
+using tezvan::NoteLists;
+
+TEST(NoteLists, EveryChangeKeepsEntriesAndLinesParallel)
+{
+    NoteLists l;
+    QSignalSpy counts(&l, &NoteLists::countChanged);
+    l.append(QStringLiteral("00=0"), QStringLiteral("DO-K (00)"));
+    l.append(QStringLiteral("01=451"), QStringLiteral("RE (01)"));
+    l.append(QStringLiteral("99=5"), QStringLiteral("99"));
+    l.setAt(1, QStringLiteral("13=451"), QString::fromUtf8("BİTİŞ (13)"));
+    l.removeAt(0);
+    l.removeAt(7); // out of range: nothing
+    EXPECT_EQ(l.entries(), QStringList({QStringLiteral("13=451"), QStringLiteral("99=5")}));
+    EXPECT_EQ(l.lines(), QStringList({QString::fromUtf8("BİTİŞ (13)"), QStringLiteral("99")}));
+    EXPECT_EQ(l.rowCount(), 2);
+    EXPECT_EQ(l.data(l.index(0), Qt::DisplayRole).toString(), QString::fromUtf8("BİTİŞ (13)"));
+    EXPECT_EQ(counts.size(), 4); // three appends and one removal
+    EXPECT_EQ(counts.last().first().toInt(), 2);
+}
+
+TEST(NoteLists, CurrentIndexStaysInsideTheList)
+{
+    struct Row {
+        const char* name;
+        int set;
+        int removeAt; // -1: none
+        int expected;
+    };
+    const Row rows[] = {
+        {"a line of the list", 2, -1, 2},
+        {"none", -1, -1, -1},
+        {"past the end becomes none", 3, -1, -1},
+        {"below -1 becomes none", -5, -1, -1},
+        {"the last line removed moves it up", 2, 2, 1},
+        {"a line above removed keeps the number", 1, 0, 1},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        NoteLists l;
+        for (int i = 0; i < 3; ++i)
+            l.append(QStringLiteral("0%1=0").arg(i), QStringLiteral("x"));
+        l.setCurrentIndex(r.set);
+        if (r.removeAt >= 0)
+            l.removeAt(r.removeAt);
+        EXPECT_EQ(l.currentIndex(), r.expected);
+    }
+}
+
+TEST(NoteLists, ReplacingAllIsOneResetAndClearsTheCurrentIndex)
+{
+    NoteLists l;
+    l.append(QStringLiteral("00=0"), QStringLiteral("DO-K (00)"));
+    l.setCurrentIndex(0);
+    QSignalSpy resets(&l, &QAbstractItemModel::modelReset);
+    QSignalSpy inserts(&l, &QAbstractItemModel::rowsInserted);
+    QStringList entries, lines;
+    for (int i = 0; i < 1000; ++i) {
+        entries << QStringLiteral("05=%1").arg(i);
+        lines << QStringLiteral("LA (05)");
+    }
+    l.replaceAll(entries, lines);
+    EXPECT_EQ(resets.size(), 1);
+    EXPECT_EQ(inserts.size(), 0);
+    EXPECT_EQ(l.count(), 1000);
+    EXPECT_EQ(l.currentIndex(), -1);
+    l.clear();
+    EXPECT_TRUE(l.isEmpty());
+    EXPECT_EQ(tezvan::noteCountText(0), QString::fromUtf8("Toplam Nota Sayısı : 0"));
+}
+
+} // namespace

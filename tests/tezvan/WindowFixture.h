@@ -1,0 +1,69 @@
+#pragma once
+// A main window on a virtual clock, fake dialogs and a fake sound, shown offscreen, with
+// helpers to press keys the way the keyboard delivers them and to find controls.
+
+#include "FakeNoteSound.h"
+#include "support/FakeDialogs.h"
+#include "tezvan/windows/FlatButton.h"
+#include "tezvan/windows/TForm1.h"
+
+#include "platform/VirtualClock.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListView>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace testing_support {
+
+class WindowFixture : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        window = std::make_unique<tezvan::TForm1>(sound, clock, dialogs);
+        window->show();
+        QApplication::setActiveWindow(window.get());
+    }
+    void TearDown() override { window.reset(); }
+
+    template <typename T = QWidget>
+    T* control(const char* name) const
+    {
+        T* w = window->findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(w, nullptr) << name;
+        return w;
+    }
+    tezvan::FlatButton* note(int k) const { return control<tezvan::FlatButton>(qPrintable(QStringLiteral("N%1").arg(k))); }
+    QString status() const { return control<tezvan::FlatButton>("DURUMM")->text(); }
+    QString countLabel() const { return control<QLabel>("Label5")->text(); }
+    QListView* listBox() const { return control<QListView>("ListBox1"); }
+    void tick(bool on)
+    {
+        QCheckBox* box = control<QCheckBox>("oto_kayit");
+        if (box->isChecked() != on)
+            box->click();
+    }
+
+    // A key press and release as the keyboard sends them to target (the focused control
+    // when none is given). nativeScanCode is the xkb key code; 0 = none.
+    void press(int qtKey, quint32 nativeScanCode = 0, Qt::KeyboardModifiers mods = Qt::NoModifier,
+               QWidget* target = nullptr, const QString& text = {})
+    {
+        if (!target)
+            target = QApplication::focusWidget() ? QApplication::focusWidget() : window.get();
+        for (QEvent::Type type : {QEvent::ShortcutOverride, QEvent::KeyPress, QEvent::KeyRelease}) {
+            QKeyEvent e(type, qtKey, mods, nativeScanCode, 0, 0, text);
+            QApplication::sendEvent(target, &e);
+        }
+    }
+
+    platform::VirtualClock clock;
+    FakeDialogs dialogs;
+    FakeNoteSound sound{clock};
+    std::unique_ptr<tezvan::TForm1> window;
+};
+
+} // namespace testing_support

@@ -1,0 +1,64 @@
+// tezvan: the virtual saz. "--export-samples DIR" and "--render IN OUT" run without a
+// window; any other command line names a note file to open at start.
+#include "tezvan/core/SampleBank.h"
+#include "tezvan/core/SampleExport.h"
+#include "tezvan/core/TakeRenderer.h"
+#include "tezvan/windows/SampleBankSound.h"
+#include "tezvan/windows/TForm1.h"
+
+#include "platform/Clock.h"
+#include "platform/Dialogs.h"
+#include "platform/Voice.h"
+
+#include <QApplication>
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+const char* const kTitle = "Tezvan - virtual saz";
+
+int commandWithoutWindow(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.at(1) == QLatin1String("--export-samples")) {
+        if (args.size() != 3) {
+            std::fputs("usage: tezvan --export-samples DIR\n", stderr);
+            return 2;
+        }
+        return tezvan::exportSamplesCommand(args.at(2));
+    }
+    if (args.size() != 4) {
+        std::fputs("usage: tezvan --render IN.tnl OUT.wav\n", stderr);
+        return 2;
+    }
+    return tezvan::renderCommand(args.at(2), args.at(3));
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc >= 2 && (std::strcmp(argv[1], "--export-samples") == 0 || std::strcmp(argv[1], "--render") == 0))
+        return commandWithoutWindow(argc, argv);
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("tezvan"));
+    QApplication::setApplicationDisplayName(QString::fromUtf8(kTitle));
+
+    tezvan::SampleBank bank(platform::systemVoice());
+    try {
+        bank.loadBuiltIn();
+    } catch (const tezvan::SampleBankError& e) {
+        // The window cannot exist without its sounds.
+        std::fprintf(stderr, "tezvan: %s\n", qPrintable(e.message()));
+        platform::showError(platform::systemDialogs(), nullptr, e.message());
+        return 3;
+    }
+    tezvan::SampleBankSound sound(bank);
+    tezvan::TForm1 window(sound, platform::steadyClock(), platform::systemDialogs());
+    window.FormCreate(app.arguments().mid(1));
+    window.show();
+    return app.exec();
+}

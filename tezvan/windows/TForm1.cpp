@@ -1,0 +1,297 @@
+// The main window: start-up, show, close, note triggering and recording, hovers, keys.
+#include "TForm1.h"
+
+#include "CaptionIcon.h"
+#include "FlatButton.h"
+#include "NoteSound.h"
+#include "WindowLook.h"
+
+#include "platform/Dialogs.h"
+#include "platform/VirtualKey.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QListView>
+#include <QPainter>
+#include <QScreen>
+
+namespace tezvan {
+
+TForm1::TForm1(NoteSound& sound, platform::Clock& clock, platform::Dialogs& dialogs,
+               QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
+      sound_(sound), clock_(clock), dialogs_(dialogs), recorder_(clock),
+      frameColour_(colourOfValue(look::kFrame))
+{
+    setObjectName(QStringLiteral("TForm1"));
+    setWindowTitle(QStringLiteral("Form1"));
+    setFont(look::sansSerif(11));
+    setFixedSize(421 + 2, kCollapsedHeight);
+
+    client_ = new QWidget(this);
+    buildCaptionBar();
+    buildNoteButtons();
+    buildTransport();
+    buildListArea();
+    buildActions();
+    layOut();
+
+    // Key preview: the note keys reach the note actions before any control sees them.
+    qApp->installEventFilter(this);
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::FormCreate(const QStringList& arguments)
+{
+    Q_UNUSED(arguments);
+}
+
+void TForm1::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (!event->spontaneous())
+        FormShow();
+}
+
+void TForm1::FormShow()
+{
+    buttonColour_ = N_[0]->colour();
+    RenkSifirla();
+    PAUSE_->setText(QStringLiteral("DUR"));
+    BaslikC_->setText(QStringLiteral("TEZVAN 3.2 - virtual saz, made by its players"));
+    recorder_.windowShown();
+    for (FlatButton* b : {PLAY_, new_, open_, save_, PAUSE_}) {
+        b->setColour(colourOfValue(look::kTransport));
+        b->setFontColour(colourOfValue(look::kTransportText));
+    }
+    if (!shownOnce_) {
+        shownOnce_ = true;
+        recentre();
+    }
+}
+
+void TForm1::closeEvent(QCloseEvent* event)
+{
+    // FormClose: a running recording is asked about; whatever the answer, it ends.
+    bool close = true;
+    if (recorder_.recording()) {
+        close = dialogs_.ask(this, QStringLiteral("UYARI"),
+                             QString::fromUtf8("Şu An Kayıt Modundasınız.\r\r"
+                                               "Çıkmak istediğinizden emin misiniz?"),
+                             platform::Dialogs::Icon::Warning);
+    }
+    recorder_.closeRequested();
+    if (close)
+        event->accept();
+    else
+        event->ignore();
+}
+
+void TForm1::NotaCal(QAction* action, FlatButton* button)
+{
+    StilSifirla();
+    const Recorder::Note outcome = recorder_.noteTriggered(oto_kayit_->isChecked());
+    DURUMM_->setText(*outcome.effect.status);
+    const int n = action->property("Tag").toInt() - 1;
+    button->setRaised(true);
+    // The sample starts before any list work, so the note sounds at once.
+    sound_.play(n);
+    if (outcome.pause) {
+        lists_.append(noteEntryText(n, *outcome.pause),
+                      action->text() + QStringLiteral(" (") + noteCode(n) + QLatin1Char(')'));
+    }
+}
+
+void TForm1::applyEffect(const Recorder::Effect& effect)
+{
+    if (effect.status)
+        DURUMM_->setText(*effect.status);
+    if (effect.clearMark)
+        StilSifirla();
+}
+
+void TForm1::DURUMMClick()
+{
+    applyEffect(recorder_.stopButton(oto_kayit_->isChecked()));
+}
+
+void TForm1::oto_kayitClick()
+{
+    recorder_.boxChanged(oto_kayit_->isChecked());
+}
+
+void TForm1::HintlerDeactivate()
+{
+    applyEffect(recorder_.focusLost());
+}
+
+void TForm1::StilSifirla()
+{
+    for (FlatButton* b : N_)
+        b->setRaised(false);
+}
+
+void TForm1::RenkSifirla()
+{
+    for (FlatButton* b : N_)
+        b->setColour(buttonColour_);
+}
+
+void TForm1::ListBox1Click()
+{
+    const QModelIndex current = ListBox1_->currentIndex();
+    const bool selected = current.isValid() && ListBox1_->selectionModel()->isSelected(current);
+    lists_.setCurrentIndex(selected ? current.row() : -1);
+}
+
+void TForm1::ListBox1DblClick()
+{
+    // Listening to the selected line's note: nothing is recorded.
+    const QModelIndexList selected = ListBox1_->selectionModel()->selectedIndexes();
+    if (selected.isEmpty())
+        return;
+    if (const auto n = noteNumberOfCode(lists_.entry(selected.first().row()).left(2)))
+        sound_.play(*n);
+}
+
+void TForm1::NMouseEnter(int k)
+{
+    FlatButton* b = N_[std::size_t(k)];
+    b->setToolTip(QString::fromUtf8("Kısayol -> ") + QString::number(noteKeys_[std::size_t(k)]));
+    QFont f = b->font();
+    f.setBold(true);
+    f.setUnderline(true);
+    b->setFont(f);
+}
+
+void TForm1::N0MouseLeave(FlatButton* button)
+{
+    QFont f = button->font();
+    f.setBold(false);
+    f.setUnderline(false);
+    button->setFont(f);
+}
+
+void TForm1::PLAY_MouseEnter(FlatButton* button)
+{
+    QFont f = button->font();
+    f.setUnderline(true);
+    button->setFont(f);
+    button->setFontColour(colourOfValue(look::kTransportHover));
+}
+
+void TForm1::PLAY_MouseLeave(FlatButton* button)
+{
+    QFont f = button->font();
+    f.setUnderline(false);
+    button->setFont(f);
+    button->setFontColour(colourOfValue(look::kTransportText));
+}
+
+void TForm1::mnlisteExecute()
+{
+    setWindowHeight(height() > kCollapsedHeight ? kCollapsedHeight : kExpandedHeight);
+    recentre();
+}
+
+void TForm1::KontrollerDblClick()
+{
+    mnliste_->trigger();
+}
+
+void TForm1::KaptClick()
+{
+    close();
+}
+
+void TForm1::SimgClick()
+{
+    DURUMMClick();
+    showMinimized();
+}
+
+void TForm1::bilgiClick()
+{
+    DURUMMClick();
+}
+
+void TForm1::setWindowHeight(int h)
+{
+    setFixedSize(width(), h);
+}
+
+void TForm1::recentre()
+{
+    const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
+    if (!s)
+        return;
+    QRect r = frameGeometry();
+    r.moveCenter(s->availableGeometry().center());
+    move(r.topLeft());
+}
+
+void TForm1::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    layOut();
+}
+
+void TForm1::paintEvent(QPaintEvent*)
+{
+    // The 1-px frame shows the window's own colour around the client area.
+    QPainter p(this);
+    p.fillRect(rect(), frameColour_);
+}
+
+int TForm1::noteOfShortcut(quint16 word) const
+{
+    if (word == 0)
+        return -1;
+    for (int k = 0; k < kNoteCount; ++k)
+        if (noteKeys_[std::size_t(k)] == word)
+            return k;
+    return -1;
+}
+
+bool TForm1::notePreview(QKeyEvent* event)
+{
+    const int k = noteOfShortcut(platform::shortcutWord(*event));
+    if (k < 0 || !noteActions_[std::size_t(k)]->isEnabled())
+        return false;
+    if (event->type() == QEvent::KeyPress)
+        noteActions_[std::size_t(k)]->trigger();
+    event->accept();
+    return true;
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::KeyPress:
+    case QEvent::ShortcutOverride: {
+        // Key preview for every control of this window, whichever has the focus.
+        auto* w = qobject_cast<QWidget*>(watched);
+        if (w && w->window() == this && w->isEnabled())
+            return notePreview(static_cast<QKeyEvent*>(event));
+        break;
+    }
+    case QEvent::MouseButtonDblClick:
+        if (watched == Kontroller_) {
+            const auto* me = static_cast<QMouseEvent*>(event);
+            if (Kontroller_->childAt(me->position().toPoint()) == nullptr) {
+                KontrollerDblClick();
+                return true;
+            }
+        }
+        break;
+    default:
+        break;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+} // namespace tezvan

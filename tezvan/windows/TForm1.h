@@ -1,0 +1,134 @@
+#pragma once
+// tezvan's main window: the caption bar, the fourteen note buttons with their actions,
+// the transport panel, the auto-record box and the visible note list. It wires keys,
+// clicks and hovers to the recorder, the note lists and the sound; the rules live in
+// tezvan_core. Later windows (help, key assignment, programmer's) are not built here.
+
+#include "tezvan/core/NoteCatalogue.h"
+#include "tezvan/core/NoteLists.h"
+#include "tezvan/core/Recorder.h"
+
+#include <QColor>
+#include <QWidget>
+#include <array>
+
+class QAction;
+class QCheckBox;
+class QFrame;
+class QLabel;
+class QListView;
+
+namespace platform {
+class Clock;
+class Dialogs;
+} // namespace platform
+
+namespace tezvan {
+
+class CaptionIcon;
+class FlatButton;
+class NoteSound;
+
+class TForm1 final : public QWidget {
+    Q_OBJECT
+public:
+    TForm1(NoteSound& sound, platform::Clock& clock, platform::Dialogs& dialogs,
+           QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    // Outer window heights (1-px frame included) of the list area hidden and shown.
+    static constexpr int kCollapsedHeight = 124;
+    static constexpr int kExpandedHeight = 360;
+
+    NoteLists& noteLists() { return lists_; }          // `Nota_Listesi` and the lines
+    const Recorder& recorder() const { return recorder_; }
+
+    // The key word that triggers note k; 0 = no key. Key assignment changes them.
+    quint16 noteShortcut(int k) const { return noteKeys_[std::size_t(k)]; }
+    void setNoteShortcut(int k, quint16 word) { noteKeys_[std::size_t(k)] = word; }
+
+    // The note action that key word triggers, or -1.
+    int noteOfShortcut(quint16 word) const;
+
+public slots:
+    // Start-up: a note file named on the command line (arguments without the program).
+    void FormCreate(const QStringList& arguments);
+
+    void NotaCal(QAction* action, FlatButton* button);
+    void DURUMMClick();
+    void oto_kayitClick();
+    void StilSifirla();
+    void RenkSifirla();
+    void ListBox1Click();
+    void ListBox1DblClick();
+    void NMouseEnter(int k);            // N0MouseEnter .. N13MouseEnter
+    void N0MouseLeave(FlatButton* button);
+    void PLAY_MouseEnter(FlatButton* button);
+    void PLAY_MouseLeave(FlatButton* button);
+    void mnlisteExecute();
+    void KontrollerDblClick();
+    void KaptClick();
+    void SimgClick();
+    void bilgiClick();
+
+    // The application lost the focus: the recording ends.
+    void HintlerDeactivate();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void FormShow();
+    void buildCaptionBar();
+    void buildNoteButtons();
+    void buildTransport();
+    void buildListArea();
+    void buildActions();
+    void layOut();
+    void recentre();
+    void setWindowHeight(int h);
+    void applyEffect(const Recorder::Effect& effect);
+    bool notePreview(QKeyEvent* event);
+
+    NoteSound& sound_;
+    platform::Clock& clock_;
+    platform::Dialogs& dialogs_;
+
+    Recorder recorder_;
+    NoteLists lists_;
+    std::array<quint16, kNoteCount> noteKeys_{};
+    QColor frameColour_;
+    QColor buttonColour_;
+    int zoomLevel_ = 0; // 0 = 100 %
+
+    QWidget* client_ = nullptr;
+    QLabel* BaslikC_ = nullptr;
+    CaptionIcon* bilgi_ = nullptr;
+    CaptionIcon* Simg_ = nullptr;
+    CaptionIcon* Kapt_ = nullptr;
+    QWidget* Kontroller_ = nullptr;
+    std::array<FlatButton*, kNoteCount> N_{};
+    std::array<QAction*, kNoteCount> noteActions_{};
+    QWidget* Panel3_ = nullptr;
+    FlatButton* PLAY_ = nullptr;
+    FlatButton* new_ = nullptr;
+    FlatButton* open_ = nullptr;
+    FlatButton* save_ = nullptr;
+    FlatButton* PAUSE_ = nullptr;
+    FlatButton* DURUMM_ = nullptr;
+    QCheckBox* oto_kayit_ = nullptr;
+    QLabel* Label6_ = nullptr;
+    QLabel* Label5_ = nullptr;
+    QFrame* Bevel1_ = nullptr;
+    QFrame* Bevel2_ = nullptr;
+    QListView* ListBox1_ = nullptr;
+    QAction* mnliste_ = nullptr;
+    bool shownOnce_ = false;
+    bool selectingByProgram_ = false;
+};
+
+} // namespace tezvan

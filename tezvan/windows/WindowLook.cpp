@@ -1,0 +1,33 @@
+#include "WindowLook.h"
+
+#include <QStringList>
+
+namespace tezvan::look {
+namespace {
+
+QFont fontOf(const QStringList& families, int pixels, bool bold)
+{
+    QFont f;
+    f.setFamilies(families);
+    f.setPixelSize(pixels);
+    f.setBold(bold);
+    return f;
+}
+
+} // namespace
+
+QFont sansSerif(int pixels, bool bold)
+{
+    return fontOf({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
+                   QStringLiteral("Nimbus Sans"), QStringLiteral("DejaVu Sans")},
+                  pixels, bold);
+}
+
+QFont arial(int pixels, bool bold)
+{
+    return fontOf({QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
+                   QStringLiteral("Nimbus Sans"), QStringLiteral("DejaVu Sans")},
+                  pixels, bold);
+}
+
+} // namespace tezvan::look

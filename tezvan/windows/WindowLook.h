@@ -1,0 +1,22 @@
+#pragma once
+// The main window's design colours and fonts. The fonts are the nearest ones installed,
+// at the design pixel heights.
+
+#include <QColor>
+#include <QFont>
+
+namespace tezvan::look {
+
+constexpr quint32 kFrame = 16749886;          // window frame and caption bar
+constexpr quint32 kControls = 12767697;       // `Kontroller` and the note buttons
+constexpr quint32 kNoteText = 10841658;       // note button captions
+constexpr quint32 kTransportPanel = 8623776;  // `Panel3`
+constexpr quint32 kTransport = 14805739;      // transport buttons
+constexpr quint32 kTransportText = 16744576;  // their captions
+constexpr quint32 kTransportHover = 16711680; // their captions under the mouse
+constexpr quint32 kList = 13154717;           // `ListBox1`
+
+QFont sansSerif(int pixels, bool bold = false); // "MS Sans Serif" or nearest
+QFont arial(int pixels, bool bold = false);     // "Arial" or nearest
+
+} // namespace tezvan::look
