@@ -1,0 +1,126 @@
+// Grid playback onset error on the real clock: a grid of 1,000 columns with durations
+// of 1..20 ms played by the grid player from real ".wbs" files; for every column, how
+// late its sample started against its schedule (start + the durations before it).
+// Prints the spread, CPU used, and last the p99 error and the last onset's error (drift).
+
+#include "tezvan2/core/GridPlayer.h"
+#include "tezvan2/core/NoteGrid.h"
+#include "tezvan2/core/SampleFiles.h"
+
+#include "platform/Clock.h"
+#include "platform/Voice.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtEndian>
+
+#include <sys/resource.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+// Notes when each sound started; sounds nothing.
+class StampingVoice final : public platform::Voice {
+public:
+    explicit StampingVoice(const platform::Clock& clock) : clock_(clock) {}
+    bool start(const platform::SoundPtr& sound) override
+    {
+        startsUs.push_back(clock_.nowUs());
+        return bool(sound);
+    }
+    void stop() override {}
+    std::vector<qint64> startsUs;
+
+private:
+    const platform::Clock& clock_;
+};
+
+QByteArray wave(int frames)
+{
+    QByteArray b("RIFF");
+    auto u32 = [&](quint32 v) { char d[4]; qToLittleEndian(v, d); b.append(d, 4); };
+    auto u16 = [&](quint16 v) { char d[2]; qToLittleEndian(v, d); b.append(d, 2); };
+    u32(quint32(36 + frames * 2));
+    b.append("WAVEfmt ");
+    u32(16); u16(1); u16(1); u32(44100); u32(88200); u16(2); u16(16);
+    b.append("data");
+    u32(quint32(frames * 2));
+    b.append(QByteArray(frames * 2, '\x10'));
+    return b;
+}
+
+double cpuSeconds()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec)
+        + double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    constexpr int kColumns = 1000;
+
+    QTemporaryDir dir;
+    const char* names[] = {"DO", "RE", "MI", "FA", "SOL", "LA", "SI"};
+    for (const char* n : names) {
+        QFile f(dir.filePath(QString::fromUtf8(n).toLower() + QStringLiteral(".wbs")));
+        if (!f.open(QIODevice::WriteOnly) || f.write(wave(22050)) < 0)
+            return 1;
+    }
+
+    tezvan2::NoteGrid grid;
+    grid.setCount(kColumns);
+    std::vector<qint64> scheduleUs;
+    qint64 sumUs = 0;
+    quint32 seed = 4242;
+    for (int c = 0; c < kColumns; ++c) {
+        seed = seed * 1103515245u + 12345u;
+        const int ms = 1 + int((seed >> 16) % 20);
+        grid.setName(c, QString::fromUtf8(names[c % 7]));
+        grid.setDuration(c, QString::number(ms));
+        scheduleUs.push_back(sumUs);
+        sumUs += ms * 1000;
+    }
+
+    platform::Clock& clock = platform::steadyClock();
+    StampingVoice voice(clock);
+    tezvan2::SampleFiles samples(voice, dir.path());
+    tezvan2::GridPlayer player(grid, samples, clock);
+    player.onFinished = [] { QCoreApplication::quit(); };
+    qint64 t0Us = 0;
+    const double cpuBefore = cpuSeconds();
+    QTimer::singleShot(0, [&] {
+        t0Us = clock.nowUs();
+        player.play();
+    });
+    app.exec();
+    const double wall = double(clock.nowUs() - t0Us) / 1e6;
+    const double cpu = cpuSeconds() - cpuBefore;
+
+    if (voice.startsUs.size() != std::size_t(kColumns)) {
+        std::printf("only %zu of %d columns sounded\n", voice.startsUs.size(), kColumns);
+        return 1;
+    }
+    std::vector<qint64> errorsUs;
+    for (int c = 0; c < kColumns; ++c)
+        errorsUs.push_back(voice.startsUs[std::size_t(c)] - t0Us - scheduleUs[std::size_t(c)]);
+    std::vector<qint64> sorted = errorsUs;
+    std::sort(sorted.begin(), sorted.end());
+    const auto at = [&](double q) { return double(sorted[std::size_t(q * double(sorted.size() - 1))]) / 1000.0; };
+    std::printf("columns %d, grid %.2f s, played in %.2f s\n", kColumns, double(sumUs) / 1e6, wall);
+    std::printf("onset error ms: min %.3f  p50 %.3f  p90 %.3f  p99 %.3f  max %.3f\n", at(0), at(0.5),
+                at(0.9), at(0.99), at(1.0));
+    std::printf("CPU while playing: %.2f %% of a core\n", 100.0 * cpu / wall);
+    std::printf("grid playback onset error: p99 %.3f ms (goal <= 1 ms), last onset %.3f ms (goal within 1 ms)\n",
+                at(0.99), double(errorsUs.back()) / 1000.0);
+    return 0;
+}
