@@ -117,6 +117,7 @@ TEST(NoteTable, TwentyTwoNotesNeedTwentyThreeDistinctFiles)
         pictures.insert(r.picture);
     }
     EXPECT_EQ(files.size(), 23u);
+    EXPECT_EQ(sampleFiles().size(), 23);
     EXPECT_EQ(pictures.size(), 22u);
 }
 

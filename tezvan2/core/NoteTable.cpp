@@ -85,6 +85,16 @@ const NoteRow* noteForPicture(const QString& objectName)
     return nullptr;
 }
 
+QStringList sampleFiles()
+{
+    QStringList files;
+    for (const NoteRow& r : noteTable())
+        for (const QString& f : {r.keySample, r.pictureSample})
+            if (!files.contains(f, Qt::CaseInsensitive))
+                files << f;
+    return files;
+}
+
 std::optional<NoteTrigger> keyTrigger(quint16 keyWord)
 {
     if (const NoteRow* r = noteForKey(keyWord))

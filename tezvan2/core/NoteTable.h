@@ -4,6 +4,7 @@
 // Only the table and its lookups; sounding a note is SampleFiles' job.
 
 #include <QString>
+#include <QStringList>
 #include <QtGlobal>
 #include <optional>
 #include <vector>
@@ -47,6 +48,9 @@ KeyCommand keyCommand(quint16 keyWord);
 const NoteRow* noteForKey(quint16 keyWord);
 // The row a picture plays; null for any other object name.
 const NoteRow* noteForPicture(const QString& objectName);
+
+// The 23 sample files the table names, each once (compared without regard to case).
+QStringList sampleFiles();
 
 std::optional<NoteTrigger> keyTrigger(quint16 keyWord);
 std::optional<NoteTrigger> pictureTrigger(const QString& objectName);

@@ -57,6 +57,12 @@ platform::SoundPtr SampleFiles::load(const QString& bareName)
     return sound;
 }
 
+void SampleFiles::preload(const QStringList& bareNames)
+{
+    for (const QString& name : bareNames)
+        load(name);
+}
+
 bool SampleFiles::play(const QString& bareName)
 {
     const platform::SoundPtr sound = load(bareName);

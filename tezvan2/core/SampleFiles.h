@@ -10,6 +10,7 @@
 #include <QDateTime>
 #include <QHash>
 #include <QString>
+#include <QStringList>
 
 namespace tezvan2 {
 
@@ -24,6 +25,10 @@ public:
 
     // The file's prepared sound; null when missing, unreadable or not a wave.
     platform::SoundPtr load(const QString& bareName);
+
+    // Reads and prepares the files now (those that exist), so that the first note of
+    // each later costs a look-up only. A file changed afterwards is read again.
+    void preload(const QStringList& bareNames);
 
     // The path of the file the bare name means here: the exact name first, then the
     // first name equal to it without regard to letter case; empty when none.
