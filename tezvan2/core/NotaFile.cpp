@@ -87,13 +87,15 @@ QByteArray encode(const NoteGrid& grid)
 void decodeInto(const QByteArray& bytes, NoteGrid& grid)
 {
     const qsizetype records = bytes.size() / kRecordSize;
+    if (records < 2)
+        return;
     for (qsizetype i = 0; i + 1 < records; ++i) {
         const char* record = bytes.constData() + i * kRecordSize;
-        const int column = int(i);
-        grid.setCount(column + 1);
-        grid.setName(column, readField(record));
-        grid.setDuration(column, readField(record + 1 + kFieldSize));
+        grid.setName(int(i), readField(record));
+        grid.setDuration(int(i), readField(record + 1 + kFieldSize));
     }
+    // One count change for the whole file: a view redraws once, not once per column.
+    grid.setCount(int(records - 1));
 }
 
 void save(const QString& path, const NoteGrid& grid, LongCells longCells)
