@@ -5,6 +5,7 @@
 
 #include "platform/Clock.h"
 
+#include <functional>
 #include <vector>
 
 namespace testing_support {
@@ -12,7 +13,12 @@ namespace testing_support {
 class FakeNoteSound final : public tezvan::NoteSound {
 public:
     explicit FakeNoteSound(const platform::Clock& clock) : clock_(clock) {}
-    void play(int index) override { played.push_back({index, clock_.nowUs()}); }
+    void play(int index) override
+    {
+        played.push_back({index, clock_.nowUs()});
+        if (onPlay)
+            onPlay(index);
+    }
     void stop() override { ++stops; }
 
     std::vector<int> indexes() const
@@ -28,6 +34,7 @@ public:
         qint64 atUs;
     };
     std::vector<Played> played;
+    std::function<void(int)> onPlay; // runs inside play(), for a look at the window then
     int stops = 0;
 
 private:

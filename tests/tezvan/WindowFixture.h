@@ -20,9 +20,16 @@
 namespace testing_support {
 
 class WindowFixture : public ::testing::Test {
-protected:
+public:
     void SetUp() override
     {
+        // Also a fresh start for the tests that run several rows, each from SetUp().
+        window.reset();
+        dialogs.shown.clear();
+        dialogs.answers.clear();
+        dialogs.fileNames.clear();
+        sound.played.clear();
+        sound.onPlay = nullptr;
         window = std::make_unique<tezvan::TForm1>(sound, clock, dialogs);
         window->show();
         QApplication::setActiveWindow(window.get());
@@ -40,6 +47,19 @@ protected:
     QString status() const { return control<tezvan::FlatButton>("DURUMM")->text(); }
     QString countLabel() const { return control<QLabel>("Label5")->text(); }
     QListView* listBox() const { return control<QListView>("ListBox1"); }
+    // Fills the lists as an opened file would.
+    void load(const QStringList& entries)
+    {
+        QStringList lines;
+        for (const QString& e : entries)
+            lines << e.left(2);
+        window->noteLists().replaceAll(entries, lines);
+    }
+    int selectedLine() const
+    {
+        const QModelIndexList s = listBox()->selectionModel()->selectedIndexes();
+        return s.isEmpty() ? -1 : s.first().row();
+    }
     void tick(bool on)
     {
         QCheckBox* box = control<QCheckBox>("oto_kayit");

@@ -24,7 +24,7 @@ TForm1::TForm1(NoteSound& sound, platform::Clock& clock, platform::Dialogs& dial
                QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
       sound_(sound), clock_(clock), dialogs_(dialogs), recorder_(clock),
-      frameColour_(colourOfValue(look::kFrame))
+      frameColour_(colourOfValue(look::kFrame)), player_(clock, *this)
 {
     setObjectName(QStringLiteral("TForm1"));
     setWindowTitle(QStringLiteral("Form1"));
@@ -37,17 +37,16 @@ TForm1::TForm1(NoteSound& sound, platform::Clock& clock, platform::Dialogs& dial
     buildTransport();
     buildListArea();
     buildActions();
+    buildFileAndPlaybackActions();
     layOut();
 
     // Key preview: the note keys reach the note actions before any control sees them.
     qApp->installEventFilter(this);
 }
 
-TForm1::~TForm1() = default;
-
-void TForm1::FormCreate(const QStringList& arguments)
+TForm1::~TForm1()
 {
-    Q_UNUSED(arguments);
+    player_.stop();
 }
 
 void TForm1::showEvent(QShowEvent* event)

@@ -5,10 +5,12 @@
 // tezvan_core. Later windows (help, key assignment, programmer's) are not built here.
 
 #include "tezvan/core/NoteCatalogue.h"
+#include "tezvan/core/NoteListPlayer.h"
 #include "tezvan/core/NoteLists.h"
 #include "tezvan/core/Recorder.h"
 
 #include <QColor>
+#include <QKeySequence>
 #include <QWidget>
 #include <array>
 
@@ -29,7 +31,7 @@ class CaptionIcon;
 class FlatButton;
 class NoteSound;
 
-class TForm1 final : public QWidget {
+class TForm1 final : public QWidget, private PlaybackHost {
     Q_OBJECT
 public:
     TForm1(NoteSound& sound, platform::Clock& clock, platform::Dialogs& dialogs,
@@ -74,6 +76,20 @@ public slots:
     // The application lost the focus: the recording ends.
     void HintlerDeactivate();
 
+    // Files (TForm1Files.cpp).
+    void newClick();
+    void openClick();
+    void mndosyaacExecute();
+    void saveClick();
+    void mnnotadonusturExecute();
+
+    // Playback (TForm1Playback.cpp).
+    void PLAY_Click();
+    void PAUSE_Click();
+
+public:
+    bool isPlaying() const { return player_.isPlaying(); }
+
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -93,6 +109,21 @@ private:
     void setWindowHeight(int h);
     void applyEffect(const Recorder::Effect& effect);
     bool notePreview(QKeyEvent* event);
+    void buildFileAndPlaybackActions();
+    QAction* windowAction(const char* name, const QString& caption, QKeySequence key,
+                          void (TForm1::*handler)());
+    bool askToEndRecording();
+    void stopPlaybackFirst();
+    void selectVisibleLine(int row);
+    void setTransportLocked(bool locked);
+
+    // PlaybackHost
+    int entryCount() const override;
+    std::optional<QString> entryAt(int index) const override;
+    void playbackStarted() override;
+    void playbackTurn(int index) override;
+    void playbackNote(int index, int noteNumber, bool isLastLine) override;
+    void playbackFinished() override;
 
     NoteSound& sound_;
     platform::Clock& clock_;
@@ -127,6 +158,11 @@ private:
     QFrame* Bevel2_ = nullptr;
     QListView* ListBox1_ = nullptr;
     QAction* mnliste_ = nullptr;
+    QAction* mndosyaac_ = nullptr;
+    QAction* mnnotadonustur_ = nullptr;
+    NoteListPlayer player_;
+    bool startupOpen_ = false;
+    QString startupPath_;
     bool shownOnce_ = false;
     bool selectingByProgram_ = false;
 };

@@ -1,0 +1,143 @@
+// The note file commands of the main window: New, Open, Save, Save as displayed and the
+// start-up open from the command line. Reading, writing and the visible lines are
+// tezvan_core's; an error ends the command in the program's error box.
+#include "TForm1.h"
+
+#include "tezvan/core/DisplayTextFile.h"
+#include "tezvan/core/NoteFile.h"
+
+#include "platform/CommandError.h"
+#include "platform/Dialogs.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFileInfo>
+#include <QListView>
+
+namespace tezvan {
+namespace {
+
+QString noteFilter() { return QStringLiteral("Tezvan Nota Listesi (*.Tnl)|*.tnl"); }
+QString textFilter() { return QStringLiteral("Metin Belgesi (*.txt)|*.txt"); }
+
+} // namespace
+
+void TForm1::FormCreate(const QStringList& arguments)
+{
+    if (arguments.isEmpty())
+        return;
+    const QString path = joinCommandLine(arguments);
+    const QFileInfo file(path);
+    if (!file.exists() || !file.isFile()) {
+        dialogs_.tell(this, QApplication::applicationDisplayName(),
+                      QLatin1Char('(') + path + QString::fromUtf8(")Dosyası bulunamıyor..!"),
+                      platform::Dialogs::Icon::None);
+        return;
+    }
+    startupOpen_ = true;
+    startupPath_ = path;
+    mndosyaac_->trigger();
+    startupOpen_ = false;
+    // The window opens with the loaded list in view.
+    mnliste_->trigger();
+}
+
+bool TForm1::askToEndRecording()
+{
+    // Only a running recording is asked about; Yes ends it and the command goes on.
+    if (!recorder_.recording())
+        return true;
+    const bool yes = dialogs_.ask(
+        this, QStringLiteral("UYARI"),
+        QString::fromUtf8("Şu An Kayıt Modundasınız.\r\r"
+                          "Kayıt İşlemini Otomatik Durdurmak ve İşleme Devam Etmek İstiyormusunuz."),
+        platform::Dialogs::Icon::Warning);
+    if (yes)
+        DURUMMClick();
+    return yes;
+}
+
+void TForm1::stopPlaybackFirst()
+{
+    // The list is about to change under a playback: it ends before that.
+    if (player_.isPlaying())
+        PAUSE_Click();
+}
+
+void TForm1::newClick()
+{
+    if (!lists_.isEmpty()
+        && !dialogs_.ask(this, QStringLiteral("Yeni"),
+                         QString::fromUtf8("Listedeki Notalar Temizlenecek. Devam mı?"),
+                         platform::Dialogs::Icon::Information))
+        return;
+    stopPlaybackFirst();
+    DURUMMClick();
+    lists_.clear();
+    ListBox1_->setFocus();
+}
+
+void TForm1::openClick()
+{
+    mndosyaac_->trigger();
+}
+
+void TForm1::mndosyaacExecute()
+{
+    QString path = startupPath_;
+    if (!startupOpen_) {
+        if (!askToEndRecording())
+            return;
+        path = dialogs_.openFileName(this, noteFilter(), QStringLiteral("tnl"));
+        if (path.isEmpty())
+            return;
+    }
+    stopPlaybackFirst();
+    setEnabled(false);
+    QStringList entries;
+    try {
+        entries = readNoteFile(path);
+    } catch (const platform::CommandError& e) {
+        setEnabled(true);
+        platform::showError(dialogs_, this, e.message());
+        return;
+    }
+    QStringList lines = visibleLinesOf(entries);
+    lists_.replaceAll(std::move(entries), std::move(lines));
+    setEnabled(true);
+    if (!startupOpen_)
+        ListBox1_->setFocus();
+}
+
+void TForm1::saveClick()
+{
+    if (lists_.isEmpty() || !askToEndRecording())
+        return;
+    const QString path = dialogs_.saveFileName(this, noteFilter(), QStringLiteral("tnl"));
+    if (path.isEmpty())
+        return;
+    try {
+        writeNoteFile(path, lists_.entries());
+    } catch (const platform::CommandError& e) {
+        platform::showError(dialogs_, this, e.message());
+        return;
+    }
+    ListBox1_->setFocus();
+}
+
+void TForm1::mnnotadonusturExecute()
+{
+    if (lists_.isEmpty())
+        return;
+    DURUMMClick();
+    const QString path = dialogs_.saveFileName(this, textFilter(), QStringLiteral("txt"));
+    if (path.isEmpty())
+        return;
+    try {
+        writeDisplayTextFile(path, lists_.lines());
+    } catch (const platform::CommandError& e) {
+        platform::showError(dialogs_, this, e.message());
+    }
+}
+
+} // namespace tezvan
