@@ -1,0 +1,315 @@
+// The note grid through the main window: simultaneous recording on a stepped clock,
+// the keyboard's two roles (playing, typing into a cell), Bitir's branches, DİNLE, and
+// the save and open commands with their dialogs.
+
+#include "FakeShell.h"
+#include "QStringPrinter.h"
+#include "WaveImage.h"
+#include "support/FakeDialogs.h"
+#include "support/FakeVoice.h"
+
+#include "platform/VirtualClock.h"
+#include "tezvan2/core/GridPlayer.h"
+#include "tezvan2/core/GridRecorder.h"
+#include "tezvan2/core/NoteGrid.h"
+#include "tezvan2/windows/Tfrmana.h"
+#include "tezvan2/windows/Tfrmhak.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+using testing_support::FakeDialogs;
+using Shown = FakeDialogs::Shown;
+
+class GridWindow : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(folder.isValid());
+        for (const char* name : {"DO.wbs", "RE.wbs", "MI.wbs"})
+            ASSERT_TRUE(tezvan2_tests::writeFile(folder.filePath(QString::fromLatin1(name)),
+                                                 tezvan2_tests::waveImage(4410, 1000)));
+        window = std::make_unique<tezvan2::Tfrmana>(
+            tezvan2::Tfrmana::Services{voice, clock, dialogs, shell, folder.path()});
+        window->show();
+        QApplication::setActiveWindow(window.get());
+    }
+
+    // A key release as the keyboard sends it: to the control that has the focus.
+    void release(int qtKey, const QString& text = {})
+    {
+        QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : window.get();
+        QKeyEvent press(QEvent::KeyPress, qtKey, Qt::NoModifier, text);
+        QApplication::sendEvent(target, &press);
+        target = QApplication::focusWidget() ? QApplication::focusWidget() : window.get();
+        QKeyEvent up(QEvent::KeyRelease, qtKey, Qt::NoModifier, text);
+        QApplication::sendEvent(target, &up);
+    }
+
+    void click(const char* objectName)
+    {
+        QWidget* w = window->findChild<QWidget*>(QString::fromLatin1(objectName));
+        ASSERT_NE(w, nullptr) << objectName;
+        QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, QPoint(w->width() / 2, w->height() / 2));
+    }
+
+    QCheckBox* checkBox() const { return window->findChild<QCheckBox*>(QStringLiteral("CheckBox1")); }
+    QTableView* sg1() const { return window->findChild<QTableView*>(QStringLiteral("sg1")); }
+    tezvan2::NoteGrid& grid() { return window->grid(); }
+    void setMultiplier(const QString& text)
+    {
+        window->frmhak().findChild<QLineEdit*>(QStringLiteral("Edit1"))->setText(text);
+    }
+    void fill(std::initializer_list<std::pair<const char*, const char*>> columns)
+    {
+        grid().setCount(int(columns.size()));
+        int i = 0;
+        for (const auto& [name, duration] : columns) {
+            grid().setName(i, QString::fromLatin1(name));
+            grid().setDuration(i++, QString::fromLatin1(duration));
+        }
+    }
+    QStringList told() const
+    {
+        QStringList out;
+        for (const Shown& s : dialogs.shown)
+            if (s.kind == Shown::Tell)
+                out << s.text;
+        return out;
+    }
+
+    QTemporaryDir folder;
+    platform::VirtualClock clock;
+    testing_support::FakeVoice voice{clock};
+    FakeDialogs dialogs;
+    tezvan2_tests::FakeShell shell;
+    std::unique_ptr<tezvan2::Tfrmana> window;
+};
+
+TEST_F(GridWindow, recordingTimesEachNoteUntilTheNextAndBitirTimesTheLast)
+{
+    setMultiplier(QStringLiteral("15"));
+    checkBox()->setChecked(true);
+    release(Qt::Key_E);
+    clock.advanceMs(400); // 40 ticks
+    release(Qt::Key_R);
+    clock.advanceMs(250); // 25 ticks
+    click("Image41");
+
+    ASSERT_EQ(grid().count(), 2);
+    EXPECT_EQ(grid().name(0), QStringLiteral("DO"));
+    EXPECT_EQ(grid().duration(0), QStringLiteral("600"));
+    EXPECT_EQ(grid().name(1), QStringLiteral("RE"));
+    EXPECT_EQ(grid().duration(1), QStringLiteral("375"));
+    EXPECT_FALSE(checkBox()->isChecked());
+    EXPECT_TRUE(window->recorder().clockRunning());
+    EXPECT_EQ(voice.started().size(), 2u);
+}
+
+TEST_F(GridWindow, aMultiplierThatIsNoNumberIsReportedAndTheNameStays)
+{
+    QApplication::setApplicationDisplayName(QStringLiteral("Wintezvan2"));
+    setMultiplier(QStringLiteral("abc"));
+    checkBox()->setChecked(true);
+    release(Qt::Key_E);
+    clock.advanceMs(100);
+    release(Qt::Key_R);
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].text, QStringLiteral("'abc' is not a valid integer value."));
+    EXPECT_EQ(dialogs.shown[0].icon, platform::Dialogs::Icon::Stop);
+    EXPECT_EQ(dialogs.shown[0].title, QStringLiteral("Wintezvan2"));
+    EXPECT_EQ(grid().name(1), QStringLiteral("RE"));
+    EXPECT_EQ(grid().count(), 2);
+}
+
+TEST_F(GridWindow, typingIntoTheGridSoundsNothingUntilItLosesTheFocus)
+{
+    click("sg1");
+    ASSERT_TRUE(sg1()->hasFocus() || sg1()->isAncestorOf(QApplication::focusWidget()));
+    EXPECT_FALSE(window->keyPreview());
+    release(Qt::Key_D, QStringLiteral("d"));
+    release(Qt::Key_O, QStringLiteral("o"));
+    EXPECT_TRUE(voice.started().empty());
+
+    click("CheckBox1"); // the grid loses the focus; the click ticks the box
+    EXPECT_TRUE(window->keyPreview());
+    release(Qt::Key_E);
+    EXPECT_EQ(voice.started().size(), 1u);
+}
+
+TEST_F(GridWindow, pictureClicksSoundWhileTheGridIsBeingEdited)
+{
+    click("sg1");
+    click("Image21");
+    EXPECT_EQ(voice.started().size(), 1u);
+}
+
+TEST_F(GridWindow, bitirOutsideARecordingOnlyMovesTheFocusToTheCheckBox)
+{
+    struct Row {
+        const char* what;
+        bool ticked;
+        const char* lastName;
+    };
+    const Row rows[] = {
+        {"box not ticked", false, ""},
+        {"last column already named", true, "MI"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        click("sg1");
+        checkBox()->setChecked(row.ticked);
+        grid().setName(0, QString::fromLatin1(row.lastName));
+        click("Image41");
+        EXPECT_EQ(QApplication::focusWidget(), checkBox());
+        EXPECT_TRUE(window->keyPreview());
+        EXPECT_EQ(checkBox()->isChecked(), row.ticked);
+        EXPECT_EQ(grid().count(), 1);
+    }
+}
+
+TEST_F(GridWindow, plusMinusAndClearWorkOnTheCellStore)
+{
+    fill({{"DO", "100"}, {"RE", "200"}, {"MI", "300"}});
+    click("Image40");
+    click("Image40");
+    EXPECT_EQ(grid().count(), 1);
+    click("Image39");
+    EXPECT_EQ(grid().name(1), QStringLiteral("RE")) << "a removed column comes back with its text";
+    click("Image40");
+    click("Image27");
+    EXPECT_EQ(grid().count(), 1);
+    EXPECT_EQ(grid().name(0), QString());
+    EXPECT_EQ(grid().name(1), QString());
+    EXPECT_EQ(grid().name(2), QStringLiteral("MI")) << "clear blanks only up to the count";
+}
+
+TEST_F(GridWindow, gridShowsTwoRowsOfFixedCells)
+{
+    fill({{"DO", "100"}, {"RE", "200"}});
+    EXPECT_EQ(sg1()->model()->rowCount(), 2);
+    EXPECT_EQ(sg1()->columnWidth(0), 45);
+    EXPECT_EQ(sg1()->rowHeight(0), 18);
+    EXPECT_EQ(sg1()->rowHeight(1), 18);
+    EXPECT_FALSE(sg1()->horizontalHeader()->isVisible());
+    EXPECT_FALSE(sg1()->verticalHeader()->isVisible());
+    EXPECT_EQ(sg1()->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    EXPECT_EQ(sg1()->focusPolicy() & Qt::TabFocus, 0);
+}
+
+TEST_F(GridWindow, dinlePlaysOnTheClockAndASecondClickStops)
+{
+    click("Image35");
+    EXPECT_EQ(told(), QStringList{tezvan2::GridPlayer::emptyGridMessage()});
+    EXPECT_TRUE(voice.started().empty());
+
+    fill({{"DO", "100"}, {"RE", "100"}, {"MI", "100"}});
+    click("Image35");
+    EXPECT_TRUE(window->player().isPlaying());
+    EXPECT_EQ(voice.started().size(), 1u);
+    clock.advanceMs(100);
+    EXPECT_EQ(voice.started().size(), 2u);
+    click("Image35");
+    EXPECT_FALSE(window->player().isPlaying());
+    clock.advanceMs(500);
+    EXPECT_EQ(voice.started().size(), 2u);
+}
+
+TEST_F(GridWindow, saveWritesTheRecordsAndAsksBeforeCuttingLongCells)
+{
+    const QString path = folder.filePath(QStringLiteral("take.nota"));
+    fill({{"DO", "600"}, {"RE", "375"}});
+    dialogs.fileNames = {path};
+    click("Image29");
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].kind, Shown::Save);
+    EXPECT_EQ(dialogs.shown[0].text, QString::fromUtf8("Wintezvan Nota Dosyası (*.nota)|*.nota"));
+    EXPECT_EQ(dialogs.shown[0].defaultSuffix, QStringLiteral("nota"));
+    QFile saved(path);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_EQ(saved.size(), 36);
+    saved.close();
+
+    struct Row {
+        const char* what;
+        bool answer;
+        qint64 sizeAfter;
+    };
+    const Row rows[] = {{"No keeps the file as it was", false, 36}, {"Yes saves the cut cells", true, 48}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        dialogs.shown.clear();
+        fill({{"DO", "600"}, {"LAAKOR", "375"}, {"RE", "100000"}});
+        dialogs.fileNames = {path};
+        dialogs.answers = {row.answer};
+        click("Image29");
+        ASSERT_EQ(dialogs.shown.size(), 2u);
+        EXPECT_EQ(dialogs.shown[1].kind, Shown::Ask);
+        EXPECT_TRUE(dialogs.shown[1].text.contains(QStringLiteral("LAAKOR")));
+        EXPECT_TRUE(dialogs.shown[1].text.contains(QStringLiteral("100000")));
+        EXPECT_EQ(QFileInfo(path).size(), row.sizeAfter);
+    }
+}
+
+TEST_F(GridWindow, saveDropsTheEmptyLastColumnEvenWhenCancelled)
+{
+    fill({{"DO", "600"}, {"", ""}});
+    click("Image29");
+    EXPECT_EQ(grid().count(), 1);
+    EXPECT_TRUE(told().isEmpty());
+}
+
+TEST_F(GridWindow, namesWithoutAFileAreReported)
+{
+    struct Row {
+        const char* picture;
+        const char* message;
+    };
+    const Row rows[] = {{"Image29", "Dosya adını girmediniz"}, {"Image13", "Dosya seçmediniz"}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.picture);
+        dialogs.shown.clear();
+        dialogs.fileNames = {folder.path() + QLatin1Char('/')};
+        click(row.picture);
+        EXPECT_EQ(told(), QStringList{QString::fromUtf8(row.message)});
+    }
+}
+
+TEST_F(GridWindow, openLoadsAFileAndReportsAMissingOne)
+{
+    const QString path = folder.filePath(QStringLiteral("take.nota"));
+    fill({{"DO", "600"}, {"RE", "375"}});
+    dialogs.fileNames = {path};
+    click("Image29");
+    click("Image27");
+    dialogs.shown.clear();
+    dialogs.fileNames = {path};
+    click("Image13");
+    EXPECT_EQ(dialogs.shown.at(0).kind, Shown::Open);
+    EXPECT_EQ(dialogs.shown.at(0).text, QString::fromUtf8("Wintezvan Nota Dosyası (*.nota)|*.nota"));
+    ASSERT_EQ(grid().count(), 2);
+    EXPECT_EQ(grid().name(1), QStringLiteral("RE"));
+    EXPECT_EQ(grid().duration(0), QStringLiteral("600"));
+
+    dialogs.shown.clear();
+    const QString missing = folder.filePath(QStringLiteral("none.nota"));
+    dialogs.fileNames = {missing};
+    click("Image13");
+    ASSERT_EQ(dialogs.shown.size(), 2u);
+    EXPECT_EQ(dialogs.shown[1].icon, platform::Dialogs::Icon::Stop);
+    EXPECT_FALSE(QFile::exists(missing));
+    EXPECT_EQ(grid().count(), 2);
+}
+
+} // namespace

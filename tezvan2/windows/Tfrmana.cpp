@@ -1,0 +1,352 @@
+#include "Tfrmana.h"
+
+#include "Picture.h"
+#include "PictureTable.h"
+#include "Tfrmhak.h"
+#include "tezvan2/core/GridPlayer.h"
+#include "tezvan2/core/GridRecorder.h"
+#include "tezvan2/core/NotaFile.h"
+#include "tezvan2/core/NoteGrid.h"
+#include "tezvan2/core/NoteTable.h"
+#include "tezvan2/core/SampleFiles.h"
+
+#include "platform/CommandError.h"
+#include "platform/Dialogs.h"
+#include "platform/Shell.h"
+#include "platform/VirtualKey.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QScreen>
+#include <QTableView>
+
+namespace tezvan2 {
+namespace {
+
+const QColor kSilver(192, 192, 192);
+
+QString appTitle() { return QStringLiteral("Wintezvan2"); }
+
+QString rowWord(int row)
+{
+    return row == NoteGrid::kNameRow ? QString::fromUtf8("nota") : QString::fromUtf8("süre");
+}
+
+// The question before a save that would cut cells to five characters.
+QString cutCellsQuestion(const std::vector<nota::CutCell>& cells)
+{
+    QString text = QString::fromUtf8("Şu hücreler beş karakterden uzun; dosyaya ilk beş karakterleri yazılır:\r");
+    for (const nota::CutCell& c : cells)
+        text += QString::fromUtf8("%1. sütun, %2: \"%3\"\r").arg(c.column + 1).arg(rowWord(c.row), c.text);
+    return text + QString::fromUtf8("Yine de kaydedilsin mi?");
+}
+
+} // namespace
+
+QUrl Tfrmana::notesAddress() { return QUrl(QStringLiteral("https://tezvan.example.org/notalar/")); }
+
+Tfrmana::Tfrmana(const Services& services, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
+      dialogs_(services.dialogs),
+      shell_(services.shell),
+      samples_(std::make_unique<SampleFiles>(services.voice, services.sampleFolder)),
+      grid_(new NoteGrid(this))
+{
+    setObjectName(QStringLiteral("frmana"));
+    setWindowTitle(QStringLiteral("wintezvan2"));
+    setFixedSize(604, 439);
+    QFont base(QStringLiteral("MS Sans Serif"));
+    base.setStyleHint(QFont::SansSerif);
+    base.setPointSize(8);
+    setFont(base);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - QPoint(width() / 2, height() / 2));
+
+    buildPictures();
+    buildControls();
+
+    player_ = std::make_unique<GridPlayer>(*grid_, *samples_, services.clock);
+    player_->onNotice = [this](const QString& text) { tell(text); };
+    player_->onError = [this](const QString& message) { reportError(message); };
+
+    frmhak_ = new Tfrmhak(shell_, this);
+    recorder_ = std::make_unique<GridRecorder>(*grid_, services.clock,
+                                               [this] { return frmhak_->multiplierText(); });
+
+    qApp->installEventFilter(this);
+    focusWatch_ = connect(qApp, &QApplication::focusChanged, this, &Tfrmana::focusMoved);
+    FormCreate();
+}
+
+Tfrmana::~Tfrmana()
+{
+    qApp->removeEventFilter(this);
+    // Children losing the focus while they go must not reach a half-destroyed window.
+    disconnect(focusWatch_);
+    // The player holds timers on the clock; it goes before the grid it reads.
+    player_.reset();
+}
+
+void Tfrmana::buildPictures()
+{
+    for (const PictureSpot& spot : kPictures) {
+        auto* picture = new Picture(this);
+        const QString name = QStringLiteral("Image%1").arg(spot.number);
+        picture->setObjectName(name);
+        picture->setGeometry(spot.x, spot.y, spot.width, spot.height);
+        picture->loadJpeg(QStringLiteral(":/tezvan2/%1.jpg").arg(name));
+        if (!spot.hint.empty())
+            picture->setToolTip(QString::fromUtf8(spot.hint.data(), qsizetype(spot.hint.size())));
+        if (spot.kind == PictureKind::Note || spot.kind == PictureKind::Command)
+            picture->setCursor(Qt::PointingHandCursor);
+        pictures_[spot.number] = picture;
+    }
+    for (const NoteRow& row : noteTable()) {
+        const QString name = row.picture;
+        connect(findChild<Picture*>(name), &Picture::clicked, this, [this, name] { pictureClick(name); });
+    }
+    const std::pair<int, void (Tfrmana::*)()> commands[] = {
+        {1, &Tfrmana::Image1Click},   {13, &Tfrmana::Image13Click}, {27, &Tfrmana::Image27Click},
+        {29, &Tfrmana::Image29Click}, {35, &Tfrmana::Image35Click}, {37, &Tfrmana::Image37Click},
+        {39, &Tfrmana::Image39Click}, {40, &Tfrmana::Image40Click}, {41, &Tfrmana::Image41Click},
+        {42, &Tfrmana::Image42Click},
+    };
+    for (const auto& [number, handler] : commands)
+        connect(pictures_.at(number), &Picture::clicked, this, handler);
+}
+
+void Tfrmana::buildControls()
+{
+    Label1 = new QLabel(this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->move(508, 64);
+    QFont display = font();
+    display.setPixelSize(24);
+    Label1->setFont(display);
+    QPalette lp = Label1->palette();
+    lp.setColor(QPalette::WindowText, kSilver);
+    lp.setColor(QPalette::Window, Qt::black);
+    Label1->setPalette(lp);
+    Label1->setAutoFillBackground(true);
+    Label1->resize(0, QFontMetrics(display).height());
+
+    CheckBox1 = new QCheckBox(QString::fromUtf8("Eşzamanlı Kaydet"), this);
+    CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
+    CheckBox1->setGeometry(94, 351, 113, 17);
+    CheckBox1->setFocusPolicy(Qt::ClickFocus); // not in the tab order
+    QFont narrow = font();
+    narrow.setStretch(QFont::SemiCondensed); // the caption fits its 113 pixels
+    CheckBox1->setFont(narrow);
+    QPalette cp = CheckBox1->palette();
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        cp.setColor(group, QPalette::WindowText, kSilver);
+        cp.setColor(group, QPalette::ButtonText, kSilver);
+        cp.setColor(group, QPalette::Window, Qt::black);
+    }
+    CheckBox1->setPalette(cp);
+    CheckBox1->setAutoFillBackground(true);
+    connect(CheckBox1, &QCheckBox::toggled, this, &Tfrmana::CheckBox1Click);
+
+    sg1 = new QTableView(this);
+    sg1->setObjectName(QStringLiteral("sg1"));
+    sg1->setGeometry(77, 376, 510, 54);
+    sg1->setModel(grid_);
+    sg1->horizontalHeader()->hide();
+    sg1->verticalHeader()->hide();
+    sg1->horizontalHeader()->setMinimumSectionSize(0);
+    sg1->horizontalHeader()->setDefaultSectionSize(45);
+    sg1->verticalHeader()->setMinimumSectionSize(0);
+    sg1->verticalHeader()->setDefaultSectionSize(18);
+    sg1->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    sg1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    sg1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    sg1->setHorizontalScrollMode(QAbstractItemView::ScrollPerItem);
+    sg1->setEditTriggers(QAbstractItemView::AllEditTriggers);
+    sg1->setSelectionMode(QAbstractItemView::ContiguousSelection);
+    sg1->setShowGrid(true);
+    sg1->setFocusPolicy(Qt::ClickFocus); // not in the tab order
+    sg1->setToolTip(QString::fromUtf8("Notaları ve süreleri buraya yazınız"));
+    sg1->viewport()->setCursor(Qt::IBeamCursor);
+    QPalette gp = sg1->palette();
+    gp.setColor(QPalette::Base, QColor(252, 246, 232)); // paper, not a white hole in the panel
+    sg1->setPalette(gp);
+    sg1->setCursor(Qt::IBeamCursor);
+}
+
+void Tfrmana::FormCreate()
+{
+    keyPreview_ = true;
+    recorder_->startUp(); // finish flag off, grid blanked to one column, clock stopped
+}
+
+// Key preview: a key release reaches the dispatch before the focused control, which
+// still gets it afterwards. The window itself always dispatches its own key releases.
+bool Tfrmana::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::KeyRelease || !watched->isWidgetType())
+        return false;
+    auto* target = static_cast<QWidget*>(watched);
+    if (target != this && !isAncestorOf(target))
+        return false;
+    // The event climbs from the focused control to its parents; dispatch it once, at
+    // the control it was sent to.
+    QWidget* focus = QApplication::focusWidget();
+    const QWidget* first = focus && isAncestorOf(focus) ? focus : this;
+    if (target != first)
+        return false;
+    auto* key = static_cast<QKeyEvent*>(event);
+    // Holding a key sounds its note once, at the real release.
+    if (key->isAutoRepeat())
+        return false;
+    if (target == this || keyPreview_)
+        FormKeyUp(platform::virtualKeyCode(*key));
+    return false;
+}
+
+void Tfrmana::FormKeyUp(quint16 keyWord)
+{
+    switch (keyCommand(keyWord)) {
+    case KeyCommand::AddColumn: grid_->addColumn(); return;
+    case KeyCommand::RemoveColumn: grid_->removeLastColumn(); return;
+    case KeyCommand::Note:
+        if (const std::optional<NoteTrigger> trigger = keyTrigger(keyWord))
+            noteTrigger(*trigger);
+        return;
+    case KeyCommand::None: return;
+    }
+}
+
+void Tfrmana::pictureClick(const QString& objectName)
+{
+    if (const std::optional<NoteTrigger> trigger = pictureTrigger(objectName))
+        noteTrigger(*trigger);
+}
+
+void Tfrmana::noteTrigger(const NoteTrigger& trigger)
+{
+    samples_->play(trigger.sampleFile); // silence when the file is missing: nothing to report
+    Label1->setText(trigger.displayName);
+    Label1->adjustSize();
+    if (!CheckBox1->isChecked())
+        return;
+    player_->stop();
+    try {
+        recorder_->record(trigger.gridName);
+    } catch (const platform::CommandError& e) {
+        reportError(e.message());
+    }
+}
+
+void Tfrmana::Image1Click() { close(); }
+
+void Tfrmana::Image37Click() { frmhak_->exec(); }
+
+void Tfrmana::Image42Click() { shell_.openAddress(notesAddress()); }
+
+void Tfrmana::Image39Click() { grid_->addColumn(); }
+
+void Tfrmana::Image40Click() { grid_->removeLastColumn(); }
+
+void Tfrmana::Image27Click()
+{
+    player_->stop();
+    recorder_->clear();
+}
+
+void Tfrmana::Image35Click()
+{
+    if (player_->isPlaying()) {
+        player_->stop();
+        return;
+    }
+    player_->play();
+}
+
+void Tfrmana::Image41Click()
+{
+    keyPreview_ = true;
+    try {
+        const auto branch = recorder_->finish(CheckBox1->isChecked(), [this] { CheckBox1->setChecked(false); });
+        if (branch == GridRecorder::FinishBranch::MoveFocusToCheckBox)
+            CheckBox1->setFocus(Qt::OtherFocusReason);
+    } catch (const platform::CommandError& e) {
+        reportError(e.message());
+    }
+}
+
+void Tfrmana::Image29Click()
+{
+    player_->stop();
+    if (grid_->name(grid_->lastColumn()).isEmpty())
+        grid_->removeLastColumn();
+    const QString path = dialogs_.saveFileName(this, nota::filter(), nota::defaultSuffix());
+    if (path.isEmpty())
+        return;
+    if (QFileInfo(path).fileName().isEmpty()) {
+        tell(QString::fromUtf8("Dosya adını girmediniz"));
+        return;
+    }
+    // Cells longer than a record's five bytes are not cut without the user's word.
+    const std::vector<nota::CutCell> cut = nota::cellsThatWouldBeCut(*grid_);
+    if (!cut.empty() && !dialogs_.ask(this, appTitle(), cutCellsQuestion(cut), platform::Dialogs::Icon::Question))
+        return;
+    try {
+        nota::save(path, *grid_, nota::LongCells::Cut);
+    } catch (const platform::CommandError& e) {
+        reportError(e.message());
+    }
+}
+
+void Tfrmana::Image13Click()
+{
+    player_->stop();
+    const QString path = dialogs_.openFileName(this, nota::filter(), nota::defaultSuffix());
+    if (path.isEmpty())
+        return;
+    if (QFileInfo(path).fileName().isEmpty()) {
+        tell(QString::fromUtf8("Dosya seçmediniz"));
+        return;
+    }
+    try {
+        nota::open(path, *grid_);
+    } catch (const platform::CommandError& e) {
+        reportError(e.message());
+    }
+}
+
+void Tfrmana::CheckBox1Click()
+{
+    if (!CheckBox1->isChecked())
+        keyPreview_ = true;
+}
+
+bool Tfrmana::inGrid(const QWidget* w) const { return w && (w == sg1 || sg1->isAncestorOf(w)); }
+
+// The grid and its cell editor count as one control: moving between them is no exit.
+void Tfrmana::focusMoved(QWidget* from, QWidget* to)
+{
+    if (!to)
+        return; // the application lost the focus; the grid keeps it for its return
+    if (!inGrid(from) && inGrid(to))
+        sg1Enter();
+    else if (inGrid(from) && !inGrid(to))
+        sg1Exit();
+}
+
+// Typing into the grid sounds nothing: the keys go to the cell, not to the dispatch.
+void Tfrmana::sg1Enter() { keyPreview_ = false; }
+
+void Tfrmana::sg1Exit() { keyPreview_ = true; }
+
+void Tfrmana::tell(const QString& text)
+{
+    dialogs_.tell(this, appTitle(), text, platform::Dialogs::Icon::None);
+}
+
+void Tfrmana::reportError(const QString& message) { platform::showError(dialogs_, this, message); }
+
+} // namespace tezvan2
