@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <array>
 #include <limits>
 
@@ -74,23 +75,24 @@ std::optional<ParsedEntry> parseNoteEntry(const QString& entry)
 
 QStringList splitNoteText(const QByteArray& bytes)
 {
+    // Plain pointer loops: a file of a million lines has to open in well under a second.
+    const char* p = bytes.constData();
     const qsizetype nul = bytes.indexOf('\0');
-    const QString text = decodeWindows1254(QByteArrayView(bytes.constData(), nul < 0 ? bytes.size() : nul));
+    const char* const end = p + (nul < 0 ? bytes.size() : nul);
 
     QStringList lines;
-    qsizetype begin = 0;
-    const qsizetype size = text.size();
-    for (qsizetype i = 0; i < size; ++i) {
-        const QChar c = text[i];
-        if (c != u'\r' && c != u'\n')
-            continue;
-        lines.append(text.mid(begin, i - begin));
-        if (c == u'\r' && i + 1 < size && text[i + 1] == u'\n')
-            ++i;
-        begin = i + 1;
+    lines.reserve(qsizetype(std::count(p, end, '\n')) + 1); // a fair guess that saves regrowing
+    while (p < end) {
+        const char* lineEnd = p;
+        while (lineEnd < end && *lineEnd != '\r' && *lineEnd != '\n')
+            ++lineEnd;
+        lines.append(decodeWindows1254(QByteArrayView(p, lineEnd - p)));
+        if (lineEnd == end)
+            break;
+        p = lineEnd + 1;
+        if (*lineEnd == '\r' && p < end && *p == '\n')
+            ++p;
     }
-    if (begin < size)
-        lines.append(text.mid(begin));
     return lines;
 }
 
@@ -126,10 +128,17 @@ void writeNoteFile(const QString& path, const QStringList& entries)
 
 QString visibleLineOf(const QString& entry)
 {
-    const QString firstTwo = entry.left(2);
-    if (const auto number = noteNumberOfCode(firstTwo))
-        return displayNames()[std::size_t(*number)];
-    return firstTwo;
+    // The note codes are exactly two ASCII digits "00".."13".
+    if (entry.size() >= 2) {
+        const char16_t tens = entry[0].unicode();
+        const char16_t ones = entry[1].unicode();
+        if (tens >= u'0' && tens <= u'1' && ones >= u'0' && ones <= u'9') {
+            const int number = (tens - u'0') * 10 + (ones - u'0');
+            if (number < kNoteCount)
+                return displayNames()[std::size_t(number)];
+        }
+    }
+    return entry.left(2);
 }
 
 QStringList visibleLinesOf(const QStringList& entries)
