@@ -71,12 +71,13 @@ SampleItem readInternalValue(const QByteArray& description, qint32 ident, const 
     item.description = description;
     item.ident = ident;
 
-    Reader in(value, QStringLiteral("an item's value"));
+    Reader in(value, QStringLiteral("the value of %1").arg(itemName(index)));
     const quint8 flags = in.u8("flags");
     if (flags & 0xF0)
         throw SampleBankError(SampleBankError::Reason::Damaged,
-                              QStringLiteral("The sample bank is damaged: unknown flags %1 in an item")
-                                  .arg(flags, 2, 16, QLatin1Char('0')));
+                              QStringLiteral("The sample bank is damaged: unknown flags %1 in %2")
+                                  .arg(flags, 2, 16, QLatin1Char('0'))
+                                  .arg(itemName(index)));
     item.compressed = flags & Compressed;
     item.description = (flags & HasDescription) ? in.bytes(in.u8("description length"), "description")
                                                 : QByteArray();
