@@ -169,7 +169,8 @@ void TForm1::buildListArea()
     ListBox1_->setObjectName(QStringLiteral("ListBox1"));
     ListBox1_->setGeometry(8, 127, 404, 180);
     ListBox1_->setFrameShape(QFrame::NoFrame);
-    ListBox1_->setFont(look::sansSerif(11));
+    ListBox1_->setFont(look::listFont(11));
+    ListBox1_->setTextElideMode(Qt::ElideNone);
     // Seven columns filled top to bottom; uniform 13-px lines keep a million lines fast.
     ListBox1_->setViewMode(QListView::ListMode);
     ListBox1_->setFlow(QListView::TopToBottom);
@@ -196,8 +197,11 @@ void TForm1::buildListArea()
     Label5_->setFont(look::sansSerif(11, true));
     paintBackground(Label5_, Qt::black);
     setTextColour(Label5_, QColor(0, 255, 0));
-    connect(&lists_, &NoteLists::countChanged, Label5_,
-            [this](int n) { Label5_->setText(noteCountText(n)); });
+    // The label sizes itself to its text, so a count of any length shows whole.
+    connect(&lists_, &NoteLists::countChanged, Label5_, [this](int n) {
+        Label5_->setText(noteCountText(n));
+        Label5_->resize(qMax(116, Label5_->sizeHint().width()), 13);
+    });
 }
 
 void TForm1::buildActions()

@@ -30,4 +30,11 @@ QFont arial(int pixels, bool bold)
                   pixels, bold);
 }
 
+QFont listFont(int pixels)
+{
+    return fontOf({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans Narrow"),
+                   QStringLiteral("Nimbus Sans Narrow"), QStringLiteral("DejaVu Sans Condensed")},
+                  pixels, false);
+}
+
 } // namespace tezvan::look

@@ -18,5 +18,8 @@ constexpr quint32 kList = 13154717;           // `ListBox1`
 
 QFont sansSerif(int pixels, bool bold = false); // "MS Sans Serif" or nearest
 QFont arial(int pixels, bool bold = false);     // "Arial" or nearest
+// "MS Sans Serif" where it exists; elsewhere a narrow face, so that the visible list's
+// seven columns hold a display name as the narrow original face did.
+QFont listFont(int pixels);
 
 } // namespace tezvan::look
