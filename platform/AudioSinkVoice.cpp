@@ -3,6 +3,11 @@
 
 #include <QTimer>
 
+#if defined(Q_OS_LINUX)
+#include <pthread.h>
+#include <sched.h>
+#endif
+
 namespace platform {
 
 // Lives on the audio thread: owns the top-up timer and every use of the output.
@@ -16,6 +21,7 @@ public:
 
     void init()
     {
+        askForRealTime();
         timer_ = new QTimer(this);
         timer_->setTimerType(Qt::PreciseTimer);
         timer_->setInterval(periodMs_);
@@ -31,6 +37,9 @@ public:
         // A stop needs no device; a start opens one that appeared since.
         if (!output_.isOpen() && (!mixer_.sounding() || !openOutput()))
             return;
+        quietSinceUs_ = -1;
+        if (!timer_->isActive())
+            timer_->start();
         feeder_.topUp();
     }
 
@@ -54,6 +63,30 @@ private:
             return;
         }
         feeder_.topUp();
+        // Silence for a while: stop the timer and let the stream run dry, so an idle
+        // program costs no CPU. The next start writes a whole buffer at once, which starts
+        // the stream again without waiting for a tick.
+        if (mixer_.sounding()) {
+            quietSinceUs_ = -1;
+        } else {
+            const qint64 now = steadyClock().nowUs();
+            if (quietSinceUs_ < 0)
+                quietSinceUs_ = now;
+            else if (now - quietSinceUs_ >= kIdleAfterUs)
+                timer_->stop();
+        }
+    }
+
+    // Audio threads ask for real-time scheduling where the system grants it (as sound
+    // servers and their clients do), so a busy machine does not starve the top-ups. Where it
+    // is refused the thread runs as any other.
+    static void askForRealTime()
+    {
+#if defined(Q_OS_LINUX)
+        sched_param param{};
+        param.sched_priority = sched_get_priority_min(SCHED_RR);
+        pthread_setschedparam(pthread_self(), SCHED_RR, &param);
+#endif
     }
 
     bool openOutput()
@@ -71,6 +104,8 @@ private:
     std::atomic<bool>& wakePending_;
     const int periodMs_;
     QTimer* timer_ = nullptr;
+    qint64 quietSinceUs_ = -1;
+    static constexpr qint64 kIdleAfterUs = 200'000;
 };
 
 AudioSinkVoice::AudioSinkVoice(std::unique_ptr<AudioOutput> output, int topUpPeriodMs)

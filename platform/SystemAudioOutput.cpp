@@ -37,8 +37,9 @@ public:
 
     bool isOpen() const override
     {
-        return sink_ && io_ && sink_->error() == QAudio::NoError
-            && sink_->state() != QAudio::StoppedState;
+        // An underrun is no failure: the voice lets the stream run dry while nothing sounds.
+        return sink_ && io_ && sink_->state() != QAudio::StoppedState
+            && (sink_->error() == QAudio::NoError || sink_->error() == QAudio::UnderrunError);
     }
 
     void close() override
