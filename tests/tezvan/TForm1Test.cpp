@@ -5,6 +5,7 @@
 #include "tezvan/core/Recorder.h"
 
 #include <QEnterEvent>
+#include <functional>
 #include <QMouseEvent>
 #include <QTest>
 
@@ -231,6 +232,43 @@ TEST_F(TForm1Test, HoverShowsTheButtonsKeyAndStyle)
     leave(save);
     EXPECT_EQ(save->fontColour(), QColor(128, 128, 255));
     EXPECT_FALSE(save->font().underline());
+}
+
+TEST_F(TForm1Test, CommandsOpeningOtherWindowsEndTheRecordingFirst)
+{
+    struct Row {
+        const char* name;
+        std::function<void(tezvan::TForm1*)> command;
+    };
+    const Row rows[] = {
+        {"key assignment", [](tezvan::TForm1* w) { w->mnklavyeExecute(); }},
+        {"help", [](tezvan::TForm1* w) { w->mnyardimExecute(); }},
+        {"programmer's window", [](tezvan::TForm1* w) { w->mnbenExecute(); }},
+        {"the bilgi picture", [](tezvan::TForm1* w) { w->bilgiClick(); }},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        SetUp();
+        tick(true);
+        press(Qt::Key_A, 38);
+        r.command(window.get());
+        EXPECT_FALSE(window->recorder().recording());
+        EXPECT_EQ(status(), QString::fromUtf8("Kayıt İşlemi Tamamlandı"));
+    }
+}
+
+TEST_F(TForm1Test, CountLabelGrowsWithItsText)
+{
+    QStringList entries, lines;
+    for (int i = 0; i < 123456; ++i) {
+        entries << QStringLiteral("00=0");
+        lines << QStringLiteral("DO-K (00)");
+    }
+    window->noteLists().replaceAll(entries, lines);
+    QLabel* label = control<QLabel>("Label5");
+    EXPECT_EQ(label->text(), QString::fromUtf8("Toplam Nota Sayısı : 123456"));
+    EXPECT_GE(label->width(), label->sizeHint().width());
+    EXPECT_EQ(label->height(), 13);
 }
 
 TEST_F(TForm1Test, ControlsSitAtTheirDesignPlaces)

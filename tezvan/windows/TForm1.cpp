@@ -215,6 +215,21 @@ void TForm1::SimgClick()
 
 void TForm1::bilgiClick()
 {
+    mnbenExecute();
+}
+
+void TForm1::mnklavyeExecute()
+{
+    DURUMMClick();
+}
+
+void TForm1::mnyardimExecute()
+{
+    DURUMMClick();
+}
+
+void TForm1::mnbenExecute()
+{
     DURUMMClick();
 }
 

@@ -73,6 +73,12 @@ public slots:
     void SimgClick();
     void bilgiClick();
 
+    // The commands that open the other windows end a recording first; the windows
+    // themselves (key assignment, help, programmer's) attach here.
+    void mnklavyeExecute();
+    void mnyardimExecute();
+    void mnbenExecute();
+
     // The application lost the focus: the recording ends.
     void HintlerDeactivate();
 
