@@ -33,7 +33,7 @@ bool GridPlayer::play()
     for (int c = 0; c < grid_.count(); ++c)
         columns_.push_back({grid_.name(c), grid_.duration(c)});
     next_ = 0;
-    dueUs_ = clock_.nowUs();
+    startUs_ = dueUs_ = clock_.nowUs();
     playing_ = true;
     run();
     return true;

@@ -40,6 +40,8 @@ public:
     // Ends a playback; the sample that sounds sounds on. Harmless when idle.
     void stop();
     bool isPlaying() const { return playing_; }
+    // The clock time the latest playback counts its deadlines from.
+    qint64 startUs() const { return startUs_; }
 
 private:
     struct Column {
@@ -54,6 +56,7 @@ private:
     platform::Clock& clock_;
     std::vector<Column> columns_;
     std::size_t next_ = 0;
+    qint64 startUs_ = 0;
     qint64 dueUs_ = 0;
     bool playing_ = false;
     platform::Clock::TimerId timer_ = 0;

@@ -1,8 +1,13 @@
 #include "SampleFiles.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
 
 namespace tezvan2 {
 namespace {
@@ -19,20 +24,55 @@ SampleFiles::SampleFiles(platform::Voice& voice, QString folder)
 
 QString SampleFiles::folder() const { return folder_.isEmpty() ? QDir::currentPath() : folder_; }
 
-QString SampleFiles::resolve(const QString& bareName) const
+SampleFiles::Stamp SampleFiles::stampOf(const QString& path)
+{
+    // Every note asks this twice, so it is one system call, not a QFileInfo.
+#ifdef Q_OS_UNIX
+    struct stat st {};
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0)
+        return {};
+    return {true, qint64(st.st_size), qint64(st.st_mtim.tv_sec) * 1'000'000'000 + st.st_mtim.tv_nsec};
+#else
+    const QFileInfo info(path);
+    if (!info.exists())
+        return {};
+    return {true, info.size(), info.lastModified().toMSecsSinceEpoch() * 1'000'000};
+#endif
+}
+
+const SampleFiles::Listing& SampleFiles::listing(const QString& folder, bool fresh)
+{
+    const Stamp stamp = stampOf(folder);
+    Listing& l = listings_[folder];
+    if (!fresh && l.stamp.exists && l.stamp == stamp)
+        return l;
+    l = Listing{stamp, {}, {}};
+    const QStringList names = QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+    for (const QString& n : names) {
+        l.exact.insert(n, n);
+        const QString folded = n.toCaseFolded();
+        if (!l.folded.contains(folded))
+            l.folded.insert(folded, n);
+    }
+    return l;
+}
+
+QString SampleFiles::resolve(const QString& bareName)
 {
     // Bare names only: a grid cell must not reach outside the folder.
     if (bareName.isEmpty() || bareName.contains(u'/') || bareName.contains(u'\\'))
         return {};
-    const QDir dir(folder());
-    const QFileInfo exact(dir.filePath(bareName));
-    if (exact.isFile())
-        return exact.filePath();
-    const QStringList names = dir.entryList(QDir::Files | QDir::Hidden, QDir::Name);
-    for (const QString& n : names)
-        if (n.compare(bareName, Qt::CaseInsensitive) == 0)
-            return dir.filePath(n);
-    return {};
+    const QString dir = folder();
+    const QString folded = bareName.toCaseFolded();
+    auto find = [&](const Listing& l) {
+        const QString exact = l.exact.value(bareName);
+        return exact.isEmpty() ? l.folded.value(folded) : exact;
+    };
+    QString name = find(listing(dir, false));
+    // A miss looks again: a file may have come within the folder's time stamp's tick.
+    if (name.isEmpty())
+        name = find(listing(dir, true));
+    return name.isEmpty() ? QString() : dir + u'/' + name;
 }
 
 platform::SoundPtr SampleFiles::load(const QString& bareName)
@@ -40,11 +80,9 @@ platform::SoundPtr SampleFiles::load(const QString& bareName)
     const QString path = resolve(bareName);
     if (path.isEmpty())
         return nullptr;
-    const QFileInfo info(path);
-    const qint64 size = info.size();
-    const QDateTime modified = info.lastModified();
+    const Stamp stamp = stampOf(path);
     auto it = cache_.find(path);
-    if (it != cache_.end() && it->size == size && it->modified == modified)
+    if (it != cache_.end() && it->stamp == stamp)
         return it->sound;
 
     QFile file(path);
@@ -53,7 +91,7 @@ platform::SoundPtr SampleFiles::load(const QString& bareName)
     platform::SoundPtr sound = platform::prepareSound(file.readAll());
     if (cache_.size() >= kCacheLimit)
         cache_.clear();
-    cache_.insert(path, Cached{path, size, modified, sound});
+    cache_.insert(path, Cached{stamp, sound});
     return sound;
 }
 

@@ -7,7 +7,6 @@
 #include "platform/PreparedSound.h"
 #include "platform/Voice.h"
 
-#include <QDateTime>
 #include <QHash>
 #include <QString>
 #include <QStringList>
@@ -32,21 +31,38 @@ public:
 
     // The path of the file the bare name means here: the exact name first, then the
     // first name equal to it without regard to letter case; empty when none.
-    QString resolve(const QString& bareName) const;
+    QString resolve(const QString& bareName);
 
     QString folder() const;
 
 private:
-    struct Cached {
-        QString path;
+    // What tells that a file or folder changed: its size and modification time.
+    struct Stamp {
+        bool exists = false;
         qint64 size = -1;
-        QDateTime modified;
+        qint64 modifiedNs = 0;
+        bool operator==(const Stamp&) const = default;
+    };
+    static Stamp stampOf(const QString& path);
+
+    struct Cached {
+        Stamp stamp;
         platform::SoundPtr sound;
     };
 
+    // A folder's file names, kept while the folder's own time stamp stays the same
+    // (adding, removing or renaming a file changes it), so a note costs no listing.
+    struct Listing {
+        Stamp stamp;
+        QHash<QString, QString> exact;  // name -> name
+        QHash<QString, QString> folded; // case-folded name -> first such name
+    };
+    const Listing& listing(const QString& folder, bool fresh);
+
     platform::Voice& voice_;
     QString folder_;
-    QHash<QString, Cached> cache_; // by path
+    QHash<QString, Cached> cache_;      // by path
+    QHash<QString, Listing> listings_; // by folder
 };
 
 } // namespace tezvan2
