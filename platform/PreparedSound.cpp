@@ -61,6 +61,9 @@ SoundPtr prepareSound(const QByteArray& image)
 
     const qint64 inFrames = dataBytes / (f.channels * f.bits / 8);
     const qint64 outFrames = inFrames * kOutputRate / f.rate;
+    // A damaged header with a tiny rate would ask for gigabytes; no sample is that long.
+    if (outFrames > kMaxPreparedFrames)
+        return nullptr;
     std::vector<qint16> out(std::size_t(qMax<qint64>(outFrames, 0)));
     // Linear interpolation is plenty for plucked notes at integer ratios of the rate.
     const double step = double(f.rate) / kOutputRate;

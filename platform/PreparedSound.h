@@ -10,6 +10,8 @@
 namespace platform {
 
 constexpr int kOutputRate = 44100;
+// Ten minutes: longer sounds are refused as damaged.
+constexpr qint64 kMaxPreparedFrames = qint64(kOutputRate) * 600;
 
 class PreparedSound {
 public:
@@ -26,7 +28,7 @@ using SoundPtr = std::shared_ptr<const PreparedSound>;
 
 // Converts a complete RIFF/WAVE file image (PCM, 8 or 16 bit, mono or stereo, any rate;
 // chunks other than "fmt " and "data" are skipped) to the output format. Null when the
-// image is not such a file.
+// image is not such a file, or would last longer than kMaxPreparedFrames.
 SoundPtr prepareSound(const QByteArray& riffImage);
 
 } // namespace platform
