@@ -100,6 +100,14 @@ TEST_F(SampleFilesTest, AChangedFileIsReadAgain)
     EXPECT_EQ(samples.load(QStringLiteral("mi.wbs")), nullptr);
 }
 
+TEST_F(SampleFilesTest, AFileThatAppearsLaterIsFound)
+{
+    put("do.wbs", 10);
+    EXPECT_FALSE(samples.play(QStringLiteral("SOL.wbs")));
+    put("sol.wbs", 10);
+    EXPECT_TRUE(samples.play(QStringLiteral("SOL.wbs")));
+}
+
 TEST(SampleFilesWorkingDirectory, LooksInTheDirectoryCurrentAtTheNote)
 {
     QTemporaryDir a;
