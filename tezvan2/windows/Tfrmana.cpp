@@ -141,14 +141,11 @@ void Tfrmana::buildControls()
     QFont narrow = font();
     narrow.setStretch(QFont::SemiCondensed); // the caption fits its 113 pixels
     CheckBox1->setFont(narrow);
-    QPalette cp = CheckBox1->palette();
-    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
-        cp.setColor(group, QPalette::WindowText, kSilver);
-        cp.setColor(group, QPalette::ButtonText, kSilver);
-        cp.setColor(group, QPalette::Window, Qt::black);
-    }
-    CheckBox1->setPalette(cp);
-    CheckBox1->setAutoFillBackground(true);
+    // A style sheet, because styles fill a check box with their own button colours.
+    CheckBox1->setStyleSheet(QStringLiteral(
+        "QCheckBox { color: rgb(192,192,192); background: black; }"
+        "QCheckBox::indicator { width: 10px; height: 10px; border: 1px solid rgb(192,192,192); background: black; }"
+        "QCheckBox::indicator:checked { background: rgb(206,36,30); }"));
     connect(CheckBox1, &QCheckBox::toggled, this, &Tfrmana::CheckBox1Click);
 
     sg1 = new QTableView(this);

@@ -49,6 +49,7 @@ Tfrmhak::Tfrmhak(platform::Shell& shell, QWidget* parent)
     QFont base(QStringLiteral("MS Sans Serif"));
     base.setStyleHint(QFont::SansSerif);
     base.setPointSize(8);
+    base.setStretch(QFont::SemiCondensed); // near the narrow system font the layout was made for
     setFont(base);
     paint(this, kSilver, Qt::black);
 
