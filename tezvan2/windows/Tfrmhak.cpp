@@ -4,7 +4,9 @@
 #include "UserGuide.h"
 #include "platform/Shell.h"
 
+#include <QApplication>
 #include <QLineEdit>
+#include <QStyle>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
@@ -67,8 +69,13 @@ Tfrmhak::Tfrmhak(platform::Shell& shell, QWidget* parent)
     Memo1->setPlainText(userGuideText());
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    Memo1->verticalScrollBar()->setPalette(QPalette()); // the system's scroll-bar colours
-    Memo1->setPalette(QPalette());
+    // The guide sits on the system's scroll-bar colour, apart from the black window.
+    const QPalette system = QApplication::style()->standardPalette();
+    QPalette memo = system;
+    memo.setColor(QPalette::Base, system.color(QPalette::Button));
+    memo.setColor(QPalette::Text, system.color(QPalette::ButtonText));
+    Memo1->setPalette(memo);
+    Memo1->verticalScrollBar()->setPalette(system);
     Memo1->setFocusPolicy(Qt::StrongFocus);
 
     Label2 = new LinkLabel(this);
