@@ -181,6 +181,7 @@ void TForm1::buildListArea()
     ListBox1_->setSelectionMode(QAbstractItemView::SingleSelection);
     ListBox1_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     ListBox1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    ListBox1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     ListBox1_->setModel(&lists_);
     QPalette pal = ListBox1_->palette();
     pal.setColor(QPalette::Base, colourOfValue(look::kList));
@@ -201,6 +202,10 @@ void TForm1::buildListArea()
     connect(&lists_, &NoteLists::countChanged, Label5_, [this](int n) {
         Label5_->setText(noteCountText(n));
         Label5_->resize(qMax(116, Label5_->sizeHint().width()), 13);
+        // The horizontal scroll bar, and the room it takes, only once seven full columns
+        // no longer hold the lines.
+        const int rows = qMax(1, ListBox1_->height() / 13);
+        ListBox1_->setHorizontalScrollBarPolicy(n > 7 * rows ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
     });
 }
 
