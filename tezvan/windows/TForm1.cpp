@@ -27,7 +27,7 @@ TForm1::TForm1(NoteSound& sound, platform::Clock& clock, platform::Dialogs& dial
       frameColour_(colourOfValue(look::kFrame)), player_(clock, *this)
 {
     setObjectName(QStringLiteral("TForm1"));
-    setWindowTitle(QStringLiteral("Form1"));
+    // No title of its own: the taskbar shows the application's title.
     setFont(look::sansSerif(11));
     setFixedSize(421 + 2, kCollapsedHeight);
 
@@ -46,6 +46,7 @@ TForm1::TForm1(NoteSound& sound, platform::Clock& clock, platform::Dialogs& dial
 
 TForm1::~TForm1()
 {
+    qApp->removeEventFilter(this);
     player_.stop();
 }
 
