@@ -142,6 +142,16 @@ TEST_F(GridPlayerTest, ColumnsThatSoundNothing)
     EXPECT_TRUE(errors.isEmpty());
 }
 
+TEST_F(GridPlayerTest, NamesWithoutASampleAreReportedButNotTheRest)
+{
+    QStringList silent;
+    player.onSilentNote = [&](const QString& file) { silent << file; };
+    setGrid({{"SOL", "10"}, {"es", "10"}, {"RE", "10"}, {"LAAKOR", "10"}});
+    play();
+    clock.advanceMs(100);
+    EXPECT_EQ(silent, (QStringList{QStringLiteral("SOL.wbs"), QStringLiteral("LAAKOR.wbs")}));
+}
+
 TEST_F(GridPlayerTest, AnEmptyLastNameIsReportedAndNothingPlays)
 {
     setGrid({{"DO", "100"}, {"", ""}}); // a recording not yet finished

@@ -57,8 +57,11 @@ void GridPlayer::run()
         ++next_;
         if (column.name.isEmpty())
             continue;
-        if (column.name != restName())
-            samples_.play(column.name + QStringLiteral(".wbs"));
+        if (column.name != restName()) {
+            const QString file = column.name + QStringLiteral(".wbs");
+            if (!samples_.play(file) && onSilentNote)
+                onSilentNote(file);
+        }
         // A negative wait means no wait. Every deadline counts from the start, so a
         // late timer shortens the next wait instead of shifting the rest.
         if (*duration > 0) {

@@ -29,6 +29,9 @@ public:
     std::function<void(const QString&)> onNotice;
     // An error that ended the playback ("'x' is not a valid integer value"): the error box.
     std::function<void(const QString&)> onError;
+    // A column's name found no sample to sound (no such file, not a wave, or no
+    // output device); the playback goes on, silent for that column.
+    std::function<void(const QString& sampleFile)> onSilentNote;
     // The playback ran to its end (after the last wait) or stopped on an error;
     // not called by stop().
     std::function<void()> onFinished;

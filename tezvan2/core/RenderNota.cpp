@@ -10,15 +10,21 @@
 #include "platform/VirtualClock.h"
 
 #include <QSaveFile>
+#include <QStringList>
 
 #include <cstdio>
 
 namespace tezvan2 {
 namespace {
 
-int failWith(const QString& message)
+void say(const QString& message)
 {
     std::fputs((QStringLiteral("tezvan2: ") + message + u'\n').toLocal8Bit().constData(), stderr);
+}
+
+int failWith(const QString& message)
+{
+    say(message);
     return 1;
 }
 
@@ -40,6 +46,15 @@ int renderNotaCommand(const QString& in, const QString& out)
     QString problem;
     player.onNotice = [&](const QString& m) { problem = m; };
     player.onError = [&](const QString& m) { problem = m; };
+    // Silence is what the program would play too, but a take rendered without its
+    // samples should not pass unnoticed.
+    QStringList silent;
+    player.onSilentNote = [&](const QString& file) {
+        if (!silent.contains(file)) {
+            silent << file;
+            say(QStringLiteral("no sample \"%1\" in %2: silent there").arg(file, samples.folder()));
+        }
+    };
     if (!player.play())
         return failWith(in + QStringLiteral(": ") + problem);
     while (player.isPlaying() && clock.runNext()) {
