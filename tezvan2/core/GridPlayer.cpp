@@ -71,12 +71,27 @@ void GridPlayer::run()
                 timerPending_ = false;
                 run();
             });
+            prefetchNext();
             return;
         }
     }
     end();
     if (onFinished)
         onFinished();
+}
+
+void GridPlayer::prefetchNext()
+{
+    // Reading a file the first time takes milliseconds: do it during the wait, so the
+    // next note starts on time.
+    for (std::size_t i = next_; i < columns_.size(); ++i) {
+        const QString& name = columns_[i].name;
+        if (name.isEmpty())
+            continue;
+        if (name != restName())
+            samples_.load(name + QStringLiteral(".wbs"));
+        return;
+    }
 }
 
 void GridPlayer::end()

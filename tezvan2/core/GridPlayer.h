@@ -52,6 +52,7 @@ private:
         QString duration;
     };
     void run();
+    void prefetchNext();
     void end();
 
     const NoteGrid& grid_;
