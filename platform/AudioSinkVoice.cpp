@@ -13,9 +13,10 @@ namespace platform {
 // Lives on the audio thread: owns the top-up timer and every use of the output.
 class AudioSinkVoice::Worker final : public QObject {
 public:
-    Worker(OneVoiceMixer& mixer, AudioOutput& output, std::atomic<bool>& wakePending, int periodMs)
+    Worker(OneVoiceMixer& mixer, AudioOutput& output, std::atomic<bool>& wakePending, int periodMs,
+           int idleAfterMs)
         : mixer_(mixer), output_(output), feeder_(mixer, output, steadyClock()), wakePending_(wakePending),
-          periodMs_(periodMs)
+          periodMs_(periodMs), idleAfterUs_(qint64(idleAfterMs) * 1000)
     {
     }
 
@@ -72,7 +73,7 @@ private:
             const qint64 now = steadyClock().nowUs();
             if (quietSinceUs_ < 0)
                 quietSinceUs_ = now;
-            else if (now - quietSinceUs_ >= kIdleAfterUs)
+            else if (now - quietSinceUs_ >= idleAfterUs_)
                 timer_->stop();
         }
     }
@@ -103,15 +104,15 @@ private:
     SinkFeeder feeder_;
     std::atomic<bool>& wakePending_;
     const int periodMs_;
+    const qint64 idleAfterUs_;
     QTimer* timer_ = nullptr;
     qint64 quietSinceUs_ = -1;
-    static constexpr qint64 kIdleAfterUs = 200'000;
 };
 
-AudioSinkVoice::AudioSinkVoice(std::unique_ptr<AudioOutput> output, int topUpPeriodMs)
+AudioSinkVoice::AudioSinkVoice(std::unique_ptr<AudioOutput> output, int topUpPeriodMs, int idleAfterMs)
     : output_(std::move(output))
 {
-    worker_ = new Worker(mixer_, *output_, wakePending_, topUpPeriodMs);
+    worker_ = new Worker(mixer_, *output_, wakePending_, topUpPeriodMs, idleAfterMs);
     worker_->moveToThread(&thread_);
     thread_.setObjectName(QStringLiteral("voice"));
     thread_.start(QThread::TimeCriticalPriority);

@@ -29,13 +29,13 @@ bool contains(const Frames& f, qint16 v)
 
 // The voice on its own thread, over a test sink that takes what it is given (10 ms).
 struct ThreadedRig {
-    explicit ThreadedRig(bool device = true)
+    explicit ThreadedRig(bool device = true, int idleAfterMs = 200)
     {
         auto out = std::make_unique<TestSink>();
         sink = out.get();
         sink->device = device;
         sink->setCapacity(882, /*drainsItself=*/true);
-        voice = std::make_unique<AudioSinkVoice>(std::move(out));
+        voice = std::make_unique<AudioSinkVoice>(std::move(out), 2, idleAfterMs);
     }
     TestSink* sink;
     std::unique_ptr<AudioSinkVoice> voice;
@@ -122,6 +122,19 @@ TEST(AudioSinkVoice, DeviceLostThenBackIsOpenedAgain)
     EXPECT_TRUE(r.voice->start(ramp(3000, 100)));
     ASSERT_TRUE(r.sink->waitFor([](const Frames& f) { return contains(f, 3000); }));
     EXPECT_FALSE(contains(r.sink->frames(), 2000));
+}
+
+TEST(AudioSinkVoice, IdleVoiceStopsWritingAndWakesForTheNextSound)
+{
+    ThreadedRig r(true, /*idleAfterMs=*/20);
+    r.voice->start(ramp(1000, 10));
+    ASSERT_TRUE(r.sink->waitFor([](const Frames& f) { return contains(f, 1000); }));
+    // Kept topped up, the sink would take 441 frames every 2 ms: some 66,000 in 300 ms.
+    const std::size_t after = r.sink->frames().size();
+    EXPECT_FALSE(r.sink->waitFor([&](const Frames& f) { return f.size() > after + 40'000; }, 300ms))
+        << "the voice went on writing silence";
+    ASSERT_TRUE(r.voice->start(ramp(5000, 10)));
+    EXPECT_TRUE(r.sink->waitFor([](const Frames& f) { return contains(f, 5000); }, 1s));
 }
 
 } // namespace
