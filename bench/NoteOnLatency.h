@@ -1,0 +1,99 @@
+#pragma once
+// The measuring part of the in-process note-on latency benches: sends key presses to a
+// window one by one, each at a fixed spacing, and sets the moment each was delivered against
+// the moment the system voice wrote the first frame of the note it started.
+
+#include "platform/AudioSinkVoice.h"
+#include "platform/Clock.h"
+
+#include <QApplication>
+#include <QAudioDevice>
+#include <QKeyEvent>
+#include <QMediaDevices>
+#include <QWidget>
+
+#include <algorithm>
+#include <atomic>
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <vector>
+
+namespace bench {
+
+inline double percentile(std::vector<double> v, double p)
+{
+    std::sort(v.begin(), v.end());
+    const std::size_t i = std::min(v.size() - 1, std::size_t(p * double(v.size() - 1) + 0.5));
+    return v[i];
+}
+
+// Runs the event loop; returns the program's exit code. makeKey builds the i-th key press.
+inline int measureNoteOnLatency(QWidget& target, int notes, const std::function<QKeyEvent(int)>& makeKey,
+                                const char* what)
+{
+    if (QMediaDevices::audioOutputs().isEmpty()) {
+        std::fprintf(stderr, "no audio output device: run inside a sound server "
+                             "(for example under bench/e2e_latency.sh's private PulseAudio)\n");
+        return 2;
+    }
+    const qint64 spacingUs = 20'000;
+    std::vector<qint64> sentUs(std::size_t(notes), 0);
+    std::vector<qint64> writtenUs(std::size_t(notes) * 2, 0);
+    std::atomic<int> reported{0};
+
+    platform::Clock& clock = platform::steadyClock();
+    platform::systemAudioSinkVoice().setFirstFrameObserver([&](qint64 us) {
+        const int i = reported.fetch_add(1);
+        if (i < int(writtenUs.size()))
+            writtenUs[std::size_t(i)] = us;
+    });
+
+    int next = 0;
+    std::function<void()> sendNext = [&] {
+        if (next == notes) {
+            QCoreApplication::quit();
+            return;
+        }
+        QKeyEvent press = makeKey(next);
+        sentUs[std::size_t(next)] = clock.nowUs();
+        QApplication::sendEvent(&target, &press);
+        ++next;
+        clock.callAt(clock.nowUs() + spacingUs, sendNext);
+    };
+    // The sound server starts taking a new stream's frames only after about a second.
+    clock.callAt(clock.nowUs() + 2'000'000, sendNext);
+    QApplication::exec();
+    // A blocking call to the audio thread: every report of a written frame has arrived.
+    platform::systemAudioSinkVoice().setFirstFrameObserver({});
+
+    // Each report belongs to the last note sent before it. A note cut off by the next one
+    // before any of its frames reached the device counts until the first frame written
+    // after it, whichever note that was.
+    const std::size_t reports = std::min<std::size_t>(std::size_t(reported.load()), writtenUs.size());
+    std::vector<double> ms;
+    int superseded = 0;
+    std::size_t r = 0;
+    for (int i = 0; i < notes; ++i) {
+        const qint64 sent = sentUs[std::size_t(i)];
+        while (r < reports && writtenUs[r] < sent)
+            ++r;
+        if (r == reports) {
+            std::printf("note %d: no frame written after it: the voice did not sound\n", i);
+            return 1;
+        }
+        const qint64 nextSent = i + 1 < notes ? sentUs[std::size_t(i) + 1] : INT64_MAX;
+        if (writtenUs[r] >= nextSent)
+            ++superseded;
+        ms.push_back(double(writtenUs[r] - sent) / 1000.0);
+    }
+    std::printf("notes cut off before their first frame was written: %d\n", superseded);
+    std::printf("min %.3f ms, max %.3f ms\n", *std::min_element(ms.begin(), ms.end()),
+                *std::max_element(ms.begin(), ms.end()));
+    std::printf("note-on latency in process (%s: key event to first frame written), %d notes: "
+                "median %.3f ms, p99 %.3f ms\n",
+                what, notes, percentile(ms, 0.5), percentile(ms, 0.99));
+    return 0;
+}
+
+} // namespace bench
