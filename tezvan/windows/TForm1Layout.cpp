@@ -47,6 +47,7 @@ void TForm1::buildCaptionBar()
     BaslikC_->setGeometry(0, 0, 421, 21);
     BaslikC_->setAlignment(Qt::AlignCenter);
     BaslikC_->setFont(look::sansSerif(11, true));
+    BaslikC_->installEventFilter(this);
     paintBackground(BaslikC_, frameColour_);
     setTextColour(BaslikC_, Qt::white);
 
