@@ -88,6 +88,17 @@ TEST_F(AboutWindow, layoutAndTexts)
     EXPECT_TRUE(about.windowFlags() & Qt::FramelessWindowHint);
     EXPECT_EQ(about.findChild<QLabel*>(QStringLiteral("Label1"))->text(), QStringLiteral("Wintezvan 2.0"));
     EXPECT_EQ(about.findChild<QLabel*>(QStringLiteral("Label3"))->text(), QString::fromUtf8("Süre Çarpanı :"));
+    struct Place {
+        const char* name;
+        QRect rect;
+    };
+    for (const Place& p : {Place{"Label1", {72, 24, 249, 37}}, Place{"Memo1", {19, 66, 345, 257}},
+                           Place{"Label2", {120, 332, 151, 13}}, Place{"Edit1", {221, 351, 32, 13}},
+                           Place{"Button1", {155, 377, 75, 19}}}) {
+        SCOPED_TRACE(p.name);
+        EXPECT_EQ(about.findChild<QWidget*>(QString::fromLatin1(p.name))->geometry(), p.rect);
+    }
+    EXPECT_EQ(about.findChild<QWidget*>(QStringLiteral("Label3"))->pos(), QPoint(146, 351));
     auto* memo = about.findChild<QPlainTextEdit*>(QStringLiteral("Memo1"));
     ASSERT_NE(memo, nullptr);
     EXPECT_TRUE(memo->isReadOnly());
