@@ -32,6 +32,7 @@ TEST_F(TForm1Test, RecordsTwoNotesWithTheTimeBetweenThem)
     EXPECT_TRUE(note(1)->raised());
     EXPECT_FALSE(note(0)->raised());
     EXPECT_EQ(sound.indexes(), (std::vector<int>{0, 1}));
+    EXPECT_TRUE(sound.played[0].sounded && sound.played[1].sounded);
 
     clock.advanceMs(20);
     press(Qt::Key_R, 27);

@@ -2,7 +2,7 @@
 // A main window on a virtual clock, fake dialogs and a fake sound, shown offscreen, with
 // helpers to press keys the way the keyboard delivers them and to find controls.
 
-#include "FakeNoteSound.h"
+#include "HeardSound.h"
 #include "support/FakeDialogs.h"
 #include "tezvan/windows/FlatButton.h"
 #include "tezvan/windows/TForm1.h"
@@ -82,7 +82,7 @@ public:
 
     platform::VirtualClock clock;
     FakeDialogs dialogs;
-    FakeNoteSound sound{clock};
+    HeardSound sound{clock};
     std::unique_ptr<tezvan::TForm1> window;
 };
 
