@@ -196,7 +196,7 @@ void drawStaff(QPainter& p)
     double x = left + 46;
     for (int i = 0; i < 12; ++i) {
         const double y = top + 4 * gap - steps[i] * gap / 2;
-        drawNote(p, x, y, steps[i] < 4, i % 3 == 2);
+        drawNote(p, x, y, steps[i] < 4, i % 3 == 2 && steps[i] < 4);
         if (i % 4 == 3) {
             p.setPen(QPen(QColor(250, 236, 200, 190), 1.0));
             p.drawLine(QPointF(x + 16, top), QPointF(x + 16, top + 4 * gap));
@@ -313,13 +313,35 @@ void drawTitle(QPainter& p)
     g.setColorAt(1, kWalnut.darker(150));
     p.fillRect(band, g);
     p.fillRect(QRect(0, 31, kSceneWidth, 1), kBrassDark);
-    // A small saz as the program's mark.
+    // A small saz as the program's mark: bowl, long neck, head with its pegs.
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(kBrass, 1.2));
-    p.setBrush(QColor(170, 92, 40));
-    p.drawEllipse(QRectF(10, 10, 18, 13));
-    p.drawLine(QPointF(27, 16), QPointF(60, 8));
+    p.translate(13, 23);
+    p.rotate(-16);
+    QLinearGradient body(0, -6, 0, 6);
+    body.setColorAt(0, QColor(214, 130, 62));
+    body.setColorAt(1, QColor(120, 56, 20));
+    p.setPen(QPen(QColor(40, 18, 6), 0.8));
+    p.setBrush(body);
+    QPainterPath bowl;
+    bowl.moveTo(12, -2.5);
+    bowl.cubicTo(6, -9, -9, -8, -10, 0);
+    bowl.cubicTo(-9, 8, 6, 9, 12, 2.5);
+    bowl.closeSubpath();
+    p.drawPath(bowl);
+    p.setBrush(QColor(150, 80, 32));
+    p.drawRect(QRectF(11, -1.6, 34, 3.2));
+    p.setBrush(QColor(110, 54, 20));
+    p.drawRect(QRectF(44, -2.4, 9, 4.8));
+    p.setPen(Qt::NoPen);
+    p.setBrush(kBone);
+    for (int i = 0; i < 3; ++i) {
+        p.drawEllipse(QPointF(46 + i * 3, -3.6), 1.1, 1.1);
+        p.drawEllipse(QPointF(47.5 + i * 3, 3.6), 1.1, 1.1);
+    }
+    p.setPen(QPen(kBrass, 0.8));
+    for (int i = 0; i < 5; ++i)
+        p.drawLine(QPointF(20 + i * 5, -1.6), QPointF(20 + i * 5, 1.6));
     p.restore();
     engrave(p, QRectF(68, 0, 300, 32), QString::fromUtf8("Wintezvan 2.0"), font("DejaVu Serif", 21, true),
             kBrass, Qt::AlignLeft | Qt::AlignVCenter);
