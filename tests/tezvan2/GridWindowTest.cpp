@@ -179,6 +179,20 @@ TEST_F(GridWindow, bitirOutsideARecordingOnlyMovesTheFocusToTheCheckBox)
     }
 }
 
+TEST_F(GridWindow, bitirEndingARecordingLeavesTheFocusInTheGridAndKeysPlayAgain)
+{
+    checkBox()->setChecked(true);
+    release(Qt::Key_E);
+    click("sg1");
+    ASSERT_FALSE(window->keyPreview());
+    click("Image41");
+    EXPECT_TRUE(sg1()->hasFocus() || sg1()->isAncestorOf(QApplication::focusWidget()));
+    EXPECT_TRUE(window->keyPreview());
+    release(Qt::Key_R);
+    EXPECT_EQ(voice.started().size(), 2u);
+    EXPECT_EQ(grid().count(), 1) << "the box is unticked: the note only sounds";
+}
+
 TEST_F(GridWindow, plusMinusAndClearWorkOnTheCellStore)
 {
     fill({{"DO", "100"}, {"RE", "200"}, {"MI", "300"}});
