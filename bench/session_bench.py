@@ -7,9 +7,10 @@ is removed afterwards, with keys sent through XTEST (as xdotool sends them).
        each onset in the recording is set against the moment its key was sent
   cpu  CPU of the running program over a stretch of time, in % of one core
   rss  resident memory after start and some notes
+  run  any command inside the private sound server and display (the in-process benches)
 
-Each prints its figure as its last line. Called through e2e_latency.sh, cpu_usage.sh and
-rss.sh; run any of them with --help.
+Each prints its figure as its last line. Called through e2e_latency.sh, cpu_usage.sh,
+rss.sh and with_null_sink.sh; run any of them with --help.
 """
 
 import argparse
@@ -387,6 +388,15 @@ def run_rss(args):
           % (args.notes, mb("VmRSS"), mb("VmHWM")))
 
 
+def run_command(args):
+    with Session(not args.no_realtime_pulse) as s:
+        env = dict(s.env, QT_QPA_PLATFORM="offscreen")
+        p = s._spawn(program_argv(args), env=env, cwd=args.cwd)
+        # Give the command its time; a wait, not a poll.
+        rc = p.wait()
+    sys.exit(rc)
+
+
 def main():
     ap = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
     sub = ap.add_subparsers(dest="mode", required=True)
@@ -417,9 +427,12 @@ def main():
     r.add_argument("--notes", type=int, default=20)
     common_args(r)
 
+    x = sub.add_parser("run", help="run a command inside the private sound server")
+    common_args(x)
+
     args = ap.parse_args()
     signal.signal(signal.SIGTERM, lambda *a: sys.exit(1))
-    {"e2e": run_e2e, "cpu": run_cpu, "rss": run_rss}[args.mode](args)
+    {"e2e": run_e2e, "cpu": run_cpu, "rss": run_rss, "run": run_command}[args.mode](args)
 
 
 if __name__ == "__main__":
