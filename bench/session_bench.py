@@ -129,7 +129,7 @@ class Session:
                            timeout=timeout)
         return r.stdout.strip() if r.returncode == 0 else ""
 
-    def prepare(self, steps):
+    def prepare(self, steps, screenshot=None):
         """Steps before measuring: key:alt+o, click:X,Y (in the window), sleep:SECONDS."""
         for step in steps:
             kind, _, arg = step.partition(":")
@@ -143,6 +143,8 @@ class Session:
             else:
                 raise SystemExit("unknown step " + step)
             time.sleep(0.2)
+        if screenshot:
+            subprocess.run(["import", "-window", "root", screenshot], env=self.env, check=False)
 
 
 class Keyboard:
@@ -258,6 +260,8 @@ def common_args(p):
                    help="seconds between the window showing and the first measurement")
     p.add_argument("--prep", action="append", default=[],
                    help="a step before measuring, repeatable: key:alt+o, click:X,Y, sleep:S")
+    p.add_argument("--screenshot", metavar="PNG",
+                   help="a picture of the screen once the steps are done, to check them")
     p.add_argument("--no-realtime-pulse", action="store_true",
                    help="run the sound server without real-time scheduling")
     p.add_argument("program", nargs=argparse.REMAINDER, help="-- program and its arguments")
@@ -267,6 +271,8 @@ def program_argv(args):
     argv = args.program[1:] if args.program[:1] == ["--"] else args.program
     if not argv:
         raise SystemExit("give the program after --")
+    if os.sep in argv[0]:
+        argv = [os.path.abspath(argv[0])] + argv[1:]  # --cwd must not change which program runs
     return argv
 
 
@@ -276,7 +282,7 @@ def run_e2e(args):
         s.launch(program_argv(args), args.cwd)
         rec = Recorder(s)
         time.sleep(args.settle)
-        s.prepare(args.prep)
+        s.prepare(args.prep, args.screenshot)
         kb = Keyboard(s.display)
         codes = [kb.keycode(k) for k in keys]
         sent = []
@@ -349,7 +355,7 @@ def run_cpu(args):
     with Session(not args.no_realtime_pulse) as s:
         p = s.launch(program_argv(args), args.cwd)
         time.sleep(args.settle)
-        s.prepare(args.prep)
+        s.prepare(args.prep, args.screenshot)
         hz = os.sysconf("SC_CLK_TCK")
         t0, c0 = time.monotonic(), cpu_ticks(p.pid)
         time.sleep(args.seconds)
@@ -365,7 +371,7 @@ def run_rss(args):
     with Session(not args.no_realtime_pulse) as s:
         p = s.launch(program_argv(args), args.cwd)
         time.sleep(args.settle)
-        s.prepare(args.prep)
+        s.prepare(args.prep, args.screenshot)
         kb = Keyboard(s.display)
         codes = [kb.keycode(k) for k in args.keys.split(",") if k]
         for i in range(args.notes):
