@@ -225,14 +225,15 @@ class Recorder:
         return min(bounds) if bounds else None
 
 
-def find_onset(x, begin, end, floor):
-    """First sample in [begin, end) louder than four times what sounded just before begin
-    (the tail of an earlier note) and than floor; None when there is none."""
+def find_onset(x, begin, end, floor, jump):
+    """First sample in [begin, end) louder than floor and than jump times the loudest of the
+    20 ms before begin (the tail of an earlier note, which the new one cuts off); None when
+    there is none."""
     begin = max(begin, 0)
     end = min(end, len(x))
     before = max(begin - int(0.020 * RATE), 0)
     level = max((abs(v) for v in x[before:begin]), default=0)
-    threshold = max(floor, 4 * level)
+    threshold = max(floor, jump * level)
     for i in range(begin, end):
         if abs(x[i]) > threshold:
             return i
@@ -322,7 +323,7 @@ def run_e2e(args):
         # Search from a little before the send (the estimate of sample 0's time is late by
         # at most one read) to the next key.
         onset = find_onset(x, at - int(0.002 * RATE), at + int(args.interval_ms / 1000 * RATE),
-                           args.floor)
+                           args.floor, args.jump)
         if onset is None:
             missing += 1
             print("note %d: no onset found" % i)
@@ -416,6 +417,9 @@ def main():
     e.add_argument("--trigger", choices=["press", "release"], default="press",
                    help="the event that sounds a note (tezvan2: release)")
     e.add_argument("--floor", type=int, default=300, help="smallest sample value counted as sound")
+    e.add_argument("--jump", type=float, default=2.0,
+                   help="a note that cuts off another is found where the sound grows this many "
+                        "times louder than the other's tail")
     e.add_argument("--dropout-ms", type=int, default=200,
                    help="how much of each note (at most up to the next key) to search for dropouts")
     e.add_argument("--keep-recording", metavar="PATH",
