@@ -112,7 +112,10 @@ class Session:
         env = dict(self.env, QT_QPA_PLATFORM="xcb")
         log = open(os.path.join(self.tmp, "program.log"), "w")
         p = self._spawn(argv, env=env, cwd=cwd, stdout=log, stderr=subprocess.STDOUT)
-        wid = self.xdotool("search", "--sync", "--onlyvisible", "--pid", str(p.pid), timeout=20)
+        try:
+            wid = self.xdotool("search", "--sync", "--onlyvisible", "--pid", str(p.pid), timeout=20)
+        except subprocess.TimeoutExpired:
+            wid = ""
         if not wid:
             raise RuntimeError("the program showed no window; its output:\n" + self.program_log())
         self.window = wid.split()[0]
@@ -442,7 +445,10 @@ def main():
 
     args = ap.parse_args()
     signal.signal(signal.SIGTERM, lambda *a: sys.exit(1))
-    {"e2e": run_e2e, "cpu": run_cpu, "rss": run_rss, "run": run_command}[args.mode](args)
+    try:
+        {"e2e": run_e2e, "cpu": run_cpu, "rss": run_rss, "run": run_command}[args.mode](args)
+    except RuntimeError as e:
+        raise SystemExit("%s: %s" % (os.path.basename(sys.argv[0]), e))
 
 
 if __name__ == "__main__":
