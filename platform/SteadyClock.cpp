@@ -79,17 +79,17 @@ private:
 
     void arm()
     {
-        itimerspec spec{};
+        itimerspec when{};
         if (!timers_.empty()) {
             // steady_clock counts CLOCK_MONOTONIC on Linux, so its epoch is the timerfd's.
             const auto at = base_ + std::chrono::microseconds(timers_.begin()->first.atUs);
             const auto ns = std::chrono::duration_cast<std::chrono::nanoseconds>(at.time_since_epoch()).count();
-            spec.it_value.tv_sec = time_t(ns / 1'000'000'000);
-            spec.it_value.tv_nsec = long(ns % 1'000'000'000);
-            if (spec.it_value.tv_sec == 0 && spec.it_value.tv_nsec == 0)
-                spec.it_value.tv_nsec = 1; // zero would disarm; any past time fires at once
+            when.it_value.tv_sec = time_t(ns / 1'000'000'000);
+            when.it_value.tv_nsec = long(ns % 1'000'000'000);
+            if (when.it_value.tv_sec == 0 && when.it_value.tv_nsec == 0)
+                when.it_value.tv_nsec = 1; // zero would disarm; any past time fires at once
         }
-        timerfd_settime(fd_, TFD_TIMER_ABSTIME, &spec, nullptr);
+        timerfd_settime(fd_, TFD_TIMER_ABSTIME, &when, nullptr);
     }
 
     void fire()
