@@ -5,43 +5,16 @@
 #include "Windows1254.h"
 
 #include "platform/CommandError.h"
+#include "platform/WholeNumber.h"
 
 #include <QFile>
 #include <QFileInfo>
 
 #include <algorithm>
 #include <array>
-#include <limits>
 
 namespace tezvan {
 namespace {
-
-// A decimal integer in 32 bits: an optional sign and at least one digit, nothing else.
-std::optional<int> decimalInt(QStringView text)
-{
-    qsizetype i = 0;
-    bool negative = false;
-    if (i < text.size() && (text[i] == u'-' || text[i] == u'+')) {
-        negative = text[i] == u'-';
-        ++i;
-    }
-    if (i == text.size())
-        return std::nullopt;
-    qint64 value = 0;
-    for (; i < text.size(); ++i) {
-        const char16_t c = text[i].unicode();
-        if (c < u'0' || c > u'9')
-            return std::nullopt;
-        value = value * 10 + (c - u'0');
-        if (value > qint64(std::numeric_limits<int>::max()) + 1)
-            return std::nullopt;
-    }
-    if (negative)
-        value = -value;
-    if (value > std::numeric_limits<int>::max())
-        return std::nullopt;
-    return int(value);
-}
 
 // The fourteen display names, built once: a million visible lines share them.
 const std::array<QString, kNoteCount>& displayNames()
@@ -66,8 +39,8 @@ std::optional<ParsedEntry> parseNoteEntry(const QString& entry)
 {
     if (entry.size() < 4)
         return std::nullopt;
-    const auto code = decimalInt(QStringView(entry).left(2));
-    const auto pause = decimalInt(QStringView(entry).mid(3));
+    const auto code = platform::parseWholeNumber(QStringView(entry).left(2));
+    const auto pause = platform::parseWholeNumber(QStringView(entry).mid(3));
     if (!code || !pause)
         return std::nullopt;
     return ParsedEntry{*code, *pause};

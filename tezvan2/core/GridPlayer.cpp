@@ -2,7 +2,8 @@
 
 #include "NoteGrid.h"
 #include "SampleFiles.h"
-#include "WholeNumber.h"
+
+#include "platform/WholeNumber.h"
 
 namespace tezvan2 {
 
@@ -44,9 +45,9 @@ void GridPlayer::run()
     while (next_ < columns_.size()) {
         const Column& column = columns_[next_];
         // The duration is read before the name, so a bad one stops even an empty column.
-        const auto duration = parseWholeNumber(column.duration);
+        const auto duration = platform::parseWholeNumber(column.duration);
         if (!duration) {
-            const QString message = notAnIntegerMessage(column.duration);
+            const QString message = platform::notAnIntegerMessage(column.duration);
             end();
             if (onError)
                 onError(message);

@@ -1,7 +1,8 @@
 #include "GridRecorder.h"
 
 #include "NoteGrid.h"
-#include "WholeNumber.h"
+
+#include "platform/WholeNumber.h"
 
 #include <limits>
 
@@ -56,7 +57,7 @@ void GridRecorder::clockStep()
 void GridRecorder::durationStep()
 {
     const QString text = multiplierText_ ? multiplierText_() : QString();
-    const qint32 multiplier = text.isEmpty() ? kEmptyMultiplier : wholeNumberOrThrow(text);
+    const qint32 multiplier = text.isEmpty() ? kEmptyMultiplier : platform::wholeNumberOrThrow(text);
     const QString value = QString::number(durationValue(ticks(), multiplier));
     if (finishFlag_) {
         grid_.removeLastColumn();

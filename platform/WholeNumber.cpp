@@ -1,14 +1,13 @@
 #include "WholeNumber.h"
 
-#include "platform/CommandError.h"
+#include "CommandError.h"
 
 #include <limits>
 
-namespace tezvan2 {
+namespace platform {
 
-std::optional<qint32> parseWholeNumber(const QString& text)
+std::optional<qint32> parseWholeNumber(QStringView text)
 {
-    // Decimal digits only (no spaces, no hex): what a user types as milliseconds.
     qsizetype i = 0;
     bool negative = false;
     if (i < text.size() && (text[i] == u'+' || text[i] == u'-')) {
@@ -17,18 +16,20 @@ std::optional<qint32> parseWholeNumber(const QString& text)
     }
     if (i == text.size())
         return std::nullopt;
+    // Magnitude in 64 bits, stopped one past the largest int so -2147483648 still fits.
+    constexpr qint64 kLimit = qint64(std::numeric_limits<qint32>::max()) + 1;
     qint64 value = 0;
     for (; i < text.size(); ++i) {
         const char16_t c = text[i].unicode();
         if (c < u'0' || c > u'9')
             return std::nullopt;
         value = value * 10 + (c - u'0');
-        if (value > qint64(std::numeric_limits<qint32>::max()) + 1)
+        if (value > kLimit)
             return std::nullopt;
     }
     if (negative)
         value = -value;
-    if (value > std::numeric_limits<qint32>::max() || value < std::numeric_limits<qint32>::min())
+    if (value > std::numeric_limits<qint32>::max())
         return std::nullopt;
     return qint32(value);
 }
@@ -40,9 +41,9 @@ QString notAnIntegerMessage(const QString& text)
 
 qint32 wholeNumberOrThrow(const QString& text)
 {
-    if (const auto v = parseWholeNumber(text))
-        return *v;
-    throw platform::CommandError(notAnIntegerMessage(text));
+    if (const auto value = parseWholeNumber(text))
+        return *value;
+    throw CommandError(notAnIntegerMessage(text));
 }
 
-} // namespace tezvan2
+} // namespace platform
