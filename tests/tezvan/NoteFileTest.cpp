@@ -2,7 +2,6 @@
 // byte-exact and atomically, visible lines, the start-up path.
 #include "tezvan/core/DisplayTextFile.h"
 #include "tezvan/core/NoteFile.h"
-#include "tezvan/core/Windows1254.h"
 
 #include "platform/CommandError.h"
 
@@ -244,20 +243,6 @@ TEST(NoteFileLines, CommandLineJoinsWithSingleSpaces)
 
 TEST(DisplayTextFile, TurkishLettersAreSingleBytes)
 {
-    struct Row {
-        const char* text;
-        QByteArray bytes;
-    };
-    const std::vector<Row> rows = {
-        {"BİTİŞ (13)", QByteArray("B\xDDT\xDD\xDE (13)")},
-        {"Mİ (02)", QByteArray("M\xDD (02)")},
-        {"ıİşŞğĞçÇöÖüÜ", QByteArray("\xFD\xDD\xFE\xDE\xF0\xD0\xE7\xC7\xF6\xD6\xFC\xDC")},
-        {"€…", QByteArray("\x80\x85")},
-        {"日", QByteArray("?")},
-    };
-    for (const Row& row : rows)
-        EXPECT_EQ(encodeWindows1254(QString::fromUtf8(row.text)), row.bytes) << row.text;
-
     EXPECT_EQ(displayTextBytes(lines({"BİTİŞ (13)", "Mİ (02)"})),
               QByteArray("B\xDDT\xDD\xDE (13)\r\nM\xDD (02)\r\n"));
 
@@ -265,12 +250,4 @@ TEST(DisplayTextFile, TurkishLettersAreSingleBytes)
     const QString path = dir.filePath(QStringLiteral("liste.txt"));
     writeDisplayTextFile(path, lines({"Mİ (02)"}));
     EXPECT_EQ(readBytes(path), QByteArray("M\xDD (02)\r\n"));
-}
-
-TEST(DisplayTextFile, EveryByteSurvivesDecodeAndEncode)
-{
-    QByteArray all;
-    for (int b = 0; b < 256; ++b)
-        all.append(char(b));
-    EXPECT_EQ(encodeWindows1254(decodeWindows1254(all)), all);
 }

@@ -1,7 +1,8 @@
 #include "DisplayTextFile.h"
 
 #include "SavedFile.h"
-#include "Windows1254.h"
+
+#include "platform/Windows1254.h"
 
 namespace tezvan {
 
@@ -9,7 +10,7 @@ QByteArray displayTextBytes(const QStringList& visibleLines)
 {
     QByteArray bytes;
     for (const QString& line : visibleLines) {
-        bytes += encodeWindows1254(line);
+        bytes += platform::encodeWindows1254(line);
         bytes += "\r\n";
     }
     return bytes;

@@ -2,10 +2,10 @@
 
 #include "NoteCatalogue.h"
 #include "SavedFile.h"
-#include "Windows1254.h"
 
 #include "platform/CommandError.h"
 #include "platform/WholeNumber.h"
+#include "platform/Windows1254.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -59,7 +59,7 @@ QStringList splitNoteText(const QByteArray& bytes)
         const char* lineEnd = p;
         while (lineEnd < end && *lineEnd != '\r' && *lineEnd != '\n')
             ++lineEnd;
-        lines.append(decodeWindows1254(QByteArrayView(p, lineEnd - p)));
+        lines.append(platform::decodeWindows1254(QByteArrayView(p, lineEnd - p)));
         if (lineEnd == end)
             break;
         p = lineEnd + 1;
@@ -88,7 +88,7 @@ QByteArray noteFileBytes(const QStringList& entries)
         size += entry.size() + 2;
     bytes.reserve(size);
     for (const QString& entry : entries) {
-        bytes += encodeWindows1254(entry);
+        bytes += platform::encodeWindows1254(entry);
         bytes += "\r\n";
     }
     return bytes;

@@ -1,8 +1,8 @@
 #include "NotaFile.h"
 
-#include "Codepage1254.h"
 #include "NoteGrid.h"
 #include "platform/CommandError.h"
+#include "platform/Windows1254.h"
 
 #include <QDir>
 #include <QFile>
@@ -42,7 +42,7 @@ QString messageForErrno(int e)
 
 void appendField(QByteArray& record, const QString& text)
 {
-    const QByteArray bytes = toCodepage1254(text.left(kFieldSize));
+    const QByteArray bytes = platform::encodeWindows1254(QStringView(text).left(kFieldSize));
     record.append(char(bytes.size()));
     record.append(bytes);
     record.append(kFieldSize - bytes.size(), '\0');
@@ -52,7 +52,7 @@ QString readField(const char* field)
 {
     // A damaged length byte above five still reads only the field's five bytes.
     const int length = qMin<int>(quint8(field[0]), kFieldSize);
-    return fromCodepage1254(QByteArray(field + 1, length));
+    return platform::decodeWindows1254(QByteArrayView(field + 1, length));
 }
 
 } // namespace

@@ -2,7 +2,7 @@
 
 #include <array>
 
-namespace tezvan {
+namespace platform {
 namespace {
 
 // 0x80..0x9F; the undefined ones keep their own number as a control character.
@@ -90,4 +90,4 @@ QByteArray encodeWindows1254(QStringView text)
     return bytes;
 }
 
-} // namespace tezvan
+} // namespace platform

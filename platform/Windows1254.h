@@ -1,0 +1,16 @@
+#pragma once
+// Windows-1254, the system's Turkish single-byte code page, as both programs' files store
+// text. Bytes the code page leaves undefined map to the control characters of the same
+// number (as the system does), so any byte string survives decode + encode unchanged.
+// Characters outside the code page encode as '?'.
+
+#include <QByteArray>
+#include <QString>
+#include <QStringView>
+
+namespace platform {
+
+QString decodeWindows1254(QByteArrayView bytes);
+QByteArray encodeWindows1254(QStringView text);
+
+} // namespace platform
