@@ -19,15 +19,6 @@ QMessageBox::Icon qtIcon(Dialogs::Icon icon)
     return QMessageBox::NoIcon;
 }
 
-// "Description|pattern" becomes Qt's "Description (pattern)".
-QString qtFilter(const QString& filter)
-{
-    const qsizetype bar = filter.indexOf(QLatin1Char('|'));
-    if (bar < 0)
-        return filter;
-    return filter.left(bar) + QStringLiteral(" (") + filter.mid(bar + 1) + QLatin1Char(')');
-}
-
 QString runFileDialog(QWidget* owner, QFileDialog::AcceptMode mode, const QString& filter,
                       const QString& defaultSuffix)
 {
@@ -35,7 +26,7 @@ QString runFileDialog(QWidget* owner, QFileDialog::AcceptMode mode, const QStrin
     dialog.setAcceptMode(mode);
     // The programs never checked that a chosen file exists; their commands report it.
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilter(qtFilter(filter));
+    dialog.setNameFilter(qtNameFilter(filter));
     dialog.setDefaultSuffix(defaultSuffix);
     // No question before replacing a file: the programs never asked one.
     dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
@@ -71,6 +62,22 @@ public:
 };
 
 } // namespace
+
+QString qtNameFilter(const QString& filter)
+{
+    const qsizetype bar = filter.indexOf(QLatin1Char('|'));
+    if (bar < 0)
+        return filter;
+    const QString description = filter.left(bar);
+    const QString pattern = filter.mid(bar + 1);
+    // Qt filters by the last parenthesised list; a description that already ends in one
+    // is shown as it is when that list is the pattern itself.
+    const qsizetype open = description.lastIndexOf(QLatin1Char('('));
+    if (description.endsWith(QLatin1Char(')')) && open >= 0
+        && QStringView(description).sliced(open + 1, description.size() - open - 2) == pattern)
+        return description;
+    return description + QStringLiteral(" (") + pattern + QLatin1Char(')');
+}
 
 Dialogs& systemDialogs()
 {

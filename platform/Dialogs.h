@@ -27,6 +27,11 @@ public:
     virtual QString saveFileName(QWidget* owner, const QString& filter, const QString& defaultSuffix) = 0;
 };
 
+// "Description|pattern" as Qt's name filter, which filters by the last "(...)": the
+// description alone when it already ends in "(pattern)", else "Description (pattern)".
+// Case counts: "Liste (*.Tnl)|*.tnl" becomes "Liste (*.Tnl) (*.tnl)" and filters *.tnl.
+QString qtNameFilter(const QString& filter);
+
 // Real Qt message boxes and file dialogs.
 Dialogs& systemDialogs();
 
