@@ -3,6 +3,8 @@
 // window one by one, each at a fixed spacing, and sets the moment each was delivered against
 // the moment the system voice wrote the first frame of the note it started.
 
+#include "BenchSupport.h"
+
 #include "platform/AudioSinkVoice.h"
 #include "platform/Clock.h"
 
@@ -20,13 +22,6 @@
 #include <vector>
 
 namespace bench {
-
-inline double percentile(std::vector<double> v, double p)
-{
-    std::sort(v.begin(), v.end());
-    const std::size_t i = std::min(v.size() - 1, std::size_t(p * double(v.size() - 1) + 0.5));
-    return v[i];
-}
 
 // Runs the event loop; returns the program's exit code. makeKey builds the i-th key press.
 inline int measureNoteOnLatency(QWidget& target, int notes, const std::function<QKeyEvent(int)>& makeKey,

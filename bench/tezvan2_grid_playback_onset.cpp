@@ -3,6 +3,8 @@
 // late its sample started against its schedule (start + the durations before it).
 // Prints the spread, CPU used, and last the p99 error and the last onset's error (drift).
 
+#include "BenchSupport.h"
+
 #include "tezvan2/core/GridPlayer.h"
 #include "tezvan2/core/NoteGrid.h"
 #include "tezvan2/core/SampleFiles.h"
@@ -14,9 +16,6 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTimer>
-#include <QtEndian>
-
-#include <sys/resource.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -40,28 +39,6 @@ private:
     const platform::Clock& clock_;
 };
 
-QByteArray wave(int frames)
-{
-    QByteArray b("RIFF");
-    auto u32 = [&](quint32 v) { char d[4]; qToLittleEndian(v, d); b.append(d, 4); };
-    auto u16 = [&](quint16 v) { char d[2]; qToLittleEndian(v, d); b.append(d, 2); };
-    u32(quint32(36 + frames * 2));
-    b.append("WAVEfmt ");
-    u32(16); u16(1); u16(1); u32(44100); u32(88200); u16(2); u16(16);
-    b.append("data");
-    u32(quint32(frames * 2));
-    b.append(QByteArray(frames * 2, '\x10'));
-    return b;
-}
-
-double cpuSeconds()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec)
-        + double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-}
-
 } // namespace
 
 int main(int argc, char** argv)
@@ -73,7 +50,7 @@ int main(int argc, char** argv)
     const char* names[] = {"DO", "RE", "MI", "FA", "SOL", "LA", "SI"};
     for (const char* n : names) {
         QFile f(dir.filePath(QString::fromUtf8(n).toLower() + QStringLiteral(".wbs")));
-        if (!f.open(QIODevice::WriteOnly) || f.write(wave(22050)) < 0)
+        if (!f.open(QIODevice::WriteOnly) || f.write(bench::monoWaveImage(44100, QByteArray(22050 * 2, '\x10'))) < 0)
             return 1;
     }
 
@@ -96,28 +73,26 @@ int main(int argc, char** argv)
     tezvan2::SampleFiles samples(voice, dir.path());
     tezvan2::GridPlayer player(grid, samples, clock);
     player.onFinished = [] { QCoreApplication::quit(); };
-    const double cpuBefore = cpuSeconds();
+    const double cpuBefore = bench::cpuSeconds();
     QTimer::singleShot(0, [&] { player.play(); });
     app.exec();
     const qint64 t0Us = player.startUs(); // what the player counts its deadlines from
     const double wall = double(clock.nowUs() - t0Us) / 1e6;
-    const double cpu = cpuSeconds() - cpuBefore;
+    const double cpu = bench::cpuSeconds() - cpuBefore;
 
     if (voice.startsUs.size() != std::size_t(kColumns)) {
         std::printf("only %zu of %d columns sounded\n", voice.startsUs.size(), kColumns);
         return 1;
     }
-    std::vector<qint64> errorsUs;
+    std::vector<double> errorsMs;
     for (int c = 0; c < kColumns; ++c)
-        errorsUs.push_back(voice.startsUs[std::size_t(c)] - t0Us - scheduleUs[std::size_t(c)]);
-    std::vector<qint64> sorted = errorsUs;
-    std::sort(sorted.begin(), sorted.end());
-    const auto at = [&](double q) { return double(sorted[std::size_t(q * double(sorted.size() - 1))]) / 1000.0; };
+        errorsMs.push_back(double(voice.startsUs[std::size_t(c)] - t0Us - scheduleUs[std::size_t(c)]) / 1000.0);
+    const auto at = [&](double q) { return bench::percentile(errorsMs, q); };
     std::printf("columns %d, grid %.2f s, played in %.2f s\n", kColumns, double(sumUs) / 1e6, wall);
     std::printf("onset error ms: min %.3f  p50 %.3f  p90 %.3f  p99 %.3f  max %.3f\n", at(0), at(0.5),
                 at(0.9), at(0.99), at(1.0));
     std::printf("CPU while playing: %.2f %% of a core\n", 100.0 * cpu / wall);
     std::printf("grid playback onset error: p99 %.3f ms (goal <= 1 ms), last onset %.3f ms (goal within 1 ms)\n",
-                at(0.99), double(errorsUs.back()) / 1000.0);
+                at(0.99), errorsMs.back());
     return 0;
 }

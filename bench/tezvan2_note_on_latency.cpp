@@ -5,6 +5,8 @@
 // with a null sink). Usage: tezvan2_note_on_latency [SAMPLE_FOLDER [NOTES]].
 // Prints median and p99 as its last line.
 
+#include "BenchSupport.h"
+
 #include "platform/AudioSinkVoice.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
@@ -24,13 +26,6 @@
 #include <vector>
 
 namespace {
-
-double percentile(std::vector<double> v, double p)
-{
-    std::sort(v.begin(), v.end());
-    const std::size_t i = std::min(v.size() - 1, std::size_t(p * double(v.size() - 1) + 0.5));
-    return v[i];
-}
 
 // A shell that opens nothing: the bench clicks no link.
 class NoShell final : public platform::Shell {
@@ -109,11 +104,11 @@ int main(int argc, char** argv)
     }
     std::printf("key release handled on the GUI thread (dispatch, lookup, read, start): median %.3f ms, "
                 "p99 %.3f ms\n",
-                percentile(handlerMs, 0.5), percentile(handlerMs, 0.99));
+                bench::percentile(handlerMs, 0.5), bench::percentile(handlerMs, 0.99));
     std::printf("min %.3f ms, max %.3f ms\n", *std::min_element(ms.begin(), ms.end()),
                 *std::max_element(ms.begin(), ms.end()));
     std::printf("tezvan2 note-on latency in process (key release to first frame written, file lookup "
                 "and read included), %d notes: median %.3f ms, p99 %.3f ms\n",
-                notes, percentile(ms, 0.5), percentile(ms, 0.99));
+                notes, bench::percentile(ms, 0.5), bench::percentile(ms, 0.99));
     return 0;
 }

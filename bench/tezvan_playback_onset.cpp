@@ -3,6 +3,8 @@
 // schedule (start + the sum of the waits). Prints p50/p99/max, CPU used, and last the
 // p99 error and the last note's error (drift).
 
+#include "BenchSupport.h"
+
 #include "tezvan/core/NoteListPlayer.h"
 
 #include "platform/Clock.h"
@@ -10,8 +12,6 @@
 #include <QCoreApplication>
 #include <QStringList>
 #include <QTimer>
-
-#include <sys/resource.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -49,14 +49,6 @@ private:
     qint64 t0Us_ = 0;
 };
 
-double cpuSeconds()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec)
-        + double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-}
-
 } // namespace
 
 int main(int argc, char** argv)
@@ -79,17 +71,18 @@ int main(int argc, char** argv)
     platform::Clock& clock = platform::steadyClock();
     OnsetHost host(clock, entries, scheduleUs);
     tezvan::NoteListPlayer player(clock, host);
-    const double cpuBefore = cpuSeconds();
+    const double cpuBefore = bench::cpuSeconds();
     const qint64 wallBeforeUs = clock.nowUs();
     QTimer::singleShot(0, [&] { player.start(); });
     app.exec();
-    const double cpu = cpuSeconds() - cpuBefore;
+    const double cpu = bench::cpuSeconds() - cpuBefore;
     const double wall = double(clock.nowUs() - wallBeforeUs) / 1e6;
 
-    std::vector<qint64> sorted = host.errorsUs;
-    std::sort(sorted.begin(), sorted.end());
-    const auto at = [&](double q) { return double(sorted[std::size_t(q * double(sorted.size() - 1))]) / 1000.0; };
-    std::printf("notes %zu, list %.2f s, played in %.2f s\n", sorted.size(), double(sumUs) / 1e6, wall);
+    std::vector<double> errorsMs;
+    for (const qint64 us : host.errorsUs)
+        errorsMs.push_back(double(us) / 1000.0);
+    const auto at = [&](double q) { return bench::percentile(errorsMs, q); };
+    std::printf("notes %zu, list %.2f s, played in %.2f s\n", errorsMs.size(), double(sumUs) / 1e6, wall);
     std::printf("onset error ms: min %.3f  p50 %.3f  p90 %.3f  p99 %.3f  max %.3f\n", at(0), at(0.5), at(0.9),
                 at(0.99), at(1.0));
     std::printf("CPU while playing: %.2f %% of a core\n", 100.0 * cpu / wall);
