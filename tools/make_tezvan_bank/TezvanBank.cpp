@@ -51,20 +51,10 @@ constexpr std::size_t kClosingBytes = 55732;
 constexpr std::size_t kClickBytes = 174;
 constexpr std::size_t kFlourishBytes = 111142;
 
-saz::Pluck pluckOf(double hz, double at, double sustain, std::uint64_t seed)
-{
-    saz::Pluck p;
-    p.frequency = hz;
-    p.startSeconds = at;
-    p.sustainSeconds = sustain;
-    p.seed = seed;
-    return p;
-}
-
 saz::Bytes noteWave(const NoteRecipe& r)
 {
     const std::size_t frames = r.dataBytes / 2;
-    saz::Pluck p = pluckOf(r.hz, 0.0, 1.8 * double(frames) / kNoteRate, saz::seedOf(r.description) + std::uint64_t(r.index));
+    saz::Pluck p = saz::pluckOf(r.hz, 0.0, 1.8 * double(frames) / kNoteRate, saz::seedOf(r.description) + std::uint64_t(r.index));
     p.strings = r.strings;
     p.octaveString = r.octave;
     p.pickPosition = r.pick;
@@ -85,13 +75,13 @@ saz::Bytes closingWave()
     saz::Performance perf;
     const std::uint64_t seed = saz::seedOf("BITIS");
     for (std::size_t i = 0; i < run.size(); ++i) {
-        saz::Pluck p = pluckOf(run[i].hz, run[i].at, 1.5, seed + i);
+        saz::Pluck p = saz::pluckOf(run[i].hz, run[i].at, 1.5, seed + i);
         p.velocity = i == 0 ? 1.0 : 0.8;
         const double next = i + 1 < run.size() ? run[i + 1].at : 0.62;
         p.dampSeconds = next - run[i].at;
         perf.plucks.push_back(p);
     }
-    saz::Pluck last = pluckOf(kClosingHz, 0.62, 3.0, seed + 100);
+    saz::Pluck last = saz::pluckOf(kClosingHz, 0.62, 3.0, seed + 100);
     last.strings = 3;
     last.octaveString = 0.25;
     last.strumSeconds = 0.012;
@@ -120,19 +110,19 @@ saz::Bytes flourishWave()
     saz::Performance perf;
     double at = 0.0;
     for (std::size_t i = 0; i < run.size(); ++i, at += 0.075) {
-        saz::Pluck p = pluckOf(run[i], at, 1.2, seed + i);
+        saz::Pluck p = saz::pluckOf(run[i], at, 1.2, seed + i);
         p.velocity = 0.75 + 0.03 * double(i);
         p.dampSeconds = 0.075;
         perf.plucks.push_back(p);
     }
     for (int i = 0; i < 18; ++i, at += 0.045) {
-        saz::Pluck p = pluckOf(340.0, at, 1.2, seed + 50 + std::uint64_t(i));
+        saz::Pluck p = saz::pluckOf(340.0, at, 1.2, seed + 50 + std::uint64_t(i));
         p.velocity = (i % 2) ? 0.6 : 0.85; // down and up strokes of the plectrum
         p.dampSeconds = 0.045;
         perf.plucks.push_back(p);
     }
     for (double hz : {170.0, 226.0, 255.0, 340.0}) {
-        saz::Pluck p = pluckOf(hz, at, 2.5, seed + 100 + std::uint64_t(hz));
+        saz::Pluck p = saz::pluckOf(hz, at, 2.5, seed + 100 + std::uint64_t(hz));
         p.strumSeconds = 0.004;
         perf.plucks.push_back(p);
         at += 0.018;

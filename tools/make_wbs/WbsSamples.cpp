@@ -30,13 +30,10 @@ double komaFlat(double hz, int komas)
 // The open courses of the saz's usual tuning (LA, RE, SOL) ring along faintly.
 const std::vector<double> kOpenCourses{kLa, kRe, kSol};
 
-saz::Pluck pluckOf(double hz, double at, double sustain, std::uint64_t seed)
+// A pluck on the course that carries hz.
+saz::Pluck pluckOnCourse(double hz, double at, double sustain, std::uint64_t seed)
 {
-    saz::Pluck p;
-    p.frequency = hz;
-    p.startSeconds = at;
-    p.sustainSeconds = sustain;
-    p.seed = seed;
+    saz::Pluck p = saz::pluckOf(hz, at, sustain, seed);
     // Low notes lie on the bass course with its octave string; high ones on the thin top
     // course, plucked nearer the bridge.
     if (hz < 200.0) {
@@ -57,7 +54,7 @@ std::vector<std::int16_t> note(const WbsSound& s)
     // High notes ring shorter on a real neck; keep each file about as long as it sounds.
     const double seconds = s.hz > 500.0 ? 1.0 : s.hz < 200.0 ? 1.6 : 1.4;
     saz::Performance perf;
-    perf.plucks = {pluckOf(s.hz, 0.0, 1.6 * seconds, saz::seedOf(s.fileName.c_str()))};
+    perf.plucks = {pluckOnCourse(s.hz, 0.0, 1.6 * seconds, saz::seedOf(s.fileName.c_str()))};
     perf.sympatheticStrings = kOpenCourses;
     perf.sympathetic = 0.2;
     return saz::render(perf, kRate, std::size_t(seconds * kRate));
@@ -68,7 +65,7 @@ std::vector<std::int16_t> chord(const std::vector<double>& voicing, double strum
     saz::Performance perf;
     for (std::size_t i = 0; i < voicing.size(); ++i) {
         const std::size_t k = upward ? voicing.size() - 1 - i : i;
-        saz::Pluck p = pluckOf(voicing[k], strum * double(i), 3.0, saz::seedOf(name.c_str()) + k);
+        saz::Pluck p = pluckOnCourse(voicing[k], strum * double(i), 3.0, saz::seedOf(name.c_str()) + k);
         p.velocity = 0.85;
         perf.plucks.push_back(p);
     }
@@ -84,16 +81,16 @@ std::vector<std::int16_t> closing()
     saz::Performance perf;
     const std::uint64_t seed = saz::seedOf("BITIS.wbs");
     for (std::size_t i = 0; i < run.size(); ++i) {
-        saz::Pluck p = pluckOf(run[i], 0.09 * double(i), 1.5, seed + i);
+        saz::Pluck p = pluckOnCourse(run[i], 0.09 * double(i), 1.5, seed + i);
         p.velocity = 0.8;
         p.dampSeconds = 0.09;
         perf.plucks.push_back(p);
     }
-    saz::Pluck tonic = pluckOf(kLa, 0.56, 3.0, seed + 100);
+    saz::Pluck tonic = pluckOnCourse(kLa, 0.56, 3.0, seed + 100);
     tonic.strings = 3;
     tonic.strumSeconds = 0.01;
     perf.plucks.push_back(tonic);
-    saz::Pluck low = pluckOf(kLa / 2.0, 0.565, 3.0, seed + 101);
+    saz::Pluck low = pluckOnCourse(kLa / 2.0, 0.565, 3.0, seed + 101);
     low.velocity = 0.7;
     perf.plucks.push_back(low);
     perf.sympatheticStrings = kOpenCourses;

@@ -44,6 +44,17 @@ struct Pluck {
     std::uint64_t seed = 1;
 };
 
+// A pluck of the given pitch, onset, sustain and seed; everything else as above.
+inline Pluck pluckOf(double hz, double startSeconds, double sustainSeconds, std::uint64_t seed)
+{
+    Pluck p;
+    p.frequency = hz;
+    p.startSeconds = startSeconds;
+    p.sustainSeconds = sustainSeconds;
+    p.seed = seed;
+    return p;
+}
+
 struct Performance {
     std::vector<Pluck> plucks;
     double body = 1.0;                       // amount of body resonance
