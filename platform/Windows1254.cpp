@@ -90,4 +90,18 @@ QByteArray encodeWindows1254(QStringView text)
     return bytes;
 }
 
+QByteArray windows1254Lines(const QStringList& lines)
+{
+    qsizetype size = 0;
+    for (const QString& line : lines)
+        size += line.size() + 2;
+    QByteArray bytes;
+    bytes.reserve(size);
+    for (const QString& line : lines) {
+        bytes += encodeWindows1254(line);
+        bytes += "\r\n";
+    }
+    return bytes;
+}
+
 } // namespace platform

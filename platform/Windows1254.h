@@ -6,11 +6,16 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <QStringView>
 
 namespace platform {
 
 QString decodeWindows1254(QByteArrayView bytes);
 QByteArray encodeWindows1254(QStringView text);
+
+// Text lines as a Windows text file holds them: every line encoded, then CR LF (the last
+// line too).
+QByteArray windows1254Lines(const QStringList& lines);
 
 } // namespace platform

@@ -1,5 +1,5 @@
-#include "platform/CommandError.h"
 #include "platform/WholeNumber.h"
+#include "support/CommandErrorMessage.h"
 
 #include <gtest/gtest.h>
 
@@ -52,11 +52,7 @@ TEST(WholeNumber, ReadsAPartOfALongerText)
 TEST(WholeNumber, ANonNumberEndsTheCommandWithTheRuntimeMessage)
 {
     EXPECT_EQ(wholeNumberOrThrow(QStringLiteral("-3")), -3);
-    try {
-        wholeNumberOrThrow(QStringLiteral("12.5"));
-        FAIL() << "no error for a decimal point";
-    } catch (const CommandError& e) {
-        EXPECT_EQ(e.message(), QStringLiteral("'12.5' is not a valid integer value"));
-    }
+    EXPECT_EQ(testing_support::commandErrorOf([] { wholeNumberOrThrow(QStringLiteral("12.5")); }),
+              QStringLiteral("'12.5' is not a valid integer value"));
     EXPECT_EQ(notAnIntegerMessage(QString()), QStringLiteral("'' is not a valid integer value"));
 }

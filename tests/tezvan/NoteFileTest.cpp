@@ -3,7 +3,7 @@
 #include "tezvan/core/DisplayTextFile.h"
 #include "tezvan/core/NoteFile.h"
 
-#include "platform/CommandError.h"
+#include "support/CommandErrorMessage.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,6 +11,8 @@
 #include <gtest/gtest.h>
 
 using namespace tezvan;
+using testing_support::commandErrorOf;
+using testing_support::noCommandError;
 
 namespace {
 
@@ -27,16 +29,6 @@ void writeBytes(const QString& path, const QByteArray& bytes)
     QFile f(path);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     ASSERT_EQ(f.write(bytes), bytes.size());
-}
-
-QString messageOf(const std::function<void()>& fn)
-{
-    try {
-        fn();
-    } catch (const platform::CommandError& e) {
-        return e.message();
-    }
-    return QStringLiteral("<no error>");
 }
 
 QStringList lines(std::initializer_list<const char*> utf8)
@@ -86,8 +78,8 @@ TEST(NoteFileReader, ReadsAFileAndNamesTheOneItCannotOpen)
     EXPECT_EQ(readNoteFile(good), lines({"01=451", "11=985", "03=789"}));
 
     const QString missing = dir.filePath(QStringLiteral("yok.tnl"));
-    EXPECT_EQ(messageOf([&] { readNoteFile(missing); }), QStringLiteral("Cannot open file ") + missing);
-    EXPECT_EQ(messageOf([&] { readNoteFile(dir.path()); }), QStringLiteral("Cannot open file ") + dir.path());
+    EXPECT_EQ(commandErrorOf([&] { readNoteFile(missing); }), QStringLiteral("Cannot open file ") + missing);
+    EXPECT_EQ(commandErrorOf([&] { readNoteFile(dir.path()); }), QStringLiteral("Cannot open file ") + dir.path());
 }
 
 TEST(NoteFileWriter, WritesEveryLineWithCrLf)
@@ -141,10 +133,10 @@ TEST(NoteFileWriter, AFailedSaveLeavesTheEarlierFileAsItWas)
         if (row.lockFolder) {
             ASSERT_TRUE(QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
         }
-        const QString message = messageOf([&] { writeNoteFile(path, lines({"00=0", "01=451"})); });
+        const QString message = commandErrorOf([&] { writeNoteFile(path, lines({"00=0", "01=451"})); });
         QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 
-        if (row.lockFolder && message == QStringLiteral("<no error>"))
+        if (row.lockFolder && message == noCommandError())
             continue; // running with rights that ignore folder permissions
         EXPECT_TRUE(message.startsWith(QString::fromUtf8(row.message))) << row.name << ": " << qPrintable(message);
         EXPECT_TRUE(message.contains(path)) << row.name;
@@ -165,10 +157,10 @@ TEST(NoteFileWriter, NamesTheFileItCannotCreate)
         {"a folder in the file's place", dir.path()},
     };
     for (const Row& row : rows) {
-        EXPECT_EQ(messageOf([&] { writeNoteFile(row.path, lines({"00=0"})); }),
+        EXPECT_EQ(commandErrorOf([&] { writeNoteFile(row.path, lines({"00=0"})); }),
                   QStringLiteral("Cannot create file ") + row.path)
             << row.name;
-        EXPECT_EQ(messageOf([&] { writeDisplayTextFile(row.path, lines({"DO-K (00)"})); }),
+        EXPECT_EQ(commandErrorOf([&] { writeDisplayTextFile(row.path, lines({"DO-K (00)"})); }),
                   QStringLiteral("Cannot create file ") + row.path)
             << row.name;
     }

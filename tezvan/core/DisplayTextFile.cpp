@@ -8,12 +8,7 @@ namespace tezvan {
 
 QByteArray displayTextBytes(const QStringList& visibleLines)
 {
-    QByteArray bytes;
-    for (const QString& line : visibleLines) {
-        bytes += platform::encodeWindows1254(line);
-        bytes += "\r\n";
-    }
-    return bytes;
+    return platform::windows1254Lines(visibleLines);
 }
 
 void writeDisplayTextFile(const QString& path, const QStringList& visibleLines)

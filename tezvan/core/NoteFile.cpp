@@ -82,16 +82,7 @@ QStringList readNoteFile(const QString& path)
 
 QByteArray noteFileBytes(const QStringList& entries)
 {
-    QByteArray bytes;
-    qsizetype size = 0;
-    for (const QString& entry : entries)
-        size += entry.size() + 2;
-    bytes.reserve(size);
-    for (const QString& entry : entries) {
-        bytes += platform::encodeWindows1254(entry);
-        bytes += "\r\n";
-    }
-    return bytes;
+    return platform::windows1254Lines(entries);
 }
 
 void writeNoteFile(const QString& path, const QStringList& entries)
