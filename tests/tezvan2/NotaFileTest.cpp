@@ -2,13 +2,15 @@
 #include "tezvan2/core/NotaFile.h"
 #include "tezvan2/core/NoteGrid.h"
 
-#include "platform/CommandError.h"
+#include "support/CommandErrorMessage.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace tezvan2;
+using testing_support::commandErrorOf;
+using testing_support::noCommandError;
 
 namespace {
 
@@ -52,16 +54,6 @@ void setColumns(NoteGrid& g, std::initializer_list<std::pair<const char*, const 
         g.setName(c, QString::fromUtf8(n));
         g.setDuration(c++, QString::fromUtf8(d));
     }
-}
-
-QString messageOf(const std::function<void()>& fn)
-{
-    try {
-        fn();
-    } catch (const platform::CommandError& e) {
-        return e.message();
-    }
-    return QStringLiteral("(no error)");
 }
 
 } // namespace
@@ -121,6 +113,14 @@ TEST(NotaFile, Reading)
     }
 }
 
+TEST(NotaFile, BytesTheCodePageLeavesUndefinedSurviveOpenAndSave)
+{
+    const QByteArray file = record("\x81\x8D\x9E", "\x90") + record("", "");
+    NoteGrid g;
+    nota::decodeInto(file, g);
+    EXPECT_EQ(nota::encode(g), file);
+}
+
 TEST(NotaFile, OpenDoesNotClearFirst)
 {
     NoteGrid g;
@@ -151,8 +151,8 @@ TEST(NotaFile, SaveCutsLongCellsOnlyWhenTold)
     const QString path = dir.filePath(QStringLiteral("cut.nota"));
     NoteGrid g;
     setColumns(g, {{"LAAKOR", "100000"}});
-    EXPECT_NE(messageOf([&] { nota::save(path, g, nota::LongCells::Refuse); }),
-              QStringLiteral("(no error)"));
+    EXPECT_NE(commandErrorOf([&] { nota::save(path, g, nota::LongCells::Refuse); }),
+              noCommandError());
     EXPECT_FALSE(QFile::exists(path));
     nota::save(path, g, nota::LongCells::Cut);
     NoteGrid back;
@@ -196,18 +196,18 @@ TEST(NotaFile, FileErrors)
     NoteGrid g;
     setColumns(g, {{"DO", "1"}, {"RE", "2"}});
     const QString missing = dir.filePath(QStringLiteral("missing.nota"));
-    EXPECT_EQ(messageOf([&] { nota::open(missing, g); }), QStringLiteral("File not found"));
+    EXPECT_EQ(commandErrorOf([&] { nota::open(missing, g); }), QStringLiteral("File not found"));
     EXPECT_FALSE(QFile::exists(missing)); // opening creates nothing
     EXPECT_EQ(columns(g), QStringLiteral("DO/1 | RE/2"));
 
-    EXPECT_EQ(messageOf([&] { nota::open(dir.filePath(QStringLiteral("no/such.nota")), g); }),
+    EXPECT_EQ(commandErrorOf([&] { nota::open(dir.filePath(QStringLiteral("no/such.nota")), g); }),
               QStringLiteral("Invalid filename"));
-    EXPECT_EQ(messageOf([&] { nota::open(dir.path(), g); }), QStringLiteral("File access denied"));
-    EXPECT_EQ(messageOf([&] {
+    EXPECT_EQ(commandErrorOf([&] { nota::open(dir.path(), g); }), QStringLiteral("File access denied"));
+    EXPECT_EQ(commandErrorOf([&] {
                   nota::save(dir.filePath(QStringLiteral("no/such.nota")), g, nota::LongCells::Cut);
               }),
               QStringLiteral("Invalid filename"));
-    EXPECT_EQ(messageOf([&] { nota::save(dir.path(), g, nota::LongCells::Cut); }),
+    EXPECT_EQ(commandErrorOf([&] { nota::save(dir.path(), g, nota::LongCells::Cut); }),
               QStringLiteral("File access denied"));
 }
 
