@@ -23,6 +23,38 @@
 
 namespace bench {
 
+// Key-to-sound times, from when each note was sent and when frames were first written.
+struct FirstFrameTimes {
+    std::vector<double> ms; // one per note
+    int superseded = 0;     // notes cut off by the next before any frame of theirs was written
+    int silentNote = -1;    // the first note no frame was written after, or -1
+};
+
+// Each report belongs to the last note sent before it. A note cut off by the next one
+// before any of its frames reached the device counts until the first frame written
+// after it, whichever note that was.
+inline FirstFrameTimes matchFirstFrames(const std::vector<qint64>& sentUs, const std::vector<qint64>& writtenUs,
+                                        std::size_t reports)
+{
+    FirstFrameTimes out;
+    const std::size_t notes = sentUs.size();
+    std::size_t r = 0;
+    for (std::size_t i = 0; i < notes; ++i) {
+        const qint64 sent = sentUs[i];
+        while (r < reports && writtenUs[r] < sent)
+            ++r;
+        if (r == reports) {
+            out.silentNote = int(i);
+            return out;
+        }
+        const qint64 nextSent = i + 1 < notes ? sentUs[i + 1] : INT64_MAX;
+        if (writtenUs[r] >= nextSent)
+            ++out.superseded;
+        out.ms.push_back(double(writtenUs[r] - sent) / 1000.0);
+    }
+    return out;
+}
+
 // Runs the event loop; returns the program's exit code. makeKey builds the i-th key press.
 inline int measureNoteOnLatency(QWidget& target, int notes, const std::function<QKeyEvent(int)>& makeKey,
                                 const char* what)
@@ -62,27 +94,14 @@ inline int measureNoteOnLatency(QWidget& target, int notes, const std::function<
     // A blocking call to the audio thread: every report of a written frame has arrived.
     platform::systemAudioSinkVoice().setFirstFrameObserver({});
 
-    // Each report belongs to the last note sent before it. A note cut off by the next one
-    // before any of its frames reached the device counts until the first frame written
-    // after it, whichever note that was.
     const std::size_t reports = std::min<std::size_t>(std::size_t(reported.load()), writtenUs.size());
-    std::vector<double> ms;
-    int superseded = 0;
-    std::size_t r = 0;
-    for (int i = 0; i < notes; ++i) {
-        const qint64 sent = sentUs[std::size_t(i)];
-        while (r < reports && writtenUs[r] < sent)
-            ++r;
-        if (r == reports) {
-            std::printf("note %d: no frame written after it: the voice did not sound\n", i);
-            return 1;
-        }
-        const qint64 nextSent = i + 1 < notes ? sentUs[std::size_t(i) + 1] : INT64_MAX;
-        if (writtenUs[r] >= nextSent)
-            ++superseded;
-        ms.push_back(double(writtenUs[r] - sent) / 1000.0);
+    const FirstFrameTimes times = matchFirstFrames(sentUs, writtenUs, reports);
+    if (times.silentNote >= 0) {
+        std::printf("note %d: no frame written after it: the voice did not sound\n", times.silentNote);
+        return 1;
     }
-    std::printf("notes cut off before their first frame was written: %d\n", superseded);
+    const std::vector<double>& ms = times.ms;
+    std::printf("notes cut off before their first frame was written: %d\n", times.superseded);
     std::printf("min %.3f ms, max %.3f ms\n", *std::min_element(ms.begin(), ms.end()),
                 *std::max_element(ms.begin(), ms.end()));
     std::printf("note-on latency in process (%s: key event to first frame written), %d notes: "

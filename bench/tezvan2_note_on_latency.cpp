@@ -6,6 +6,7 @@
 // Prints median and p99 as its last line.
 
 #include "BenchSupport.h"
+#include "NoteOnLatency.h"
 
 #include "platform/AudioSinkVoice.h"
 #include "platform/Clock.h"
@@ -88,20 +89,13 @@ int main(int argc, char** argv)
     app.exec();
     platform::systemAudioSinkVoice().setFirstFrameObserver({});
 
-    // Each report belongs to the last note sent before it.
     const std::size_t reports = std::min<std::size_t>(std::size_t(reported.load()), writtenUs.size());
-    std::vector<double> ms;
-    std::size_t r = 0;
-    for (int i = 0; i < notes; ++i) {
-        const qint64 sent = sentUs[std::size_t(i)];
-        while (r < reports && writtenUs[r] < sent)
-            ++r;
-        if (r == reports) {
-            std::printf("note %d: no frame written after it\n", i);
-            return 1;
-        }
-        ms.push_back(double(writtenUs[r] - sent) / 1000.0);
+    const bench::FirstFrameTimes times = bench::matchFirstFrames(sentUs, writtenUs, reports);
+    if (times.silentNote >= 0) {
+        std::printf("note %d: no frame written after it\n", times.silentNote);
+        return 1;
     }
+    const std::vector<double>& ms = times.ms;
     std::printf("key release handled on the GUI thread (dispatch, lookup, read, start): median %.3f ms, "
                 "p99 %.3f ms\n",
                 bench::percentile(handlerMs, 0.5), bench::percentile(handlerMs, 0.99));
