@@ -1,16 +1,23 @@
 #!/usr/bin/env bash
-# Installs what a fresh Debian 12 machine lacks for building, running and testing both
-# programs, then configures and builds them. Quiet when everything is already there.
+# Installs what a fresh Debian 12 machine lacks for building and running both programs
+# (with --tests, also for testing and measuring them), then configures and builds them.
+# Quiet when everything is already there.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(
   g++ cmake ninja-build pkg-config
-  qt6-base-dev qt6-multimedia-dev libjpeg-dev libgtest-dev
+  qt6-base-dev qt6-multimedia-dev libjpeg-dev libgtest-dev libpulse-dev libsoxr-dev
   fonts-dejavu-core
-  xvfb xauth xdotool x11-utils imagemagick
-  pulseaudio pulseaudio-utils
 )
+# Tests and benches: a private X display driven by keys, and private sound servers of both
+# kinds (PulseAudio, and PipeWire with WirePlumber and its PulseAudio server on a session bus).
+if [ "${1:-}" = "--tests" ]; then
+  packages+=(
+    xvfb xauth xdotool x11-utils imagemagick
+    pulseaudio pulseaudio-utils pipewire pipewire-pulse wireplumber dbus dbus-daemon
+  )
+fi
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
