@@ -79,6 +79,16 @@ QString qtNameFilter(const QString& filter)
     return description + QStringLiteral(" (") + pattern + QLatin1Char(')');
 }
 
+void setApplicationTitle(const QString& title)
+{
+    QApplication::setApplicationDisplayName(title);
+}
+
+QString applicationTitle()
+{
+    return QApplication::applicationDisplayName();
+}
+
 Dialogs& systemDialogs()
 {
     static QtDialogs dialogs;

@@ -32,6 +32,11 @@ public:
 // Case counts: "Liste (*.Tnl)|*.tnl" becomes "Liste (*.Tnl) (*.tnl)" and filters *.tnl.
 QString qtNameFilter(const QString& filter);
 
+// The application's title: the text of the main window's taskbar entry and of the error
+// box's title bar.
+void setApplicationTitle(const QString& title);
+QString applicationTitle();
+
 // Real Qt message boxes and file dialogs.
 Dialogs& systemDialogs();
 

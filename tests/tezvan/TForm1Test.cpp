@@ -4,10 +4,16 @@
 
 #include "tezvan/core/Recorder.h"
 
+#include "platform/Dialogs.h"
+
+#include <QAbstractButton>
 #include <QEnterEvent>
-#include <functional>
+#include <QGuiApplication>
 #include <QMouseEvent>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTest>
+#include <functional>
 
 namespace {
 
@@ -293,8 +299,134 @@ TEST_F(TForm1Test, ControlsSitAtTheirDesignPlaces)
         EXPECT_EQ(control<QWidget>(r.name)->geometry(), r.geometry);
     }
     EXPECT_FALSE(control<QWidget>("PAUSE_")->isVisible());
+    // Only note and transport buttons show the hand; the status line is no such button.
+    for (const char* name : {"N0", "N13", "PLAY_", "PAUSE_", "save"})
+        EXPECT_EQ(control<QWidget>(name)->cursor().shape(), Qt::PointingHandCursor) << name;
+    EXPECT_EQ(control<QWidget>("DURUMM")->cursor().shape(), Qt::ArrowCursor);
+    // The taskbar shows the application's title.
+    EXPECT_EQ(window->windowTitle(), platform::applicationTitle());
     EXPECT_TRUE(window->windowFlags() & Qt::FramelessWindowHint);
     EXPECT_TRUE(window->windowFlags() & Qt::WindowStaysOnTopHint);
+}
+
+TEST_F(TForm1Test, EveryPixelOfAClickableControlBelongsToIt)
+{
+    // Nothing drawn over a control (a label, a panel) may swallow the clicks meant for it:
+    // with the list hidden and shown, idle and during playback (when PAUSE_ shows).
+    load({QStringLiteral("00=100000"), QStringLiteral("01=0")});
+    for (const bool expanded : {false, true}) {
+        for (const bool playing : {false, true}) {
+            SCOPED_TRACE(testing::Message() << (expanded ? "list shown" : "list hidden")
+                                            << (playing ? ", playing" : ", idle"));
+            if ((window->height() > tezvan::TForm1::kCollapsedHeight) != expanded)
+                window->mnlisteExecute();
+            if (window->isPlaying() != playing)
+                QTest::mouseClick(control<QWidget>(playing ? "PLAY_" : "PAUSE_"), Qt::LeftButton);
+            ASSERT_EQ(window->isPlaying(), playing);
+            int checked = 0;
+            for (QWidget* c : window->findChildren<QWidget*>()) {
+                const bool clickable = qobject_cast<QAbstractButton*>(c) || qobject_cast<QAbstractItemView*>(c);
+                if (!clickable || !c->isVisible())
+                    continue;
+                ++checked;
+                // The part of the control that lies inside the window.
+                const QRect shown = QRect(placeOf(c, {0, 0}), c->size()).intersected(window->rect());
+                int lost = 0;
+                QString firstLoss;
+                for (int y = shown.top(); y <= shown.bottom(); ++y) {
+                    for (int x = shown.left(); x <= shown.right(); ++x) {
+                        QWidget* hit = window->childAt(x, y);
+                        if (hit == c || c->isAncestorOf(hit))
+                            continue;
+                        if (lost++ == 0)
+                            firstLoss = QStringLiteral("%1 at %2,%3").arg(hit ? hit->objectName() : QStringLiteral("-")).arg(x).arg(y);
+                    }
+                }
+                EXPECT_EQ(lost, 0) << qPrintable(c->objectName()) << " loses clicks to " << qPrintable(firstLoss);
+            }
+            EXPECT_GE(checked, 14 + 5 + 3 + 2);
+        }
+    }
+}
+
+TEST_F(TForm1Test, TheLowerRowsOfTheBoxTheStatusAndStopRespond)
+{
+    // Clicked as a user would, on whatever lies at the place.
+    auto* box = control<QCheckBox>("oto_kayit");
+    QStyleOptionButton option;
+    option.initFrom(box);
+    const QRect tickBox = box->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, box);
+    clickAt(placeOf(box, {tickBox.center().x(), box->height() - 2}));
+    EXPECT_TRUE(box->isChecked()) << "the lower half of the tick box";
+    clickAt(placeOf(box, {box->width() / 2, box->height() - 3}));
+    EXPECT_FALSE(box->isChecked()) << "the caption's lower row";
+
+    tick(true);
+    press(Qt::Key_A, 38);
+    QWidget* status = control<QWidget>("DURUMM");
+    clickAt(placeOf(status, {status->width() / 2, status->height() - 3}));
+    EXPECT_EQ(this->status(), QString::fromUtf8("Kayıt İşlemi Tamamlandı"));
+
+    load({QStringLiteral("00=100000")});
+    QTest::mouseClick(control<QWidget>("PLAY_"), Qt::LeftButton);
+    ASSERT_TRUE(window->isPlaying());
+    QWidget* stop = control<QWidget>("PAUSE_");
+    clickAt(placeOf(stop, {stop->width() / 2, stop->height() - 3}));
+    EXPECT_FALSE(window->isPlaying());
+}
+
+TEST_F(TForm1Test, AClickedLineBecomesTheCurrentEntry)
+{
+    QStringList entries;
+    for (int i = 0; i < 20; ++i)
+        entries << QStringLiteral("%1=0").arg(i % 14, 2, 10, QLatin1Char('0'));
+    load(entries);
+    window->mnlisteExecute();
+    tezvan::NoteLists& lists = window->noteLists();
+    auto clickLine = [this](int row) {
+        QListView* list = listBox();
+        const QRect r = list->visualRect(list->model()->index(row, 0));
+        ASSERT_TRUE(list->viewport()->rect().contains(r.center())) << "line " << row << " is in view";
+        clickAt(placeOf(list->viewport(), r.center()));
+    };
+    struct Row {
+        const char* name;
+        int currentBefore; // the hidden list's index before the click
+        int line;
+    };
+    const Row rows[] = {
+        {"a first click", -1, 3},
+        {"another line", 3, 16},
+        {"the line already selected, after the hidden list moved on", 0, 16},
+        {"the line already selected, hidden list unchanged", 16, 16},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        lists.setCurrentIndex(r.currentBefore);
+        clickLine(r.line);
+        EXPECT_EQ(lists.currentIndex(), r.line);
+        EXPECT_EQ(selectedLine(), r.line);
+    }
+    // The keyboard moves both lists too.
+    QTest::keyClick(listBox(), Qt::Key_Up);
+    EXPECT_EQ(lists.currentIndex(), 15);
+}
+
+TEST_F(TForm1Test, SwitchingToAnotherApplicationEndsTheRecording)
+{
+    tick(true);
+    press(Qt::Key_A, 38);
+    clock.advanceMs(300);
+    // What the window system reports when the user activates another program's window.
+    emit qApp->applicationStateChanged(Qt::ApplicationInactive);
+    EXPECT_FALSE(window->recorder().recording());
+    EXPECT_EQ(status(), QString::fromUtf8("İşlem Durduruldu..."));
+
+    emit qApp->applicationStateChanged(Qt::ApplicationActive);
+    EXPECT_EQ(status(), QString::fromUtf8("İşlem Durduruldu..."));
+    clock.advanceMs(300);
+    press(Qt::Key_S, 39);
+    EXPECT_EQ(window->noteLists().entries(), QStringList({QStringLiteral("00=0"), QStringLiteral("01=0")}));
 }
 
 } // namespace

@@ -14,8 +14,13 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListView>
+#include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
+#include <ostream>
+
+// Failing expectations print texts as text, not as arrays of UTF-16 units.
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 namespace testing_support {
 
@@ -66,6 +71,17 @@ public:
         if (box->isChecked() != on)
             box->click();
     }
+
+    // A left click where the user points, in window coordinates: it lands on whatever lies
+    // topmost at that place, as the mouse's would.
+    void clickAt(QPoint inWindow)
+    {
+        QWidget* hit = window->childAt(inWindow);
+        if (!hit)
+            hit = window.get();
+        QTest::mouseClick(hit, Qt::LeftButton, {}, hit->mapFrom(window.get(), inWindow));
+    }
+    QPoint placeOf(const QWidget* w, QPoint inWidget) const { return w->mapTo(window.get(), inWidget); }
 
     // A key press and release as the keyboard sends them to target (the focused control
     // when none is given). nativeScanCode is the xkb key code; 0 = none.

@@ -28,7 +28,8 @@ TForm1::TForm1(NoteSound& sound, platform::Clock& clock, platform::Dialogs& dial
       frameColour_(colourOfValue(look::kFrame)), player_(clock, *this)
 {
     setObjectName(QStringLiteral("TForm1"));
-    // No title of its own: the taskbar shows the application's title.
+    // The taskbar shows the application's title.
+    setWindowTitle(platform::applicationTitle());
     setFont(look::sansSerif(11));
     setFixedSize(421 + 2, kCollapsedHeight);
 
@@ -43,6 +44,12 @@ TForm1::TForm1(NoteSound& sound, platform::Clock& clock, platform::Dialogs& dial
 
     // Key preview: the note keys reach the note actions before any control sees them.
     qApp->installEventFilter(this);
+    // Another program's window became active: the recording ends (HintlerDeactivate).
+    // The program's own boxes and dialogs keep the application active.
+    connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
+        if (state != Qt::ApplicationActive)
+            HintlerDeactivate();
+    });
 }
 
 TForm1::~TForm1()

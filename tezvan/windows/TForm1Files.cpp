@@ -10,7 +10,6 @@
 #include "platform/Dialogs.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QFileInfo>
 #include <QListView>
 
@@ -29,7 +28,7 @@ void TForm1::FormCreate(const QStringList& arguments)
     const QString path = joinCommandLine(arguments);
     const QFileInfo file(path);
     if (!file.exists() || !file.isFile()) {
-        dialogs_.tell(this, QApplication::applicationDisplayName(),
+        dialogs_.tell(this, platform::applicationTitle(),
                       QLatin1Char('(') + path + QString::fromUtf8(")Dosyası bulunamıyor..!"),
                       platform::Dialogs::Icon::None);
         return;

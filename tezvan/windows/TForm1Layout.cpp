@@ -140,6 +140,8 @@ void TForm1::buildTransport()
     DURUMM_->setFont(look::arial(11));
     DURUMM_->setFontColour(QColor(255, 255, 0));
     DURUMM_->setFocusPolicy(Qt::NoFocus);
+    // The status line is no button to aim at: only note and transport buttons show the hand.
+    DURUMM_->setCursor(Qt::ArrowCursor);
     connect(DURUMM_, &QAbstractButton::clicked, this, &TForm1::DURUMMClick);
 
     oto_kayit_ = new QCheckBox(QString::fromUtf8("&Otomatik kayıt"), Kontroller_);
@@ -152,6 +154,10 @@ void TForm1::buildTransport()
     Label6_->setObjectName(QStringLiteral("Label6"));
     Label6_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     Label6_->setFont(look::arial(9));
+    // The zoom label spans the panel's bottom rows, across the transport panel and the check
+    // box: it lies beneath them and lets every click through to what is under it.
+    Label6_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    Label6_->lower();
 }
 
 void TForm1::buildListArea()
@@ -187,10 +193,14 @@ void TForm1::buildListArea()
     QPalette pal = ListBox1_->palette();
     pal.setColor(QPalette::Base, colourOfValue(look::kList));
     ListBox1_->setPalette(pal);
-    connect(ListBox1_->selectionModel(), &QItemSelectionModel::currentChanged, this, [this] {
+    // ListBox1Click follows the selection the user makes: by keys, when the selection has
+    // changed, and by the mouse, on every click on a line, the line already selected included
+    // (a mouse press makes a line current before it selects it).
+    connect(ListBox1_->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
         if (!selectingByProgram_)
             ListBox1Click();
     });
+    connect(ListBox1_, &QAbstractItemView::clicked, this, &TForm1::ListBox1Click);
     connect(ListBox1_, &QAbstractItemView::doubleClicked, this, &TForm1::ListBox1DblClick);
 
     Label5_ = new QLabel(QString::fromUtf8("Toplam nota Sayısı :"), Kontroller_);
