@@ -26,7 +26,10 @@ QString runFileDialog(QWidget* owner, QFileDialog::AcceptMode mode, const QStrin
     dialog.setAcceptMode(mode);
     // The programs never checked that a chosen file exists; their commands report it.
     dialog.setFileMode(QFileDialog::AnyFile);
+    // The list shows the description exactly as written; the pattern, in the last
+    // parentheses, filters and is not shown a second time.
     dialog.setNameFilter(qtNameFilter(filter));
+    dialog.setOption(QFileDialog::HideNameFilterDetails, true);
     dialog.setDefaultSuffix(defaultSuffix);
     // No question before replacing a file: the programs never asked one.
     dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
@@ -36,18 +39,30 @@ QString runFileDialog(QWidget* owner, QFileDialog::AcceptMode mode, const QStrin
     return dialog.selectedFiles().constFirst();
 }
 
+// The programs write a line break as CR (the Windows way); some styles and fonts draw a
+// lone CR as a space. Every CR, LF and CR LF becomes one line break, and the text is shown
+// as it is written: a file name with "<" in it is no markup.
+int runBox(QWidget* owner, Dialogs::Icon icon, const QString& title, const QString& text,
+           QMessageBox::StandardButtons buttons)
+{
+    QString lines = text;
+    lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    lines.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    QMessageBox box(qtIcon(icon), title, lines, buttons, owner);
+    box.setTextFormat(Qt::PlainText);
+    return box.exec();
+}
+
 class QtDialogs final : public Dialogs {
 public:
     bool ask(QWidget* owner, const QString& title, const QString& text, Icon icon) override
     {
-        QMessageBox box(qtIcon(icon), title, text, QMessageBox::Yes | QMessageBox::No, owner);
-        return box.exec() == QMessageBox::Yes;
+        return runBox(owner, icon, title, text, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
     }
 
     void tell(QWidget* owner, const QString& title, const QString& text, Icon icon) override
     {
-        QMessageBox box(qtIcon(icon), title, text, QMessageBox::Ok, owner);
-        box.exec();
+        runBox(owner, icon, title, text, QMessageBox::Ok);
     }
 
     QString openFileName(QWidget* owner, const QString& filter, const QString& defaultSuffix) override
@@ -68,25 +83,28 @@ QString qtNameFilter(const QString& filter)
     const qsizetype bar = filter.indexOf(QLatin1Char('|'));
     if (bar < 0)
         return filter;
-    const QString description = filter.left(bar);
-    const QString pattern = filter.mid(bar + 1);
-    // Qt filters by the last parenthesised list; a description that already ends in one
-    // is shown as it is when that list is the pattern itself.
-    const qsizetype open = description.lastIndexOf(QLatin1Char('('));
-    if (description.endsWith(QLatin1Char(')')) && open >= 0
-        && QStringView(description).sliced(open + 1, description.size() - open - 2) == pattern)
-        return description;
-    return description + QStringLiteral(" (") + pattern + QLatin1Char(')');
+    return filter.left(bar) + QStringLiteral(" (") + filter.mid(bar + 1) + QLatin1Char(')');
 }
 
+namespace {
+QString& titleStore()
+{
+    static QString title;
+    return title;
+}
+} // namespace
+
+// Not Qt's display name: the window system plugins append that to every window title that
+// does not already end with it ("UYARI — Tezvan ..."), and each box has a title of its own.
 void setApplicationTitle(const QString& title)
 {
-    QApplication::setApplicationDisplayName(title);
+    titleStore() = title;
 }
 
 QString applicationTitle()
 {
-    return QApplication::applicationDisplayName();
+    // Unset (tests, tools), the display name stands in; it defaults to the application name.
+    return titleStore().isNull() ? QApplication::applicationDisplayName() : titleStore();
 }
 
 Dialogs& systemDialogs()
@@ -100,7 +118,7 @@ void showError(Dialogs& dialogs, QWidget* owner, const QString& message)
     QString text = message;
     if (!text.endsWith(QLatin1Char('.')))
         text += QLatin1Char('.');
-    dialogs.tell(owner, QApplication::applicationDisplayName(), text, Dialogs::Icon::Stop);
+    dialogs.tell(owner, applicationTitle(), text, Dialogs::Icon::Stop);
 }
 
 } // namespace platform

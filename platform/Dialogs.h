@@ -14,6 +14,8 @@ public:
 
     virtual ~Dialogs() = default;
 
+    // A line break in text may be written CR, LF or CR LF; each shows as one break.
+
     // Yes/No question; true for Yes.
     virtual bool ask(QWidget* owner, const QString& title, const QString& text, Icon icon) = 0;
 
@@ -27,20 +29,20 @@ public:
     virtual QString saveFileName(QWidget* owner, const QString& filter, const QString& defaultSuffix) = 0;
 };
 
-// "Description|pattern" as Qt's name filter, which filters by the last "(...)": the
-// description alone when it already ends in "(pattern)", else "Description (pattern)".
-// Case counts: "Liste (*.Tnl)|*.tnl" becomes "Liste (*.Tnl) (*.tnl)" and filters *.tnl.
+// "Description|pattern" as Qt's name filter, "Description (pattern)": Qt filters by the
+// last parenthesised list, and the file dialogs hide that list, so the description shows
+// exactly as written ("Tezvan Nota Listesi (*.Tnl)") and *.tnl filters.
 QString qtNameFilter(const QString& filter);
 
 // The application's title: the text of the main window's taskbar entry and of the error
-// box's title bar.
+// box's title bar. Each message box shows its own title alone.
 void setApplicationTitle(const QString& title);
 QString applicationTitle();
 
 // Real Qt message boxes and file dialogs.
 Dialogs& systemDialogs();
 
-// The program's error box: stop icon, OK, titled with the application's name, the
+// The program's error box: stop icon, OK, titled with the application's title, the
 // message followed by a full stop unless it already ends in one.
 void showError(Dialogs& dialogs, QWidget* owner, const QString& message);
 

@@ -45,7 +45,7 @@ int main(int argc, char** argv)
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("tezvan"));
-    QApplication::setApplicationDisplayName(QString::fromUtf8(kTitle));
+    platform::setApplicationTitle(QString::fromUtf8(kTitle));
 
     tezvan::SampleBank bank(platform::systemVoice());
     try {

@@ -41,7 +41,7 @@ int main(int argc, char** argv)
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("tezvan2"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Wintezvan2"));
+    platform::setApplicationTitle(QStringLiteral("Wintezvan2"));
     tezvan2::Tfrmana frmana({platform::systemVoice(), platform::steadyClock(), platform::systemDialogs(),
                              platform::systemShell(), {}});
     frmana.show();

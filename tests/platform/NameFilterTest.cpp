@@ -12,8 +12,8 @@ TEST(NameFilter, QtFiltersByThePatternAfterTheBar)
         const char* expected;
     };
     const std::vector<Row> rows = {
-        {"description already names the pattern", "Wintezvan Nota Dosyası (*.nota)|*.nota",
-         "Wintezvan Nota Dosyası (*.nota)"},
+        {"description already names the pattern: the dialog hides the pattern's list",
+         "Wintezvan Nota Dosyası (*.nota)|*.nota", "Wintezvan Nota Dosyası (*.nota) (*.nota)"},
         {"plain description", "Metin Belgesi|*.txt", "Metin Belgesi (*.txt)"},
         {"pattern differs only in case", "Tezvan Nota Listesi (*.Tnl)|*.tnl",
          "Tezvan Nota Listesi (*.Tnl) (*.tnl)"},

@@ -1,0 +1,243 @@
+// The real message boxes and file dialogs as a user meets them: the title the window
+// system shows, the text and its line breaks under every style, the answer of the button
+// pressed, and the file filter as the dialog lists it. Runs offscreen and, where the build
+// found libxcb, on a real X server too (there the titles are read back from the server).
+#include "platform/Dialogs.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileDialog>
+#include <QLabel>
+#include <QListView>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStyle>
+#include <QStyleFactory>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QWindow>
+#include <functional>
+#include <gtest/gtest.h>
+#include <ostream>
+
+#ifdef TEZVAN_TEST_XCB
+#include <cstdlib>
+#include <cstring>
+#include <xcb/xcb.h>
+#endif
+
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+
+namespace {
+
+using Icon = platform::Dialogs::Icon;
+
+// The title the window system shows for w: on X11 the window's _NET_WM_NAME as the
+// server holds it, elsewhere the title Qt hands to the window.
+QString shownTitle(QWidget* w)
+{
+#ifdef TEZVAN_TEST_XCB
+    auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (QGuiApplication::platformName() == QLatin1String("xcb") && x11 && x11->connection()) {
+        xcb_connection_t* c = x11->connection();
+        auto atom = [c](const char* name) {
+            xcb_intern_atom_reply_t* r =
+                xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, uint16_t(std::strlen(name)), name), nullptr);
+            const xcb_atom_t a = r ? r->atom : xcb_atom_t(XCB_ATOM_NONE);
+            std::free(r);
+            return a;
+        };
+        xcb_get_property_reply_t* r = xcb_get_property_reply(
+            c, xcb_get_property(c, 0, xcb_window_t(w->winId()), atom("_NET_WM_NAME"), atom("UTF8_STRING"), 0, 4096),
+            nullptr);
+        QString title;
+        if (r) {
+            title = QString::fromUtf8(static_cast<const char*>(xcb_get_property_value(r)),
+                                      xcb_get_property_value_length(r));
+            std::free(r);
+        }
+        return title;
+    }
+#endif
+    return w->windowHandle() ? w->windowHandle()->title() : w->windowTitle();
+}
+
+// Runs open(), which shows a modal box or dialog and waits for it, and calls look() on the
+// box while it is open; look() closes it. A box that never shows fails the test.
+template <typename Box>
+void whileOpen(const std::function<void()>& open, const std::function<void(Box*)>& look)
+{
+    bool seen = false;
+    QElapsedTimer waited;
+    waited.start();
+    QTimer poll;
+    poll.setInterval(5);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (auto* box = qobject_cast<Box*>(w); box && box->isVisible()) {
+                poll.stop();
+                seen = true;
+                look(box);
+                return;
+            }
+        }
+        if (waited.elapsed() > 10000) {
+            poll.stop();
+            if (QWidget* modal = QApplication::activeModalWidget())
+                modal->close();
+        }
+    });
+    poll.start();
+    open();
+    EXPECT_TRUE(seen) << "the box showed";
+}
+
+// Lines of text the box's label shows.
+int linesShown(QMessageBox* box)
+{
+    auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+    EXPECT_NE(label, nullptr);
+    if (!label)
+        return 0;
+    return qRound(double(label->sizeHint().height()) / label->fontMetrics().height());
+}
+
+class DialogsTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        platform::setApplicationTitle(QStringLiteral("Tezvan deneme"));
+        styleBefore = QApplication::style()->name();
+    }
+    void TearDown() override { QApplication::setStyle(styleBefore); }
+
+    QString styleBefore;
+};
+
+TEST_F(DialogsTest, BoxesShowTheirOwnTitleTheirTextWithItsLineBreaksAndAnswer)
+{
+    enum Kind { Ask, Tell, Error };
+    struct Row {
+        const char* name;
+        Kind kind;
+        const char* title; // nullptr: the application's title
+        const char* text;
+        Icon icon;
+        bool pressYes;
+        const char* shownText;
+        int lines;
+        QMessageBox::Icon shownIcon;
+    };
+    const Row rows[] = {
+        {"question, two carriage returns, answered Yes", Ask, "UYARI",
+         "Şu An Kayıt Modundasınız.\r\rÇıkmak istediğinizden emin misiniz?", Icon::Warning, true,
+         "Şu An Kayıt Modundasınız.\n\nÇıkmak istediğinizden emin misiniz?", 3, QMessageBox::Warning},
+        {"a lone carriage return", Tell, "Yeni", "bir\riki", Icon::None, true, "bir\niki", 2, QMessageBox::NoIcon},
+        {"question answered No", Ask, "Yeni", "Listedeki Notalar Temizlenecek. Devam mı?", Icon::Information,
+         false, "Listedeki Notalar Temizlenecek. Devam mı?", 1, QMessageBox::Information},
+        {"notice with a line feed and a CR LF", Tell, "Wintezvan2", "bir\nartı\r\niki", Icon::None, true,
+         "bir\nartı\niki", 3, QMessageBox::NoIcon},
+        {"text that looks like markup stays text, breaks included", Tell, "Hata", "<b>kalın</b>\rdeğil",
+         Icon::None, true, "<b>kalın</b>\ndeğil", 2, QMessageBox::NoIcon},
+        {"error box: the application's title and a full stop", Error, nullptr, "Cannot open file x",
+         Icon::Stop, true, "Cannot open file x.", 1, QMessageBox::Critical},
+    };
+    for (const QString& style : QStyleFactory::keys()) {
+        QApplication::setStyle(style);
+        for (const Row& r : rows) {
+            SCOPED_TRACE(testing::Message() << r.name << ", style " << style.toStdString());
+            const QString title = r.title ? QString::fromUtf8(r.title) : QStringLiteral("Tezvan deneme");
+            const QString text = QString::fromUtf8(r.text);
+            bool answer = false;
+            whileOpen<QMessageBox>(
+                [&] {
+                    platform::Dialogs& dialogs = platform::systemDialogs();
+                    switch (r.kind) {
+                    case Ask: answer = dialogs.ask(nullptr, title, text, r.icon); break;
+                    case Tell: dialogs.tell(nullptr, title, text, r.icon); break;
+                    case Error: platform::showError(dialogs, nullptr, text); break;
+                    }
+                },
+                [&](QMessageBox* box) {
+                    EXPECT_EQ(shownTitle(box), title);
+                    EXPECT_EQ(box->text(), QString::fromUtf8(r.shownText));
+                    EXPECT_EQ(linesShown(box), r.lines);
+                    EXPECT_EQ(box->icon(), r.shownIcon);
+                    if (r.kind == Ask) {
+                        ASSERT_NE(box->button(QMessageBox::Yes), nullptr);
+                        ASSERT_NE(box->button(QMessageBox::No), nullptr);
+                        box->button(r.pressYes ? QMessageBox::Yes : QMessageBox::No)->click();
+                    } else {
+                        ASSERT_NE(box->button(QMessageBox::Ok), nullptr);
+                        box->button(QMessageBox::Ok)->click();
+                    }
+                });
+            if (r.kind == Ask) {
+                EXPECT_EQ(answer, r.pressYes);
+            }
+        }
+    }
+}
+
+TEST_F(DialogsTest, FileDialogsListTheDescriptionOnceAndFilterByThePattern)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    for (const char* name : {"ilk.tnl", "not.txt", "parca.nota"}) {
+        QFile f(folder.filePath(QString::fromLatin1(name)));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    }
+    struct Row {
+        const char* name;
+        bool save;
+        const char* filter;
+        const char* shown;
+        const char* listed;
+    };
+    const Row rows[] = {
+        {"note lists, open", false, "Tezvan Nota Listesi (*.Tnl)|*.tnl", "Tezvan Nota Listesi (*.Tnl)", "ilk.tnl"},
+        {"note lists, save", true, "Tezvan Nota Listesi (*.Tnl)|*.tnl", "Tezvan Nota Listesi (*.Tnl)", "ilk.tnl"},
+        {"text files", true, "Metin Belgesi (*.txt)|*.txt", "Metin Belgesi (*.txt)", "not.txt"},
+        {"nota files", false, "Wintezvan Nota Dosyası (*.nota)|*.nota", "Wintezvan Nota Dosyası (*.nota)",
+         "parca.nota"},
+        {"a description without a pattern", false, "Notalar|*.tnl", "Notalar", "ilk.tnl"},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        QString chosen = QStringLiteral("(not returned)");
+        whileOpen<QFileDialog>(
+            [&] {
+                const QString filter = QString::fromUtf8(r.filter);
+                platform::Dialogs& dialogs = platform::systemDialogs();
+                chosen = r.save ? dialogs.saveFileName(nullptr, filter, QStringLiteral("x"))
+                                : dialogs.openFileName(nullptr, filter, QStringLiteral("x"));
+            },
+            [&](QFileDialog* dialog) {
+                auto* types = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+                ASSERT_NE(types, nullptr);
+                EXPECT_EQ(types->count(), 1);
+                EXPECT_EQ(types->currentText(), QString::fromUtf8(r.shown));
+
+                dialog->setDirectory(folder.path());
+                auto* list = dialog->findChild<QListView*>(QStringLiteral("listView"));
+                ASSERT_NE(list, nullptr);
+                QStringList listed;
+                EXPECT_TRUE(QTest::qWaitFor([&] {
+                    listed.clear();
+                    const QModelIndex root = list->rootIndex();
+                    for (int i = 0; i < list->model()->rowCount(root); ++i)
+                        listed << list->model()->index(i, 0, root).data().toString();
+                    return !listed.isEmpty();
+                }));
+                EXPECT_EQ(listed, QStringList(QString::fromUtf8(r.listed)));
+                dialog->reject();
+            });
+        EXPECT_EQ(chosen, QString()) << "cancel gives no name";
+    }
+}
+
+} // namespace
