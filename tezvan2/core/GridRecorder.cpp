@@ -58,7 +58,8 @@ void GridRecorder::durationStep()
 {
     const QString text = multiplierText_ ? multiplierText_() : QString();
     const qint32 multiplier = text.isEmpty() ? kEmptyMultiplier : platform::wholeNumberOrThrow(text);
-    const QString value = QString::number(durationValue(ticks(), multiplier));
+    const qint32 counted = ticks();
+    const QString value = QString::number(durationValue(counted, multiplier));
     if (finishFlag_) {
         grid_.removeLastColumn();
         grid_.setDuration(grid_.lastColumn(), value);
@@ -66,7 +67,10 @@ void GridRecorder::durationStep()
     } else if (grid_.count() >= 2) {
         grid_.setDuration(grid_.count() - 2, value);
     }
-    resetCounter();
+    // The clock keeps running: the counter starts again from the last whole tick, not
+    // from now, so the part of a tick already gone counts towards the next note and the
+    // durations of a take add up to its length.
+    counterZeroUs_ += qint64(counted) * kTickUs;
 }
 
 GridRecorder::FinishBranch GridRecorder::finish(bool boxTicked,

@@ -111,6 +111,9 @@ void save(const QString& path, const NoteGrid& grid, LongCells longCells)
         fail(messageForErrno(EACCES));
 
     QSaveFile file(path);
+    // A folder that takes no new file still lets a writable file in it be saved: then,
+    // and only then, it is written in place instead of through a file beside it.
+    file.setDirectWriteFallback(true);
     errno = 0;
     if (!file.open(QIODevice::WriteOnly))
         fail(messageForErrno(errno ? errno : EACCES));

@@ -38,7 +38,8 @@ void decodeInto(const QByteArray& bytes, NoteGrid& grid);
 
 enum class LongCells { Refuse, Cut };
 
-// Writes the grid atomically (the file there before stays whole when writing fails).
+// Writes the grid atomically (the file there before stays whole when writing fails);
+// a writable file in a folder where no new file can be made is written in place.
 // With LongCells::Refuse a grid that has cells to cut is not written and throws.
 void save(const QString& path, const NoteGrid& grid, LongCells longCells);
 

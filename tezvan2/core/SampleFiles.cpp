@@ -104,7 +104,12 @@ void SampleFiles::preload(const QStringList& bareNames)
 bool SampleFiles::play(const QString& bareName)
 {
     const platform::SoundPtr sound = load(bareName);
-    return sound && voice_.start(sound);
+    if (!sound) {
+        // A name that finds nothing to play gives silence: the note still sounding stops.
+        voice_.stop();
+        return false;
+    }
+    return voice_.start(sound);
 }
 
 } // namespace tezvan2

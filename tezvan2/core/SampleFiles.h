@@ -18,8 +18,8 @@ public:
     // folder empty: the working directory, looked at afresh for every note.
     explicit SampleFiles(platform::Voice& voice, QString folder = {});
 
-    // Starts the file on the voice, cutting off what still sounds; false and silence
-    // when there is nothing to play (the voice then keeps sounding what it sounds).
+    // Starts the file on the voice, cutting off what still sounds; false when there is
+    // nothing to play, and then the sound still playing stops all the same.
     bool play(const QString& bareName);
 
     // The file's prepared sound; null when missing, unreadable or not a wave.
