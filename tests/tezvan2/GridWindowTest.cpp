@@ -22,10 +22,17 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -40,6 +47,15 @@ protected:
         for (const char* name : {"DO.wbs", "RE.wbs", "MI.wbs"})
             ASSERT_TRUE(tezvan2_tests::writeFile(folder.filePath(QString::fromLatin1(name)),
                                                  tezvan2_tests::waveImage(4410, 1000)));
+        openWindow();
+    }
+
+    // A fresh window, as at program start; rows of a table each start with one.
+    void openWindow()
+    {
+        window.reset();
+        voice.events.clear();
+        dialogs.shown.clear();
         window = std::make_unique<tezvan2::Tfrmana>(
             tezvan2::Tfrmana::Services{voice, clock, dialogs, shell, folder.path()});
         window->show();
@@ -62,6 +78,29 @@ protected:
         QWidget* w = window->findChild<QWidget*>(QString::fromLatin1(objectName));
         ASSERT_NE(w, nullptr) << objectName;
         QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, QPoint(w->width() / 2, w->height() / 2));
+    }
+
+    // A click as the mouse makes it: at the control's place in the window, delivered to
+    // whatever lies there.
+    void clickAt(const char* objectName)
+    {
+        QWidget* w = window->findChild<QWidget*>(QString::fromLatin1(objectName));
+        ASSERT_NE(w, nullptr) << objectName;
+        QTest::mouseClick(window->windowHandle(), Qt::LeftButton, Qt::NoModifier,
+                          w->mapTo(window.get(), w->rect().center()));
+    }
+
+    // Clicks a cell of the grid, which opens its editor, and returns that editor.
+    QLineEdit* editCell(int column, int row)
+    {
+        sg1()->scrollTo(grid().index(row, column));
+        const QPoint at = sg1()->visualRect(grid().index(row, column)).center();
+        QTest::mouseClick(window->windowHandle(), Qt::LeftButton, Qt::NoModifier,
+                          sg1()->viewport()->mapTo(window.get(), at));
+        auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+        EXPECT_NE(editor, nullptr) << "no editor opened on column " << column << ", row " << row;
+        EXPECT_TRUE(editor && sg1()->isAncestorOf(editor));
+        return editor;
     }
 
     QCheckBox* checkBox() const { return window->findChild<QCheckBox*>(QStringLiteral("CheckBox1")); }
@@ -324,6 +363,231 @@ TEST_F(GridWindow, openLoadsAFileAndReportsAMissingOne)
     EXPECT_EQ(dialogs.shown[1].icon, platform::Dialogs::Icon::Stop);
     EXPECT_FALSE(QFile::exists(missing));
     EXPECT_EQ(grid().count(), 2);
+}
+
+// Typed text is in the grid while the cell's editor is still open: every command that
+// reads the grid sees it, and none loses it by closing the editor.
+TEST_F(GridWindow, typedTextIsPartOfTheGridBeforeTheEditorCloses)
+{
+    const QString path = folder.filePath(QStringLiteral("typed.nota"));
+    struct Row {
+        const char* what;
+        std::function<void()> act;
+        std::function<void()> check;
+    };
+    const Row rows[] = {
+        {"DİNLE plays the duration just typed",
+         [&] {
+             fill({{"DO", "100"}, {"RE", "100"}});
+             QTest::keyClicks(editCell(0, tezvan2::NoteGrid::kDurationRow), QStringLiteral("300"));
+             clickAt("Image35");
+         },
+         [&] {
+             clock.advanceMs(299);
+             EXPECT_EQ(voice.started().size(), 1u) << "RE waits the typed 300 ms";
+             clock.advanceMs(1);
+             EXPECT_EQ(voice.started().size(), 2u);
+         }},
+        {"KAYDET saves the name just typed",
+         [&] {
+             fill({{"DO", "600"}, {"", "375"}});
+             QTest::keyClicks(editCell(1, tezvan2::NoteGrid::kNameRow), QStringLiteral("RE"));
+             dialogs.fileNames = {path};
+             clickAt("Image29");
+         },
+         [&] {
+             EXPECT_EQ(grid().count(), 2);
+             QFile saved(path);
+             ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+             EXPECT_EQ(saved.readAll().mid(12, 3), QByteArray("\x02RE"));
+         }},
+        {"minus and plus keep the typed name in the cell store",
+         [&] {
+             fill({{"DO", "600"}, {"", ""}});
+             QTest::keyClicks(editCell(1, tezvan2::NoteGrid::kNameRow), QStringLiteral("RE"));
+             clickAt("Image40");
+             clickAt("Image39");
+         },
+         [&] { EXPECT_EQ(grid().name(1), QStringLiteral("RE")); }},
+        {"Bitir while recording sees a name typed into the last column",
+         [&] {
+             checkBox()->setChecked(true);
+             release(Qt::Key_E);
+             QTest::keyClicks(editCell(1, tezvan2::NoteGrid::kNameRow), QStringLiteral("MI"));
+             clickAt("Image41");
+         },
+         [&] {
+             EXPECT_TRUE(checkBox()->isChecked()) << "a named last column is no end of a recording";
+             EXPECT_EQ(grid().count(), 2);
+             EXPECT_EQ(grid().name(1), QStringLiteral("MI"));
+         }},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        openWindow();
+        row.act();
+        row.check();
+        EXPECT_TRUE(told().isEmpty());
+    }
+}
+
+// Each duration is the whole ticks since the previous note; the part of a tick left
+// over counts towards the next one, so a take's durations add up to its length.
+TEST_F(GridWindow, theDurationsOfATakeAddUpToItsLength)
+{
+    setMultiplier(QStringLiteral("10"));
+    checkBox()->setChecked(true);
+    for (int i = 0; i < 100; ++i) {
+        release(Qt::Key_E);
+        clock.advanceMs(155);
+    }
+    clickAt("Image41");
+    ASSERT_EQ(grid().count(), 100);
+    qint64 sum = 0;
+    for (int c = 0; c < grid().count(); ++c)
+        sum += grid().duration(c).toLongLong();
+    EXPECT_LE(std::abs(sum - 100 * 155), 10) << "sum of durations " << sum;
+}
+
+TEST_F(GridWindow, aNameThatFindsNoPlayableSampleSilencesTheNoteStillSounding)
+{
+    ASSERT_TRUE(tezvan2_tests::writeFile(folder.filePath(QStringLiteral("BOZUK.wbs")), "not a wave"));
+    struct Row {
+        const char* what;
+        const char* name; // the grid's second name; null: the key Q, whose LA.wbs is missing
+        bool ringsOn;
+    };
+    const Row rows[] = {
+        {"a grid name with no file", "LA", false},
+        {"a grid name whose file is no wave", "BOZUK", false},
+        {"the rest", "es", true},
+        {"a note key whose file is missing", nullptr, false},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        openWindow();
+        if (row.name) {
+            fill({{"DO", "50"}, {row.name, "50"}});
+            clickAt("Image35");
+        } else {
+            release(Qt::Key_E);
+            clock.advanceMs(50);
+            release(Qt::Key_Q);
+        }
+        ASSERT_EQ(voice.started().size(), 1u);
+        clock.advanceMs(row.name ? 50 : 0);
+        EXPECT_EQ(voice.sounding(), row.ringsOn) << "DO, 100 ms long, at 50 ms";
+    }
+}
+
+// Key preview follows the focus inside the window: another window or program taking
+// the focus and giving it back is no entry into the grid.
+TEST_F(GridWindow, noteKeysStillPlayAfterAnotherWindowTookTheFocusAndGaveItBack)
+{
+    struct Row {
+        const char* what;
+        std::function<void()> away;
+    };
+    // The window system hands the focus over between windows a moment later.
+    bool leftTheWindow = false;
+    auto seeWhereTheFocusIs = [&] {
+        (void)QTest::qWaitFor([&] { return !window->isActiveWindow(); }, 2000);
+        const QWidget* focus = QApplication::focusWidget();
+        leftTheWindow = !focus || !window->isAncestorOf(focus);
+    };
+    const Row rows[] = {
+        {"the about window",
+         [&] {
+             QTimer::singleShot(0, [&] {
+                 seeWhereTheFocusIs();
+                 QTest::mouseClick(window->frmhak().findChild<QWidget*>(QStringLiteral("Button1")), Qt::LeftButton);
+             });
+             clickAt("Image37");
+         }},
+        {"a message box",
+         [&] {
+             QMessageBox box(QMessageBox::Information, QStringLiteral("Wintezvan2"), QStringLiteral("?"),
+                             QMessageBox::Ok, window.get());
+             QTimer::singleShot(0, &box, [&] {
+                 seeWhereTheFocusIs();
+                 box.done(0);
+             });
+             box.exec();
+         }},
+        {"another program",
+         [&] {
+             QApplication::setActiveWindow(nullptr);
+             seeWhereTheFocusIs();
+             QApplication::setActiveWindow(window.get());
+         }},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        openWindow();
+        checkBox()->setChecked(true);
+        release(Qt::Key_E);
+        editCell(0, tezvan2::NoteGrid::kDurationRow);
+        ASSERT_FALSE(window->keyPreview());
+        clickAt("Image41");
+        ASSERT_TRUE(window->keyPreview());
+
+        leftTheWindow = false;
+        row.away();
+        // What a window manager does when the window above closes: the main window is
+        // active again, with the focus inside it where it was.
+        QApplication::setActiveWindow(window.get());
+        EXPECT_TRUE(leftTheWindow) << "the focus never left the window";
+        const QWidget* back = QApplication::focusWidget();
+        EXPECT_TRUE(back && (back == sg1() || sg1()->isAncestorOf(back))) << "the focus came back to the grid";
+        EXPECT_TRUE(window->keyPreview());
+        release(Qt::Key_R);
+        EXPECT_EQ(voice.started().size(), 2u);
+    }
+}
+
+// Root may write into any folder, so there the save runs as an ordinary user would.
+class AsOrdinaryUser {
+public:
+    AsOrdinaryUser() : root_(::geteuid() == 0) { ok_ = !root_ || ::seteuid(65534) == 0; }
+    ~AsOrdinaryUser()
+    {
+        if (root_ && ok_)
+            (void)::seteuid(0);
+    }
+    bool ok() const { return ok_; }
+
+private:
+    bool root_;
+    bool ok_ = true;
+};
+
+TEST_F(GridWindow, aWritableFileInAFolderThatTakesNoNewFileIsSavedInPlace)
+{
+    const QString locked = folder.filePath(QStringLiteral("kilitli"));
+    const QString path = locked + QStringLiteral("/parca.nota");
+    ASSERT_TRUE(QDir().mkdir(locked));
+    ASSERT_TRUE(tezvan2_tests::writeFile(path, QByteArray(24, '\0')));
+    ASSERT_EQ(::chmod(QFile::encodeName(folder.path()).constData(), 0755), 0);
+    ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), 0666), 0);
+    ASSERT_EQ(::chmod(QFile::encodeName(locked).constData(), 0555), 0);
+
+    fill({{"DO", "600"}, {"RE", "375"}});
+    dialogs.fileNames = {path};
+    {
+        AsOrdinaryUser user;
+        if (!user.ok())
+            GTEST_SKIP() << "running as root and cannot act as an ordinary user (seteuid failed)";
+        clickAt("Image29");
+    }
+    ::chmod(QFile::encodeName(locked).constData(), 0755);
+
+    EXPECT_EQ(dialogs.shown.size(), 1u) << "only the save dialog, no error";
+    QFile saved(path);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    const QByteArray bytes = saved.readAll();
+    EXPECT_EQ(bytes.size(), 36);
+    EXPECT_EQ(bytes.mid(0, 3), QByteArray("\x02" "DO"));
+    EXPECT_EQ(QDir(locked).entryList(QDir::Files), QStringList{QStringLiteral("parca.nota")});
 }
 
 } // namespace

@@ -336,4 +336,21 @@ TEST_F(MainWindow, hintsAndHandCursorsMarkWhatCanBeClicked)
     EXPECT_EQ(checkBox()->focusPolicy() & Qt::TabFocus, 0);
 }
 
+// The second press of a double-click is no second click: one note sounds and is
+// recorded, whereas two clicks apart are two notes.
+TEST_F(MainWindow, aDoubleClickOnANotePictureIsOneNote)
+{
+    checkBox()->setChecked(true);
+    const QWidget* picture = window->findChild<QWidget*>(QStringLiteral("Image21"));
+    const QPoint at = picture->mapTo(window.get(), picture->rect().center());
+    QTest::mouseDClick(window->windowHandle(), Qt::LeftButton, Qt::NoModifier, at);
+    EXPECT_EQ(voice.started().size(), 1u);
+    EXPECT_EQ(window->grid().count(), 2) << "one recorded note and the empty column after it";
+
+    QTest::mouseClick(window->windowHandle(), Qt::LeftButton, Qt::NoModifier, at);
+    QTest::mouseClick(window->windowHandle(), Qt::LeftButton, Qt::NoModifier, at);
+    EXPECT_EQ(voice.started().size(), 3u);
+    EXPECT_EQ(window->grid().count(), 4);
+}
+
 } // namespace

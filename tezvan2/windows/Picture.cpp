@@ -29,6 +29,14 @@ void Picture::mousePressEvent(QMouseEvent* event)
     event->accept();
 }
 
+void Picture::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    // One click, one note: the press that makes a double-click is not a second click,
+    // whether it came as a press before this event or only as this event.
+    pressed_ = false;
+    event->accept();
+}
+
 void Picture::mouseReleaseEvent(QMouseEvent* event)
 {
     // A click is a press and a release over the picture, as a button's is.

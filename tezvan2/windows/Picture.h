@@ -1,7 +1,7 @@
 #pragma once
 // A picture of a window, decoded from the program's JPEG resources, that reports a
-// click (press and release of the left button over it). It never takes the keyboard
-// focus, so pictures work whatever control is being edited.
+// click (press and release of the left button over it; a double-click is one click).
+// It never takes the keyboard focus, so pictures work whatever control is being edited.
 
 #include <QLabel>
 
@@ -22,6 +22,7 @@ signals:
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
     bool pressed_ = false;

@@ -21,7 +21,9 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QScreen>
+#include <QStyledItemDelegate>
 #include <QTableView>
 
 namespace tezvan2 {
@@ -44,6 +46,35 @@ QString cutCellsQuestion(const std::vector<nota::CutCell>& cells)
         text += QString::fromUtf8("%1. sütun, %2: \"%3\"\r").arg(c.column + 1).arg(rowWord(c.row), c.text);
     return text + QString::fromUtf8("Yine de kaydedilsin mi?");
 }
+
+// A cell's editor writes into the grid at every change, so what is typed is part of the
+// grid at once: the commands and the recorder read it while the editor is still open,
+// and removing the column being edited keeps the typed text in the cell store.
+class LiveCellDelegate final : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                          const QModelIndex& index) const override
+    {
+        QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
+        if (auto* line = qobject_cast<QLineEdit*>(editor)) {
+            auto* self = const_cast<LiveCellDelegate*>(this);
+            connect(line, &QLineEdit::textEdited, self, [self, line] { emit self->commitData(line); });
+        }
+        return editor;
+    }
+
+    void setEditorData(QWidget* editor, const QModelIndex& index) const override
+    {
+        // The cell's own text coming back from the grid must not move the caret; text
+        // that the recorder wrote into the cell does replace what the editor shows.
+        if (auto* line = qobject_cast<QLineEdit*>(editor);
+            line && line->text() == index.data(Qt::EditRole).toString())
+            return;
+        QStyledItemDelegate::setEditorData(editor, index);
+    }
+};
 
 } // namespace
 
@@ -78,7 +109,7 @@ Tfrmana::Tfrmana(const Services& services, QWidget* parent)
                                                [this] { return frmhak_->multiplierText(); });
 
     qApp->installEventFilter(this);
-    focusWatch_ = connect(qApp, &QApplication::focusChanged, this, &Tfrmana::focusMoved);
+    focusWatch_ = connect(qApp, &QApplication::focusChanged, this, [this] { focusMoved(); });
     FormCreate();
 }
 
@@ -152,6 +183,7 @@ void Tfrmana::buildControls()
     sg1->setObjectName(QStringLiteral("sg1"));
     sg1->setGeometry(77, 376, 510, 54);
     sg1->setModel(grid_);
+    sg1->setItemDelegate(new LiveCellDelegate(sg1));
     sg1->horizontalHeader()->hide();
     sg1->verticalHeader()->hide();
     sg1->horizontalHeader()->setMinimumSectionSize(0);
@@ -323,14 +355,19 @@ void Tfrmana::CheckBox1Click()
 
 bool Tfrmana::inGrid(const QWidget* w) const { return w && (w == sg1 || sg1->isAncestorOf(w)); }
 
-// The grid and its cell editor count as one control: moving between them is no exit.
-void Tfrmana::focusMoved(QWidget* from, QWidget* to)
+// Only the focus inside this window counts: the control that has it here keeps it while
+// another window (a box, a dialog, the about window, another program) has the
+// keyboard, so leaving for one and coming back is neither an exit nor an entry. The
+// grid and its cell editor count as one control: moving between them is no exit.
+void Tfrmana::focusMoved()
 {
-    if (!to)
-        return; // the application lost the focus; the grid keeps it for its return
-    if (!inGrid(from) && inGrid(to))
+    const bool inside = inGrid(focusWidget());
+    if (inside == gridHasFocus_)
+        return;
+    gridHasFocus_ = inside;
+    if (inside)
         sg1Enter();
-    else if (inGrid(from) && !inGrid(to))
+    else
         sg1Exit();
 }
 

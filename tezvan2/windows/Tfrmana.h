@@ -75,7 +75,7 @@ private:
     void CheckBox1Click();
     void sg1Enter();
     void sg1Exit();
-    void focusMoved(QWidget* from, QWidget* to);
+    void focusMoved();
     bool inGrid(const QWidget* w) const;
     void tell(const QString& text);
     void reportError(const QString& message);
@@ -92,6 +92,7 @@ private:
     QCheckBox* CheckBox1 = nullptr;
     QTableView* sg1 = nullptr;
     bool keyPreview_ = true;
+    bool gridHasFocus_ = false;
     QMetaObject::Connection focusWatch_;
 };
 
