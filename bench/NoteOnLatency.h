@@ -5,13 +5,11 @@
 
 #include "BenchSupport.h"
 
-#include "platform/AudioSinkVoice.h"
+#include "platform/PulseVoice.h"
 #include "platform/Clock.h"
 
 #include <QApplication>
-#include <QAudioDevice>
 #include <QKeyEvent>
-#include <QMediaDevices>
 #include <QWidget>
 
 #include <algorithm>
@@ -59,7 +57,7 @@ inline FirstFrameTimes matchFirstFrames(const std::vector<qint64>& sentUs, const
 inline int measureNoteOnLatency(QWidget& target, int notes, const std::function<QKeyEvent(int)>& makeKey,
                                 const char* what)
 {
-    if (QMediaDevices::audioOutputs().isEmpty()) {
+    if (!platform::systemPulseVoice().connected()) {
         std::fprintf(stderr, "no audio output device: run inside a sound server "
                              "(for example under bench/e2e_latency.sh's private PulseAudio)\n");
         return 2;
@@ -70,7 +68,7 @@ inline int measureNoteOnLatency(QWidget& target, int notes, const std::function<
     std::atomic<int> reported{0};
 
     platform::Clock& clock = platform::steadyClock();
-    platform::systemAudioSinkVoice().setFirstFrameObserver([&](qint64 us) {
+    platform::systemPulseVoice().setFirstFrameObserver([&](qint64 us) {
         const int i = reported.fetch_add(1);
         if (i < int(writtenUs.size()))
             writtenUs[std::size_t(i)] = us;
@@ -92,7 +90,7 @@ inline int measureNoteOnLatency(QWidget& target, int notes, const std::function<
     clock.callAt(clock.nowUs() + 2'000'000, sendNext);
     QApplication::exec();
     // A blocking call to the audio thread: every report of a written frame has arrived.
-    platform::systemAudioSinkVoice().setFirstFrameObserver({});
+    platform::systemPulseVoice().setFirstFrameObserver({});
 
     const std::size_t reports = std::min<std::size_t>(std::size_t(reported.load()), writtenUs.size());
     const FirstFrameTimes times = matchFirstFrames(sentUs, writtenUs, reports);

@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Benches that run a whole program the way a user meets it: in a private X server
-(Xvfb) and a private PulseAudio daemon with a null sink, both in a temporary folder that
-is removed afterwards, with keys sent through XTEST (as xdotool sends them).
+(Xvfb) and a private sound server with a null sink (PulseAudio, or PipeWire with WirePlumber
+and its PulseAudio server, on a session bus of its own), all in a temporary folder that is
+removed afterwards, with keys sent through XTEST (as xdotool sends them).
 
   e2e  note-on latency end to end, by ear: the sink's monitor is recorded with parec and
        each onset in the recording is set against the moment its key was sent
@@ -32,8 +33,10 @@ RATE = 44100
 class Session:
     """A private X display and sound server; everything started here is stopped on exit."""
 
-    def __init__(self, realtime_pulse=True):
+    def __init__(self, realtime_pulse=True, server="pulseaudio", display=True):
         self.realtime_pulse = realtime_pulse
+        self.server = server
+        self.with_display = display
         self.procs = []
         self.tmp = None
         self.env = None
@@ -46,13 +49,18 @@ class Session:
         os.makedirs(home)
         os.makedirs(run, mode=0o700)
         env = dict(os.environ)
-        for k in ("PULSE_SERVER", "PULSE_SINK", "DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"):
+        for k in ("PULSE_SERVER", "PULSE_SINK", "DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM",
+                  "DBUS_SESSION_BUS_ADDRESS", "PIPEWIRE_REMOTE", "PIPEWIRE_RUNTIME_DIR"):
             env.pop(k, None)
         env.update(HOME=home, XDG_RUNTIME_DIR=run, XDG_CONFIG_HOME=os.path.join(home, ".config"))
         self.env = env
         try:
-            self._start_pulse()
-            self._start_x()
+            if self.server == "pipewire":
+                self._start_pipewire()
+            else:
+                self._start_pulse()
+            if self.with_display:
+                self._start_x()
         except BaseException:
             self.__exit__(None, None, None)
             raise
@@ -86,15 +94,63 @@ class Session:
             # As a desktop sound server runs: real-time scheduling where it is allowed.
             argv += ["--realtime=yes", "--high-priority=yes"]
         self.pulse = self._spawn(argv, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self._wait_for_sink([self.pulse])
+
+    # The null sink, made by PipeWire itself: it drives the graph, as a device would.
+    PIPEWIRE_SINK = """context.objects = [
+  { factory = adapter
+    args = {
+      factory.name     = support.null-audio-sink
+      node.name        = "bench"
+      node.description = "bench"
+      media.class      = "Audio/Sink"
+      audio.position   = [ FL FR ]
+      object.linger    = true
+      monitor.channel-volumes = true
+      node.driver      = true
+    }
+  }
+]
+"""
+
+    def _start_pipewire(self):
+        conf = os.path.join(self.env["XDG_CONFIG_HOME"], "pipewire", "pipewire.conf.d")
+        os.makedirs(conf)
+        with open(os.path.join(conf, "bench-sink.conf"), "w") as f:
+            f.write(self.PIPEWIRE_SINK)
+        rfd, wfd = os.pipe()
+        self._spawn(["dbus-daemon", "--session", "--nofork", "--nopidfile", "--print-address=%d" % wfd],
+                    pass_fds=(wfd,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        os.close(wfd)
+        with os.fdopen(rfd) as f:
+            address = f.readline().strip()
+        if not address:
+            raise RuntimeError("the session bus did not start")
+        self.env["DBUS_SESSION_BUS_ADDRESS"] = address
+        log = open(os.path.join(self.tmp, "pipewire.log"), "w")
+        daemons = [self._spawn(["pipewire"], stdout=log, stderr=subprocess.STDOUT)]
+        # WirePlumber and the PulseAudio server need the PipeWire socket.
+        socket = os.path.join(self.env["XDG_RUNTIME_DIR"], "pipewire-0")
+        deadline = time.monotonic() + 10
+        while not os.path.exists(socket):
+            if time.monotonic() > deadline or daemons[0].poll() is not None:
+                raise RuntimeError("pipewire did not come up; see its log")
+            time.sleep(0.05)
+        daemons.append(self._spawn(["wireplumber"], stdout=log, stderr=subprocess.STDOUT))
+        daemons.append(self._spawn(["pipewire-pulse"], stdout=log, stderr=subprocess.STDOUT))
+        self._wait_for_sink(daemons)
+
+    def _wait_for_sink(self, daemons):
         deadline = time.monotonic() + 10
         while time.monotonic() < deadline:
-            if self.pulse.poll() is not None:
-                raise RuntimeError("pulseaudio ended at start; see its log")
-            r = subprocess.run(["pactl", "info"], env=self.env, capture_output=True)
-            if r.returncode == 0:
+            if any(d.poll() is not None for d in daemons):
+                raise RuntimeError("the sound server ended at start; see its log in " + self.tmp)
+            r = subprocess.run(["pactl", "list", "short", "sinks"], env=self.env, capture_output=True,
+                               text=True)
+            if r.returncode == 0 and "bench" in r.stdout:
                 return
             time.sleep(0.1)
-        raise RuntimeError("pulseaudio did not come up within 10 s")
+        raise RuntimeError("the %s server did not come up within 10 s" % self.server)
 
     def _start_x(self):
         rfd, wfd = os.pipe()
@@ -268,6 +324,8 @@ def common_args(p):
                    help="a picture of the screen once the steps are done, to check them")
     p.add_argument("--no-realtime-pulse", action="store_true",
                    help="run the sound server without real-time scheduling")
+    p.add_argument("--server", choices=["pulseaudio", "pipewire"], default="pulseaudio",
+                   help="the private sound server: PulseAudio, or PipeWire with its PulseAudio server")
     p.add_argument("program", nargs=argparse.REMAINDER, help="-- program and its arguments")
 
 
@@ -282,7 +340,7 @@ def program_argv(args):
 
 def run_e2e(args):
     keys = [k for k in args.keys.split(",") if k]
-    with Session(not args.no_realtime_pulse) as s:
+    with Session(not args.no_realtime_pulse, args.server) as s:
         s.launch(program_argv(args), args.cwd)
         rec = Recorder(s)
         time.sleep(args.settle)
@@ -338,6 +396,7 @@ def run_e2e(args):
         raise SystemExit("%d of %d notes were not heard: no figure" % (missing, args.count))
     latencies.sort()
     p95 = latencies[min(len(latencies) - 1, int(round(0.95 * (len(latencies) - 1))))]
+    p99 = latencies[min(len(latencies) - 1, int(round(0.99 * (len(latencies) - 1))))]
     print("latencies ms: " + " ".join("%.1f" % v for v in latencies))
     print("notes not heard: %d" % missing)
     print("dropouts (0.7 ms or more of silence) within the first %d ms of the notes: %d"
@@ -345,8 +404,9 @@ def run_e2e(args):
     pieces = [b - a for (_, a), (_, b) in zip(rec.arrivals, rec.arrivals[1:])]
     print("recording arrived in pieces of median %.2f ms (the resolution of the figures)"
           % (statistics.median(pieces) / RATE * 1000))
-    print("end-to-end note-on latency (key %s sent to sound at the sink), %d notes: "
-          "median %.2f ms, p95 %.2f ms" % (args.trigger, len(latencies), statistics.median(latencies), p95))
+    print("end-to-end note-on latency on %s (key %s sent to sound at the sink), %d notes: "
+          "median %.2f ms, p95 %.2f ms, p99 %.2f ms, max %.2f ms"
+          % (args.server, args.trigger, len(latencies), statistics.median(latencies), p95, p99, latencies[-1]))
 
 
 def cpu_ticks(pid):
@@ -356,7 +416,7 @@ def cpu_ticks(pid):
 
 
 def run_cpu(args):
-    with Session(not args.no_realtime_pulse) as s:
+    with Session(not args.no_realtime_pulse, args.server) as s:
         p = s.launch(program_argv(args), args.cwd)
         time.sleep(args.settle)
         s.prepare(args.prep, args.screenshot)
@@ -372,7 +432,7 @@ def run_cpu(args):
 
 
 def run_rss(args):
-    with Session(not args.no_realtime_pulse) as s:
+    with Session(not args.no_realtime_pulse, args.server) as s:
         p = s.launch(program_argv(args), args.cwd)
         time.sleep(args.settle)
         s.prepare(args.prep, args.screenshot)
@@ -399,7 +459,7 @@ def run_rss(args):
 
 
 def run_command(args):
-    with Session(not args.no_realtime_pulse) as s:
+    with Session(not args.no_realtime_pulse, args.server, display=not args.no_display) as s:
         env = dict(s.env, QT_QPA_PLATFORM="offscreen")
         p = s._spawn(program_argv(args), env=env, cwd=args.cwd)
         # Give the command its time; a wait, not a poll.
@@ -441,6 +501,7 @@ def main():
     common_args(r)
 
     x = sub.add_parser("run", help="run a command inside the private sound server")
+    x.add_argument("--no-display", action="store_true", help="start no X display")
     common_args(x)
 
     args = ap.parse_args()

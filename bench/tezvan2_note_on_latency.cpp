@@ -8,17 +8,15 @@
 #include "BenchSupport.h"
 #include "NoteOnLatency.h"
 
-#include "platform/AudioSinkVoice.h"
+#include "platform/PulseVoice.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "platform/Shell.h"
 #include "tezvan2/windows/Tfrmana.h"
 
 #include <QApplication>
-#include <QAudioDevice>
 #include <QDir>
 #include <QKeyEvent>
-#include <QMediaDevices>
 
 #include <algorithm>
 #include <atomic>
@@ -45,7 +43,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "no sample folder %s\n", qPrintable(folder));
         return 2;
     }
-    if (QMediaDevices::audioOutputs().isEmpty()) {
+    if (!platform::systemPulseVoice().connected()) {
         std::fprintf(stderr, "no audio output device: run through tezvan2_note_on_latency.sh\n");
         return 2;
     }
@@ -59,7 +57,7 @@ int main(int argc, char** argv)
     std::vector<double> handlerMs; // the release's handling on the GUI thread alone
     std::vector<qint64> writtenUs(std::size_t(notes) * 2, 0);
     std::atomic<int> reported{0};
-    platform::systemAudioSinkVoice().setFirstFrameObserver([&](qint64 us) {
+    platform::systemPulseVoice().setFirstFrameObserver([&](qint64 us) {
         const int i = reported.fetch_add(1);
         if (i < int(writtenUs.size()))
             writtenUs[std::size_t(i)] = us;
@@ -87,7 +85,7 @@ int main(int argc, char** argv)
     // The sound server takes a new stream's frames only after about a second.
     clock.callAt(clock.nowUs() + 2'000'000, sendNext);
     app.exec();
-    platform::systemAudioSinkVoice().setFirstFrameObserver({});
+    platform::systemPulseVoice().setFirstFrameObserver({});
 
     const std::size_t reports = std::min<std::size_t>(std::size_t(reported.load()), writtenUs.size());
     const bench::FirstFrameTimes times = bench::matchFirstFrames(sentUs, writtenUs, reports);

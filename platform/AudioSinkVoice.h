@@ -1,7 +1,7 @@
 #pragma once
-// The real voice: one sound at a time into an audio output opened once, kept topped up
-// every couple of milliseconds by a thread of its own, so the GUI thread never feeds the
-// device and a GUI stall never breaks the sound. After a fifth of a second of silence the
+// The voice where there is no libpulse (Windows builds): one sound at a time into an audio
+// output opened once, kept topped up every couple of milliseconds by a thread of its own, so
+// the GUI thread never feeds the device and a GUI stall never breaks the sound. After a fifth of a second of silence the
 // stream runs dry and the thread sleeps until the next start. Not a mixer, not a file player.
 
 #include "AudioOutput.h"
@@ -43,7 +43,7 @@ private:
     std::atomic<bool> wakePending_{false};
 };
 
-// The voice behind systemVoice(), for benches that watch its first frames.
+// The voice behind systemVoice() where there is no libpulse (Windows builds).
 AudioSinkVoice& systemAudioSinkVoice();
 
 } // namespace platform

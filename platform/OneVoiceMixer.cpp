@@ -3,6 +3,9 @@
 #include <algorithm>
 
 namespace platform {
+namespace {
+constexpr quint64 kAnyChanges = ~quint64(0);
+} // namespace
 
 void OneVoiceMixer::start(SoundPtr sound)
 {
@@ -23,10 +26,18 @@ void OneVoiceMixer::stop()
 
 OneVoiceMixer::Pulled OneVoiceMixer::pull(std::span<qint16> out)
 {
+    return pullIfUnchanged(out, kAnyChanges);
+}
+
+OneVoiceMixer::Pulled OneVoiceMixer::pullIfUnchanged(std::span<qint16> out, quint64 changes)
+{
     Pulled result;
     SoundPtr finished; // released after the lock, never while holding it
     {
         std::lock_guard lock(mutex_);
+        result.changes = changes_.load(std::memory_order_relaxed);
+        if (changes != kAnyChanges && changes != result.changes)
+            return result;
         if (sound_) {
             const std::vector<qint16>& frames = sound_->frames();
             const std::size_t n = std::min(out.size(), frames.size() - position_);

@@ -17,6 +17,7 @@ public:
     struct Pulled {
         qsizetype soundFrames = 0; // frames copied from a sound; the rest of the block is silence
         bool startsSound = false;  // the block begins with frame 0 of a newly started sound
+        quint64 changes = 0;       // changes() as it stood when the block was pulled
     };
 
     // The next frame pulled is the sound's frame 0, whatever sounded before (the same
@@ -28,6 +29,11 @@ public:
 
     // Fills the block with the sounding frames and then silence, moving the voice on.
     Pulled pull(std::span<qint16> out);
+
+    // As pull, but only while changes() still equals `changes`; otherwise nothing is pulled
+    // (the result's changes differs from the one asked), so a reader that appends behind a
+    // queue never swallows the first frames of a sound it must write over the queue.
+    Pulled pullIfUnchanged(std::span<qint16> out, quint64 changes);
 
     // True while a started sound still has frames to give.
     bool sounding() const;

@@ -1,0 +1,24 @@
+// The real voice where no sound server answers: silent, never failing, never waiting.
+#include "platform/Clock.h"
+#include "platform/PulseVoice.h"
+
+#include <gtest/gtest.h>
+
+using platform::PreparedSound;
+using platform::PulseVoice;
+
+TEST(PulseVoice, WithoutAServerStaysSilentAndAnswersAtOnce)
+{
+    platform::Clock& clock = platform::steadyClock();
+    const qint64 before = clock.nowUs();
+    PulseVoice voice({.server = "unix:/nonexistent/tezvan-test/native"});
+    EXPECT_LT(clock.nowUs() - before, 1'000'000) << "construction waited out its deadline";
+    EXPECT_FALSE(voice.connected());
+
+    const auto sound = std::make_shared<const PreparedSound>(std::vector<qint16>(4410, 1000));
+    for (int i = 0; i < 50; ++i) // every start tries the server again in the background
+        EXPECT_FALSE(voice.start(sound));
+    voice.stop();
+    EXPECT_FALSE(voice.start(nullptr));
+    EXPECT_EQ(voice.counters().soundsWritten, 0u);
+}
