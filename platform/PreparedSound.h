@@ -3,6 +3,7 @@
 // when it is loaded so that starting it costs nothing but a pointer swap.
 
 #include <QByteArray>
+#include <QString>
 #include <QtGlobal>
 #include <memory>
 #include <vector>
@@ -12,6 +13,9 @@ namespace platform {
 constexpr int kOutputRate = 44100;
 // Ten minutes: longer sounds are refused as damaged.
 constexpr qint64 kMaxPreparedFrames = qint64(kOutputRate) * 600;
+// The rates a recording may have; anything outside is a damaged header.
+constexpr int kMinSourceRate = 1000;
+constexpr int kMaxSourceRate = 384000;
 
 class PreparedSound {
 public:
@@ -26,9 +30,15 @@ private:
 
 using SoundPtr = std::shared_ptr<const PreparedSound>;
 
-// Converts a complete RIFF/WAVE file image (PCM, 8 or 16 bit, mono or stereo, any rate;
-// chunks other than "fmt " and "data" are skipped) to the output format. Null when the
-// image is not such a file, or would last longer than kMaxPreparedFrames.
-SoundPtr prepareSound(const QByteArray& riffImage);
+// Converts a complete RIFF/WAVE file image to the output format: integer PCM of 8
+// (unsigned), 16, 24 or 32 bits or IEEE float of 32 or 64 bits, plain or
+// WAVE_FORMAT_EXTENSIBLE, any number of channels (averaged to one), at any rate from
+// kMinSourceRate to kMaxSourceRate; other chunks, anywhere, are skipped. Another rate
+// than kOutputRate is converted with a band-limited resampler (no images, no aliases);
+// 16-bit mono at kOutputRate is taken over unchanged. A data chunk cut short gives what
+// it holds.
+// Null when the image cannot be played, or would last longer than kMaxPreparedFrames;
+// whyNot (when given) then says why, in plain words ("it has no data chunk").
+SoundPtr prepareSound(const QByteArray& riffImage, QString* whyNot = nullptr);
 
 } // namespace platform

@@ -4,6 +4,9 @@
 
 #include <QByteArray>
 #include <QtEndian>
+#include <algorithm>
+#include <cmath>
+#include <cstring>
 #include <vector>
 
 namespace testing_support {
@@ -47,6 +50,41 @@ inline QByteArray pcm16(const std::vector<qint16>& samples)
     QByteArray b;
     for (qint16 s : samples)
         b += le16(quint16(s));
+    return b;
+}
+
+// WAVE_FORMAT_EXTENSIBLE: the real format tag (1 PCM, 3 float) in the sub-format GUID.
+inline QByteArray extensibleFmtBody(int channels, int rate, int bits, int subTag = 1)
+{
+    static const char kGuidTail[] = "\x00\x00\x00\x00\x10\x00\x80\x00\x00\xAA\x00\x38\x9B\x71";
+    return fmtBody(channels, rate, bits, 0xFFFE) + le16(22) + le16(quint16(bits)) + le32(channels == 2 ? 3 : 4)
+        + le16(quint16(subTag)) + QByteArray(kGuidTail, 14);
+}
+
+// Samples given in full scale (1.0 = 16-bit's 32768) as the data of a file of that
+// format: tag 1 (integer PCM, 8 bits unsigned) or 3 (IEEE float).
+inline QByteArray encoded(const std::vector<double>& samples, int tag, int bits)
+{
+    QByteArray b;
+    for (double v : samples) {
+        if (tag == 3 && bits == 32) {
+            const float f = float(v);
+            quint32 raw;
+            std::memcpy(&raw, &f, 4);
+            b += le32(raw);
+        } else if (tag == 3) {
+            quint64 raw;
+            std::memcpy(&raw, &v, 8);
+            b += le32(quint32(raw)) + le32(quint32(raw >> 32));
+        } else if (bits == 8) {
+            b += char(quint8(std::lround(std::clamp(v * 128.0 + 128.0, 0.0, 255.0))));
+        } else {
+            const double scale = std::ldexp(1.0, bits - 1);
+            const qint64 i = std::llround(std::clamp(v * scale, -scale, scale - 1));
+            for (int byte = 0; byte < bits / 8; ++byte)
+                b += char(quint8(quint64(i) >> (8 * byte)));
+        }
+    }
     return b;
 }
 

@@ -45,7 +45,8 @@ Pcm readPcm(const QByteArray& wave)
     return pcm;
 }
 
-// The samples of the built-in bank as they are stored.
+// The samples of the built-in bank: their stored format, and the frames the voice plays
+// of each (converted when loaded) at the render's rate.
 std::vector<Pcm> bankSamples()
 {
     platform::VirtualClock clock;
@@ -53,8 +54,15 @@ std::vector<Pcm> bankSamples()
     SampleBank bank(voice);
     bank.loadBuiltIn();
     std::vector<Pcm> samples;
-    for (int i = 0; i < bank.count(); ++i)
-        samples.push_back(readPcm(bank.item(i).wave));
+    for (int i = 0; i < bank.count(); ++i) {
+        Pcm pcm = readPcm(bank.item(i).wave);
+        if (const platform::SoundPtr& sound = bank.item(i).sound) {
+            pcm.frames.clear();
+            for (std::size_t f = 0; f < sound->frames().size(); f += platform::kOutputRate / kRenderRate)
+                pcm.frames.push_back(sound->frames()[f]);
+        }
+        samples.push_back(pcm);
+    }
     return samples;
 }
 
