@@ -7,6 +7,9 @@
 #include <QtEndian>
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <unistd.h>
+
 using namespace tezvan2;
 
 namespace {
@@ -57,6 +60,44 @@ TEST_F(RenderNotaTest, SoundsEachNoteAtItsOnset)
     EXPECT_EQ(f[6614], 1);
     EXPECT_EQ(f[6615], 2);
     EXPECT_EQ(f.back(), 2);
+}
+
+// What the command writes on stderr while it runs.
+template <typename Run>
+QByteArray stderrOf(Run run)
+{
+    std::fflush(stderr);
+    std::FILE* capture = std::tmpfile();
+    const int saved = ::dup(2);
+    ::dup2(::fileno(capture), 2);
+    run();
+    std::fflush(stderr);
+    ::dup2(saved, 2);
+    ::close(saved);
+    QByteArray text(4096, '\0');
+    std::rewind(capture);
+    text.resize(qsizetype(std::fread(text.data(), 1, std::size_t(text.size()), capture)));
+    std::fclose(capture);
+    return text;
+}
+
+TEST_F(RenderNotaTest, AFileThatCannotBePlayedIsToldApartFromAMissingOne)
+{
+    QByteArray twelveBit = tezvan2_tests::waveImage(100, 1);
+    twelveBit[34] = 12; // bits per sample
+    tezvan2_tests::writeFile(QStringLiteral("fa.wbs"), twelveBit);
+    tezvan2_tests::writeFile(QStringLiteral("in.nota"),
+                             record("DO", "10") + record("FA", "10") + record("MI", "10") + record("FA", "10")
+                                 + record("", ""));
+    int code = -1;
+    const QByteArray err =
+        stderrOf([&] { code = renderNotaCommand(QStringLiteral("in.nota"), QStringLiteral("out.wav")); });
+    EXPECT_EQ(code, 0);
+    const QByteArray folder = QDir::currentPath().toLocal8Bit();
+    EXPECT_EQ(err,
+              "tezvan2: sample \"FA.wbs\" in " + folder
+                  + " exists but cannot be played: 12-bit PCM samples are not supported; silent there\n"
+                    "tezvan2: no sample \"MI.wbs\" in " + folder + ": silent there\n");
 }
 
 TEST_F(RenderNotaTest, FailuresExitNonZeroAndWriteNothing)

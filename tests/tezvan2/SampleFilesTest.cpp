@@ -70,16 +70,33 @@ TEST_F(SampleFilesTest, NamesWithAFolderPartAreNotLookedUp)
     EXPECT_FALSE(samples.play(QStringLiteral("sub/re.wbs")));
 }
 
-TEST_F(SampleFilesTest, SilentWhenTheFileIsMissingOrNotAWave)
+TEST_F(SampleFilesTest, SilentWhenTheFileIsMissingOrCannotBePlayed)
 {
+    QByteArray compressed = waveImage(10, 1);
+    compressed[20] = 2; // the format tag: ADPCM
     ASSERT_TRUE(writeFile(dir.filePath(QStringLiteral("bad.wbs")), QByteArray("not a wave at all")));
     ASSERT_TRUE(writeFile(dir.filePath(QStringLiteral("empty.wbs")), QByteArray()));
+    ASSERT_TRUE(writeFile(dir.filePath(QStringLiteral("adpcm.wbs")), compressed));
     QDir(dir.path()).mkdir(QStringLiteral("folder.wbs"));
-    for (const char* name : {"missing.wbs", "bad.wbs", "empty.wbs", "folder.wbs"}) {
-        SCOPED_TRACE(name);
-        EXPECT_FALSE(samples.play(QString::fromUtf8(name)));
+    struct Row {
+        const char* name;
+        const char* why; // a part of the reason; empty: there is no such file
+    } rows[] = {{"missing.wbs", ""},
+                {"bad.wbs", "not a RIFF/WAVE file"},
+                {"EMPTY.wbs", "not a RIFF/WAVE file"},
+                {"adpcm.wbs", "compressed (format tag 2)"},
+                {"folder.wbs", ""}};
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        const QString name = QString::fromUtf8(r.name);
+        EXPECT_FALSE(samples.play(name));
+        const QString why = samples.whyUnplayable(name);
+        EXPECT_EQ(why.isEmpty(), !*r.why) << why.toStdString();
+        EXPECT_TRUE(why.contains(QString::fromUtf8(r.why))) << why.toStdString();
     }
     EXPECT_TRUE(voice.started().empty()) << "silence: nothing starts, what sounded stops";
+    put("adpcm.wbs", 20);
+    EXPECT_EQ(samples.whyUnplayable(QStringLiteral("adpcm.wbs")), QString()) << "a file made playable plays";
 }
 
 TEST_F(SampleFilesTest, PlayStartsTheFileOnTheVoice)

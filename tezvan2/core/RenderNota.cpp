@@ -50,10 +50,15 @@ int renderNotaCommand(const QString& in, const QString& out)
     // samples should not pass unnoticed.
     QStringList silent;
     player.onSilentNote = [&](const QString& file) {
-        if (!silent.contains(file)) {
-            silent << file;
+        if (silent.contains(file))
+            return;
+        silent << file;
+        const QString why = samples.whyUnplayable(file);
+        if (why.isEmpty())
             say(QStringLiteral("no sample \"%1\" in %2: silent there").arg(file, samples.folder()));
-        }
+        else
+            say(QStringLiteral("sample \"%1\" in %2 exists but cannot be played: %3; silent there")
+                    .arg(file, samples.folder(), why));
     };
     if (!player.play())
         return failWith(in + QStringLiteral(": ") + problem);

@@ -75,24 +75,39 @@ QString SampleFiles::resolve(const QString& bareName)
     return name.isEmpty() ? QString() : dir + u'/' + name;
 }
 
-platform::SoundPtr SampleFiles::load(const QString& bareName)
+platform::SoundPtr SampleFiles::load(const QString& bareName, QString* whyNot)
 {
+    if (whyNot)
+        whyNot->clear();
     const QString path = resolve(bareName);
     if (path.isEmpty())
         return nullptr;
     const Stamp stamp = stampOf(path);
     auto it = cache_.find(path);
-    if (it != cache_.end() && it->stamp == stamp)
-        return it->sound;
+    if (it == cache_.end() || it->stamp != stamp) {
+        QFile file(path);
+        // Not kept: a file made readable again keeps its size and time.
+        if (!file.open(QIODevice::ReadOnly)) {
+            if (whyNot)
+                *whyNot = QStringLiteral("it cannot be read (%1)").arg(file.errorString());
+            return nullptr;
+        }
+        Cached c{stamp, nullptr, {}};
+        c.sound = platform::prepareSound(file.readAll(), &c.whyNot);
+        if (cache_.size() >= kCacheLimit)
+            cache_.clear();
+        it = cache_.insert(path, c);
+    }
+    if (whyNot)
+        *whyNot = it->whyNot;
+    return it->sound;
+}
 
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return nullptr;
-    platform::SoundPtr sound = platform::prepareSound(file.readAll());
-    if (cache_.size() >= kCacheLimit)
-        cache_.clear();
-    cache_.insert(path, Cached{stamp, sound});
-    return sound;
+QString SampleFiles::whyUnplayable(const QString& bareName)
+{
+    QString why;
+    load(bareName, &why);
+    return why;
 }
 
 void SampleFiles::preload(const QStringList& bareNames)

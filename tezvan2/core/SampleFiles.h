@@ -1,8 +1,9 @@
 #pragma once
 // Sounds ".wbs" sample files by bare name from a folder (by default the working
 // directory at the moment of the note), matching names without regard to letter case.
-// Silent, and false, when the file is missing, unreadable or not a wave. Not a sample
-// bank: it keeps only a small cache that a changed file invalidates.
+// A file is any wave a player drops in (see platform::prepareSound), converted when it
+// is read. Silent, and false, when the file is missing, unreadable or cannot be played.
+// Not a sample bank: it keeps only a small cache that a changed file invalidates.
 
 #include "platform/PreparedSound.h"
 #include "platform/Voice.h"
@@ -22,8 +23,14 @@ public:
     // nothing to play, and then the sound still playing stops all the same.
     bool play(const QString& bareName);
 
-    // The file's prepared sound; null when missing, unreadable or not a wave.
-    platform::SoundPtr load(const QString& bareName);
+    // The file's prepared sound; null when missing, unreadable or not a playable wave.
+    // whyNot (when given) then says why a file that is there gives nothing ("it is
+    // compressed (format tag 2)..."), and is emptied when there is no such file.
+    platform::SoundPtr load(const QString& bareName, QString* whyNot = nullptr);
+
+    // Why the bare name's file, which is there, cannot be played; empty when there is no
+    // such file or it plays.
+    QString whyUnplayable(const QString& bareName);
 
     // Reads and prepares the files now (those that exist), so that the first note of
     // each later costs a look-up only. A file changed afterwards is read again.
@@ -48,6 +55,7 @@ private:
     struct Cached {
         Stamp stamp;
         platform::SoundPtr sound;
+        QString whyNot; // when sound is null
     };
 
     // A folder's file names, kept while the folder's own time stamp stays the same
