@@ -1,0 +1,150 @@
+#pragma once
+// Tones that a recording of the sink's monitor tells apart: each note a pitch of its own, so
+// the recording says which note sounded, when, and whether it broke off. For the voice's test
+// on a real server and the soak bench; run inside bench/session_bench.py, whose null sink is
+// named "bench".
+
+#include "platform/Clock.h"
+#include "platform/PreparedSound.h"
+
+#include <pulse/simple.h>
+
+#include <algorithm>
+#include <atomic>
+#include <cmath>
+#include <mutex>
+#include <numbers>
+#include <optional>
+#include <thread>
+#include <vector>
+
+namespace bench {
+
+using platform::kOutputRate;
+
+constexpr double kPitches[] = {440.0, 620.0, 880.0, 1240.0};
+
+inline platform::SoundPtr tone(double hz, int ms)
+{
+    std::vector<qint16> f(std::size_t(kOutputRate) * std::size_t(ms) / 1000);
+    for (std::size_t i = 0; i < f.size(); ++i)
+        f[i] = qint16(12000 * std::sin(2 * std::numbers::pi * hz * double(i) / kOutputRate));
+    return std::make_shared<const platform::PreparedSound>(std::move(f));
+}
+
+// The sink's monitor, each frame placed on the steady clock by the moment its piece arrived
+// (so a frame's time is late by at most the capture's own latency).
+class MonitorRecorder {
+public:
+    MonitorRecorder()
+    {
+        const pa_sample_spec spec{PA_SAMPLE_S16LE, kOutputRate, 1};
+        pa_buffer_attr attr{};
+        attr.maxlength = quint32(-1);
+        attr.fragsize = quint32(pa_usec_to_bytes(5'000, &spec));
+        int error = 0;
+        pa_ = pa_simple_new(nullptr, "voice test", PA_STREAM_RECORD, "bench.monitor", "monitor", &spec, nullptr,
+                            &attr, &error);
+        if (pa_)
+            thread_ = std::thread([this] { run(); });
+    }
+    ~MonitorRecorder()
+    {
+        stop_ = true;
+        if (thread_.joinable())
+            thread_.join();
+        if (pa_)
+            pa_simple_free(pa_);
+    }
+    bool ok() const { return pa_ != nullptr; }
+
+    struct Recording {
+        std::vector<qint16> frames;
+        std::vector<std::pair<double, std::size_t>> arrivals; // (steady us, frames recorded by then)
+
+        // The frame recorded at steady time `us`, judged from the pieces that arrived within a
+        // second of it: the one that came soonest after its capture bounds it best, and a drift
+        // of the sink's clock far away does not move it.
+        std::size_t frameAt(qint64 us) const
+        {
+            double origin = 1e300;
+            for (const auto& [at, n] : arrivals)
+                if (std::abs(at - double(us)) < 1e6)
+                    origin = std::min(origin, at - double(n) * 1e6 / kOutputRate);
+            return std::size_t(std::max(0.0, (double(us) - origin) * kOutputRate / 1e6));
+        }
+    };
+
+    Recording take()
+    {
+        std::lock_guard lock(mutex_);
+        return recording_;
+    }
+
+private:
+    void run()
+    {
+        std::vector<qint16> piece(220);
+        while (!stop_) {
+            int error = 0;
+            if (pa_simple_read(pa_, piece.data(), piece.size() * 2, &error) < 0)
+                return;
+            const double now = double(platform::steadyClock().nowUs());
+            std::lock_guard lock(mutex_);
+            recording_.frames.insert(recording_.frames.end(), piece.begin(), piece.end());
+            recording_.arrivals.emplace_back(now, recording_.frames.size());
+        }
+    }
+
+    pa_simple* pa_ = nullptr;
+    std::thread thread_;
+    std::atomic<bool> stop_{false};
+    std::mutex mutex_;
+    Recording recording_;
+};
+
+// Power of one pitch in frames [at, at + n) (Goertzel).
+inline double power(const std::vector<qint16>& x, std::size_t at, std::size_t n, double hz)
+{
+    const double k = 2 * std::cos(2 * std::numbers::pi * hz / kOutputRate);
+    double s1 = 0, s2 = 0;
+    for (std::size_t i = at; i < at + n && i < x.size(); ++i) {
+        const double s = x[i] + k * s1 - s2;
+        s2 = s1;
+        s1 = s;
+    }
+    return s1 * s1 + s2 * s2 - k * s1 * s2;
+}
+
+// Where the pitch of note `which` first stands out in the window [from, to): its power
+// above a floor and four times that of every other pitch.
+inline std::optional<std::size_t> onsetOf(const std::vector<qint16>& x, int which, std::size_t from, std::size_t to)
+{
+    const std::size_t n = 441, step = 44; // 10 ms windows, 1 ms apart
+    const double floor = std::pow(3000.0 * n / 2, 2);
+    for (std::size_t at = from; at + n <= std::min(to, x.size()); at += step) {
+        const double own = power(x, at, n, kPitches[which]);
+        bool stands = own > floor;
+        for (int other = 0; other < 4 && stands; ++other)
+            stands = other == which || own > 4 * power(x, at, n, kPitches[other]);
+        if (stands)
+            return at;
+    }
+    return std::nullopt;
+}
+
+// Stretches of 5 ms inside frames [from, to) quieter than `level` (RMS): breaks in a tone.
+inline int breaksIn(const std::vector<qint16>& x, std::size_t from, std::size_t to, double level = 2000)
+{
+    int breaks = 0;
+    for (std::size_t at = from; at + 220 <= std::min(to, x.size()); at += 220) {
+        double energy = 0;
+        for (std::size_t i = at; i < at + 220; ++i)
+            energy += double(x[i]) * x[i];
+        if (std::sqrt(energy / 220) < level)
+            ++breaks;
+    }
+    return breaks;
+}
+
+} // namespace bench

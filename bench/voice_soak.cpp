@@ -1,0 +1,91 @@
+// Soak of the real voice: random notes that cut each other off and sustained notes left to
+// ring out, for a long stretch, while the sink's monitor is recorded. Counts notes not heard
+// within 100 ms, breaks (5 ms of silence) inside notes, and the server's underflows.
+// Run inside a private server: bench/with_null_sink.sh --server pipewire -- voice_soak [SECONDS]
+#include "HeardTones.h"
+
+#include "platform/PulseVoice.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <random>
+
+namespace {
+
+struct Played {
+    int pitch;
+    qint64 atUs;
+    int forMs; // time until the next note (or the end)
+    int lengthMs;
+};
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const int seconds = argc > 1 ? std::max(5, std::atoi(argv[1])) : 600;
+    bench::MonitorRecorder recorder;
+    platform::PulseVoice voice;
+    if (!recorder.ok() || !voice.connected()) {
+        std::fprintf(stderr, "no sound server with a sink \"bench\": run through bench/with_null_sink.sh\n");
+        return 2;
+    }
+    std::vector<platform::SoundPtr> cut, sustained;
+    for (double hz : bench::kPitches) {
+        cut.push_back(bench::tone(hz, 800));
+        sustained.push_back(bench::tone(hz, 3000));
+    }
+    std::mt19937 random(20261207);
+    platform::Clock& clock = platform::steadyClock();
+    // A null sink's monitor runs ahead in its first second or so: let it settle.
+    std::this_thread::sleep_for(std::chrono::seconds(2));
+    const qint64 endUs = clock.nowUs() + qint64(seconds) * 1'000'000;
+    std::vector<Played> played;
+    int lastPitch = -1;
+    while (clock.nowUs() < endUs) {
+        int pitch = int(random() % 4);
+        if (pitch == lastPitch)
+            pitch = (pitch + 1) % 4;
+        lastPitch = pitch;
+        const bool ringOut = random() % 8 == 0;
+        // A cut-off note lasts 60 to 700 ms; a sustained one rings out, and some are
+        // followed by an idle long enough for the stream to be corked.
+        const int forMs = ringOut ? 3000 + int(random() % 2) * 1500 : 60 + int(random() % 640);
+        played.push_back({pitch, clock.nowUs(), forMs, ringOut ? 3000 : 800});
+        voice.start(ringOut ? sustained[std::size_t(pitch)] : cut[std::size_t(pitch)]);
+        std::this_thread::sleep_for(std::chrono::milliseconds(forMs));
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    const platform::PulseVoice::Counters counters = voice.counters();
+    const bench::MonitorRecorder::Recording rec = recorder.take();
+
+    int missing = 0, breaks = 0, notesWithBreaks = 0, sustainedNotes = 0;
+    for (std::size_t i = 0; i < played.size(); ++i) {
+        const Played& p = played[i];
+        const std::optional<std::size_t> onset = bench::onsetOf(
+            rec.frames, p.pitch, rec.frameAt(p.atUs - 5'000), rec.frameAt(p.atUs + 100'000));
+        if (!onset) {
+            ++missing;
+            std::printf("note %zu (%.0f Hz) at %.3f s not heard within 100 ms\n", i, bench::kPitches[p.pitch],
+                        double(p.atUs - played[0].atUs) / 1e6);
+            continue;
+        }
+        sustainedNotes += p.lengthMs == 3000;
+        // From 20 ms after the onset to 20 ms before the note is cut off or ends.
+        const int soundsMs = std::min(p.forMs, p.lengthMs) - 40;
+        if (soundsMs <= 5)
+            continue;
+        const int b = bench::breaksIn(rec.frames, *onset + 882, *onset + 882 + std::size_t(soundsMs) * 441 / 10);
+        breaks += b;
+        if (b) {
+            ++notesWithBreaks;
+            std::printf("note %zu at %.3f s: %d breaks\n", i, double(p.atUs - played[0].atUs) / 1e6, b);
+        }
+    }
+    std::printf("notes %zu (sustained %d), corks %llu\n", played.size(), sustainedNotes,
+                static_cast<unsigned long long>(counters.corks));
+    std::printf("soak of the voice, %d s: notes not heard %d, breaks inside notes %d (in %d notes), "
+                "underflows %llu\n",
+                seconds, missing, breaks, notesWithBreaks, static_cast<unsigned long long>(counters.underflows));
+    return missing || breaks || counters.underflows ? 1 : 0;
+}
