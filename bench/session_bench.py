@@ -415,15 +415,38 @@ def cpu_ticks(pid):
     return int(fields[11]) + int(fields[12])  # utime, stime (fields 14 and 15)
 
 
+def play_keys(display, keys, every, stop):
+    kb = Keyboard(display)
+    codes = [kb.keycode(k) for k in keys if k]
+    i = 0
+    while not stop.is_set():
+        kb.send(codes[i % len(codes)], True)
+        time.sleep(0.03)
+        kb.send(codes[i % len(codes)], False)
+        i += 1
+        stop.wait(max(0.0, every - 0.03))
+    kb.close()
+
+
 def run_cpu(args):
     with Session(not args.no_realtime_pulse, args.server) as s:
         p = s.launch(program_argv(args), args.cwd)
         time.sleep(args.settle)
         s.prepare(args.prep, args.screenshot)
         hz = os.sysconf("SC_CLK_TCK")
+        player = None
+        if args.play_keys:
+            # Notes keep sounding through the whole measurement: one key every --every-ms.
+            stop = threading.Event()
+            player = threading.Thread(target=play_keys, args=(s.display, args.play_keys.split(","),
+                                                              args.every_ms / 1000, stop), daemon=True)
+            player.start()
         t0, c0 = time.monotonic(), cpu_ticks(p.pid)
         time.sleep(args.seconds)
         t1, c1 = time.monotonic(), cpu_ticks(p.pid)
+        if player:
+            stop.set()
+            player.join()
         if p.poll() is not None:
             raise SystemExit("the program ended during the run:\n" + s.program_log())
     percent = (c1 - c0) / hz / (t1 - t0) * 100
@@ -493,6 +516,9 @@ def main():
     c = sub.add_parser("cpu", help="CPU over a stretch of time")
     c.add_argument("--seconds", type=float, default=10)
     c.add_argument("--label", default="idle", help="what the program is doing, for the figure's line")
+    c.add_argument("--play-keys", metavar="KEYS",
+                   help="note keys (X key names, a,s,d) pressed in turn all through the measurement")
+    c.add_argument("--every-ms", type=float, default=400, help="time from one of those keys to the next")
     common_args(c)
 
     r = sub.add_parser("rss", help="resident memory")
