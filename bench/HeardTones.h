@@ -75,6 +75,23 @@ public:
         }
     };
 
+    // Waits (at most a few seconds) until the monitor has delivered half a second of frames
+    // in a row: a null sink's monitor that nobody recorded starts late and in bursts.
+    bool settle()
+    {
+        for (int i = 0; i < 500; ++i) {
+            {
+                std::lock_guard lock(mutex_);
+                const auto& a = recording_.arrivals;
+                if (a.size() > 1 && a.back().second > kOutputRate / 2
+                    && a.back().first - a.front().first > 500'000)
+                    return true;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+        return false;
+    }
+
     Recording take()
     {
         std::lock_guard lock(mutex_);

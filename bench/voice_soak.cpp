@@ -37,8 +37,10 @@ int main(int argc, char** argv)
     }
     std::mt19937 random(20261207);
     platform::Clock& clock = platform::steadyClock();
-    // A null sink's monitor runs ahead in its first second or so: let it settle.
-    std::this_thread::sleep_for(std::chrono::seconds(2));
+    if (!recorder.settle()) {
+        std::fprintf(stderr, "the sink's monitor delivers nothing\n");
+        return 2;
+    }
     const qint64 endUs = clock.nowUs() + qint64(seconds) * 1'000'000;
     std::vector<Played> played;
     int lastPitch = -1;

@@ -260,37 +260,30 @@ private:
     static void onContextState(pa_context* c, void* self)
     {
         auto* loop = static_cast<Loop*>(self);
-        switch (pa_context_get_state(c)) {
-        case PA_CONTEXT_READY:
+        const pa_context_state_t state = pa_context_get_state(c);
+        if (state == PA_CONTEXT_READY)
             loop->openStream();
-            break;
-        case PA_CONTEXT_FAILED:
-        case PA_CONTEXT_TERMINATED:
-            loop->ready_.store(false, std::memory_order_release);
-            loop->gaveUp_ = true;
-            break;
-        default:
-            break;
-        }
-        pa_threaded_mainloop_signal(loop->mainloop_, 0);
+        loop->stateChanged(!PA_CONTEXT_IS_GOOD(state));
     }
 
     static void onStreamState(pa_stream* s, void* self)
     {
         auto* loop = static_cast<Loop*>(self);
-        switch (pa_stream_get_state(s)) {
-        case PA_STREAM_READY:
+        const pa_stream_state_t state = pa_stream_get_state(s);
+        if (state == PA_STREAM_READY)
             loop->streamReady();
-            break;
-        case PA_STREAM_FAILED:
-        case PA_STREAM_TERMINATED:
-            loop->ready_.store(false, std::memory_order_release);
-            loop->gaveUp_ = true;
-            break;
-        default:
-            break;
+        loop->stateChanged(!PA_STREAM_IS_GOOD(state));
+    }
+
+    // The context or the stream moved on: a failure silences the voice until a reconnection,
+    // and a constructor waiting for the server is woken either way.
+    void stateChanged(bool failed)
+    {
+        if (failed) {
+            ready_.store(false, std::memory_order_release);
+            gaveUp_ = true;
         }
-        pa_threaded_mainloop_signal(loop->mainloop_, 0);
+        pa_threaded_mainloop_signal(mainloop_, 0);
     }
 
     static void onWriteRequest(pa_stream*, std::size_t bytes, void* self)
