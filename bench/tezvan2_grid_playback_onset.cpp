@@ -11,6 +11,7 @@
 
 #include "platform/Clock.h"
 #include "platform/Voice.h"
+#include "platform/WaveFile.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -50,7 +51,7 @@ int main(int argc, char** argv)
     const char* names[] = {"DO", "RE", "MI", "FA", "SOL", "LA", "SI"};
     for (const char* n : names) {
         QFile f(dir.filePath(QString::fromUtf8(n).toLower() + QStringLiteral(".wbs")));
-        if (!f.open(QIODevice::WriteOnly) || f.write(bench::monoWaveImage(44100, QByteArray(22050 * 2, '\x10'))) < 0)
+        if (!f.open(QIODevice::WriteOnly) || f.write(platform::waveFileImage(std::vector<qint16>(22050, 0x1010), 44100)) < 0)
             return 1;
     }
 
@@ -72,7 +73,7 @@ int main(int argc, char** argv)
     StampingVoice voice(clock);
     tezvan2::SampleFiles samples(voice, dir.path());
     tezvan2::GridPlayer player(grid, samples, clock);
-    player.onFinished = [] { QCoreApplication::quit(); };
+    QObject::connect(&player, &tezvan2::GridPlayer::finished, &app, &QCoreApplication::quit);
     const double cpuBefore = bench::cpuSeconds();
     QTimer::singleShot(0, [&] { player.play(); });
     app.exec();

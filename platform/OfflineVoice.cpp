@@ -1,6 +1,7 @@
 #include "OfflineVoice.h"
 
-#include <QtEndian>
+#include "WaveFile.h"
+
 #include <cmath>
 
 namespace platform {
@@ -9,39 +10,6 @@ namespace {
 qint64 frameAt(qint64 us, int rate)
 {
     return std::llround(double(us) * rate / 1e6);
-}
-
-void putU32(QByteArray& b, quint32 v)
-{
-    char raw[4];
-    qToLittleEndian(v, raw);
-    b.append(raw, 4);
-}
-
-void putU16(QByteArray& b, quint16 v)
-{
-    char raw[2];
-    qToLittleEndian(v, raw);
-    b.append(raw, 2);
-}
-
-QByteArray waveHeader(int rate, qint64 dataBytes)
-{
-    QByteArray h;
-    h.reserve(44);
-    h.append("RIFF", 4);
-    putU32(h, quint32(36 + dataBytes));
-    h.append("WAVEfmt ", 8);
-    putU32(h, 16);
-    putU16(h, 1); // PCM
-    putU16(h, 1); // mono
-    putU32(h, quint32(rate));
-    putU32(h, quint32(rate * 2));
-    putU16(h, 2);
-    putU16(h, 16);
-    h.append("data", 4);
-    putU32(h, quint32(dataBytes));
-    return h;
 }
 
 } // namespace
@@ -89,16 +57,13 @@ QByteArray OfflineVoice::waveImage(int rate) const
         }
     }
 
-    QByteArray image = waveHeader(rate, length * 2);
-    const qsizetype header = image.size();
-    image.resize(header + length * 2, '\0');
-    char* data = image.data() + header;
+    std::vector<qint16> out(std::size_t(length), 0);
     for (const Span& s : spans) {
         const std::vector<qint16>& frames = s.sound->frames();
         for (qint64 f = s.begin; f < s.end; ++f)
-            qToLittleEndian(frames[std::size_t((f - s.begin) * stride)], data + f * 2);
+            out[std::size_t(f)] = frames[std::size_t((f - s.begin) * stride)];
     }
-    return image;
+    return waveFileImage(out, rate);
 }
 
 } // namespace platform

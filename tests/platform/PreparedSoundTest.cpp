@@ -1,4 +1,4 @@
-#include "WaveImage.h"
+#include "support/WaveChunks.h"
 
 #include "platform/PreparedSound.h"
 

@@ -2,6 +2,7 @@
 #include "make_tezvan_bank/TezvanBank.h"
 #include "platform/CommandError.h"
 #include "platform/VirtualClock.h"
+#include "platform/WaveFile.h"
 #include "support/FakeVoice.h"
 #include "tezvan/core/SampleBank.h"
 
@@ -21,14 +22,10 @@ QByteArray le32(quint32 v)
     return b;
 }
 
-// A RIFF image of the given total size: a 44-byte PCM header, then silence.
+// A RIFF image of the given total size (44 or more, even): 11025 Hz 16-bit mono silence.
 QByteArray waveOfSize(int size)
 {
-    QByteArray w = "RIFF" + le32(quint32(size - 8)) + "WAVEfmt " + le32(16);
-    w += QByteArray::fromHex("01000100112b0000" "2256000002001000");
-    w += "data" + le32(quint32(qMax(0, size - 44)));
-    w.resize(size, '\0');
-    return w;
+    return platform::waveFileImage(std::vector<qint16>(std::size_t(size - 44) / 2), 11025);
 }
 
 QByteArray container(const std::vector<std::pair<QByteArray, QByteArray>>& items) // (stored description, value)

@@ -1,5 +1,7 @@
 #include "Wave.h"
 
+#include "platform/WaveFile.h"
+
 #include <cstdio>
 #include <fstream>
 #include <stdexcept>
@@ -36,35 +38,18 @@ void putChunk(Bytes& out, const std::string& id, const Bytes& body)
         out.push_back(0);
 }
 
+QByteArray qBytes(const std::string& s) { return QByteArray(s.data(), qsizetype(s.size())); }
+QByteArray qBytes(const Bytes& b) { return QByteArray(reinterpret_cast<const char*>(b.data()), qsizetype(b.size())); }
+
 } // namespace
 
 Bytes waveImage(int rate, const std::vector<std::int16_t>& samples, const std::vector<Chunk>& trailing)
 {
-    Bytes fmt;
-    putU16(fmt, 1); // PCM
-    putU16(fmt, 1); // mono
-    putU32(fmt, std::uint32_t(rate));
-    putU32(fmt, std::uint32_t(rate * 2));
-    putU16(fmt, 2);
-    putU16(fmt, 16);
-
-    Bytes data;
-    data.reserve(samples.size() * 2);
-    for (std::int16_t s : samples)
-        putU16(data, std::uint16_t(s));
-
-    Bytes body;
-    putText(body, "WAVE");
-    putChunk(body, "fmt ", fmt);
-    putChunk(body, "data", data);
+    std::vector<platform::WaveChunk> chunks;
     for (const Chunk& c : trailing)
-        putChunk(body, c.id, c.body);
-
-    Bytes out;
-    putText(out, "RIFF");
-    putU32(out, std::uint32_t(body.size()));
-    out.insert(out.end(), body.begin(), body.end());
-    return out;
+        chunks.push_back({qBytes(c.id), qBytes(c.body)});
+    const QByteArray image = platform::waveFileImage(samples, rate, 1, chunks);
+    return Bytes(image.begin(), image.end());
 }
 
 Chunk infoList(const std::vector<std::pair<std::string, std::string>>& entries)

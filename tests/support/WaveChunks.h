@@ -1,6 +1,8 @@
 #pragma once
-// Builds RIFF/WAVE file images for tests, chunk by chunk, so damaged and unusual files
-// are as easy to write as plain ones.
+// Builds RIFF/WAVE file images for tests chunk by chunk, so damaged and unusual files
+// are as easy to write as plain ones. A plain, sound file is platform::waveFileImage's.
+
+#include "platform/WaveFile.h"
 
 #include <QByteArray>
 #include <QtEndian>
@@ -91,7 +93,7 @@ inline QByteArray encoded(const std::vector<double>& samples, int tag, int bits)
 // A plain 44-byte-header file: "fmt " then "data", nothing else.
 inline QByteArray wave16(int channels, int rate, const std::vector<qint16>& samples)
 {
-    return riff(chunk("fmt ", fmtBody(channels, rate, 16)) + chunk("data", pcm16(samples)));
+    return platform::waveFileImage(samples, rate, channels);
 }
 
 } // namespace testing_support
