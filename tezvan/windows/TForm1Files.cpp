@@ -6,12 +6,13 @@
 #include "tezvan/core/DisplayTextFile.h"
 #include "tezvan/core/NoteFile.h"
 
-#include "platform/CommandError.h"
 #include "platform/Dialogs.h"
+#include "platform/RunCommand.h"
 
 #include <QAction>
 #include <QFileInfo>
 #include <QListView>
+#include <QScopeGuard>
 
 namespace tezvan {
 namespace {
@@ -93,18 +94,14 @@ void TForm1::mndosyaacExecute()
     }
     stopPlaybackFirst();
     setEnabled(false);
-    QStringList entries;
-    try {
-        entries = readNoteFile(path);
-    } catch (const platform::CommandError& e) {
-        setEnabled(true);
-        platform::showError(dialogs_, this, e.message());
-        return;
-    }
-    QStringList lines = visibleLinesOf(entries);
-    lists_.replaceAll(std::move(entries), std::move(lines));
-    setEnabled(true);
-    if (!startupOpen_)
+    const bool opened = platform::runCommand(dialogs_, this, [this, &path] {
+        // The window is enabled again before an error box shows, and after the lists are filled.
+        const QScopeGuard enableAgain([this] { setEnabled(true); });
+        QStringList entries = readNoteFile(path);
+        QStringList lines = visibleLinesOf(entries);
+        lists_.replaceAll(std::move(entries), std::move(lines));
+    });
+    if (opened && !startupOpen_)
         ListBox1_->setFocus();
 }
 
@@ -115,13 +112,8 @@ void TForm1::saveClick()
     const QString path = dialogs_.saveFileName(this, noteFilter(), QStringLiteral("tnl"));
     if (path.isEmpty())
         return;
-    try {
-        writeNoteFile(path, lists_.entries());
-    } catch (const platform::CommandError& e) {
-        platform::showError(dialogs_, this, e.message());
-        return;
-    }
-    ListBox1_->setFocus();
+    if (platform::runCommand(dialogs_, this, [&] { writeNoteFile(path, lists_.entries()); }))
+        ListBox1_->setFocus();
 }
 
 void TForm1::mnnotadonusturExecute()
@@ -132,11 +124,7 @@ void TForm1::mnnotadonusturExecute()
     const QString path = dialogs_.saveFileName(this, textFilter(), QStringLiteral("txt"));
     if (path.isEmpty())
         return;
-    try {
-        writeDisplayTextFile(path, lists_.lines());
-    } catch (const platform::CommandError& e) {
-        platform::showError(dialogs_, this, e.message());
-    }
+    platform::runCommand(dialogs_, this, [&] { writeDisplayTextFile(path, lists_.lines()); });
 }
 
 } // namespace tezvan

@@ -10,8 +10,8 @@
 #include "tezvan2/core/NoteTable.h"
 #include "tezvan2/core/SampleFiles.h"
 
-#include "platform/CommandError.h"
 #include "platform/Dialogs.h"
+#include "platform/RunCommand.h"
 #include "platform/Shell.h"
 #include "platform/VirtualKey.h"
 
@@ -263,11 +263,7 @@ void Tfrmana::noteTrigger(const NoteTrigger& trigger)
     if (!CheckBox1->isChecked())
         return;
     player_->stop();
-    try {
-        recorder_->record(trigger.gridName);
-    } catch (const platform::CommandError& e) {
-        reportError(e.message());
-    }
+    platform::runCommand(dialogs_, this, [&] { recorder_->record(trigger.gridName); });
 }
 
 void Tfrmana::Image1Click() { close(); }
@@ -298,13 +294,11 @@ void Tfrmana::Image35Click()
 void Tfrmana::Image41Click()
 {
     keyPreview_ = true;
-    try {
+    platform::runCommand(dialogs_, this, [this] {
         const auto branch = recorder_->finish(CheckBox1->isChecked(), [this] { CheckBox1->setChecked(false); });
         if (branch == GridRecorder::FinishBranch::MoveFocusToCheckBox)
             CheckBox1->setFocus(Qt::OtherFocusReason);
-    } catch (const platform::CommandError& e) {
-        reportError(e.message());
-    }
+    });
 }
 
 void Tfrmana::Image29Click()
@@ -323,11 +317,7 @@ void Tfrmana::Image29Click()
     const std::vector<nota::CutCell> cut = nota::cellsThatWouldBeCut(*grid_);
     if (!cut.empty() && !dialogs_.ask(this, appTitle(), cutCellsQuestion(cut), platform::Dialogs::Icon::Question))
         return;
-    try {
-        nota::save(path, *grid_, nota::LongCells::Cut);
-    } catch (const platform::CommandError& e) {
-        reportError(e.message());
-    }
+    platform::runCommand(dialogs_, this, [&] { nota::save(path, *grid_, nota::LongCells::Cut); });
 }
 
 void Tfrmana::Image13Click()
@@ -340,11 +330,7 @@ void Tfrmana::Image13Click()
         tell(QString::fromUtf8("Dosya seçmediniz"));
         return;
     }
-    try {
-        nota::open(path, *grid_);
-    } catch (const platform::CommandError& e) {
-        reportError(e.message());
-    }
+    platform::runCommand(dialogs_, this, [&] { nota::open(path, *grid_); });
 }
 
 void Tfrmana::CheckBox1Click()
