@@ -1,6 +1,7 @@
 // Playback of a note list on a virtual clock: what the window is told at each step, and
 // exactly when each note sounds.
 #include "tezvan/core/NoteListPlayer.h"
+#include "tezvan/core/NoteLists.h"
 
 #include "platform/VirtualClock.h"
 
@@ -28,52 +29,47 @@ private:
     qint64 latenessUs_;
 };
 
-// Writes down every step as a line "<what> @<microseconds since start()>".
-class RecordingHost final : public PlaybackHost {
+// The list the player reads, and every signal written down as a line
+// "<what> @<microseconds since the host was made>".
+class RecordingHost {
 public:
-    RecordingHost(const platform::Clock& clock, QStringList entries)
-        : entries(std::move(entries)), clock_(clock), t0_(clock.nowUs())
+    RecordingHost(const platform::Clock& clock, const QStringList& entries) : clock_(clock), t0_(clock.nowUs())
     {
+        setEntries(entries);
     }
 
-    int entryCount() const override { return int(entries.size()); }
-    std::optional<QString> entryAt(int index) const override
+    void setEntries(const QStringList& entries) { lists.replaceAll(entries, entries); }
+
+    void listenTo(const NoteListPlayer& player)
     {
-        if (index >= entries.size())
-            return std::nullopt;
-        return entries[index];
-    }
-    void playbackStarted() override
-    {
-        log(QStringLiteral("started"));
-        if (onStarted)
-            onStarted();
-    }
-    void playbackTurn(int index) override
-    {
-        log(QStringLiteral("turn %1").arg(index));
-        if (onTurn)
-            onTurn(index);
-    }
-    void playbackNote(int index, int noteNumber, bool isLastLine) override
-    {
-        log(QStringLiteral("note %1 N%2%3").arg(index).arg(noteNumber).arg(isLastLine ? QStringLiteral(" last") : QString()));
-        onsetsUs.push_back(clock_.nowUs() - t0_);
-        if (onNote)
-            onNote(index);
-    }
-    void playbackFinished() override
-    {
-        log(QStringLiteral("finished"));
-        ++finishCount;
-        if (onFinished)
-            onFinished();
+        QObject::connect(&player, &NoteListPlayer::started, [this] {
+            log(QStringLiteral("started"));
+            if (onStarted)
+                onStarted();
+        });
+        QObject::connect(&player, &NoteListPlayer::turn, [this](int index) {
+            log(QStringLiteral("turn %1").arg(index));
+            if (onTurn)
+                onTurn(index);
+        });
+        QObject::connect(&player, &NoteListPlayer::noteDue, [this](int index, int noteNumber, bool isLastLine) {
+            log(QStringLiteral("note %1 N%2%3").arg(index).arg(noteNumber).arg(isLastLine ? QStringLiteral(" last") : QString()));
+            onsetsUs.push_back(clock_.nowUs() - t0_);
+            if (onNote)
+                onNote(index);
+        });
+        QObject::connect(&player, &NoteListPlayer::finished, [this] {
+            log(QStringLiteral("finished"));
+            ++finishCount;
+            if (onFinished)
+                onFinished();
+        });
     }
 
+    NoteLists lists;
     QStringList steps;
     std::vector<qint64> onsetsUs;
     int finishCount = 0;
-    QStringList entries;
     std::function<void()> onStarted;
     std::function<void(int)> onTurn, onNote;
     std::function<void()> onFinished;
@@ -134,7 +130,8 @@ TEST(NoteListPlayer, TellsTheHostEachStepInOrderAndOnTime)
     for (const Row& row : rows) {
         platform::VirtualClock clock;
         RecordingHost host(clock, row.entries);
-        NoteListPlayer player(clock, host);
+        NoteListPlayer player(clock, host.lists);
+        host.listenTo(player);
         EXPECT_TRUE(player.start()) << row.name;
         runToEnd(clock, player);
         EXPECT_EQ(host.steps, row.steps) << row.name;
@@ -147,7 +144,8 @@ TEST(NoteListPlayer, NothingHappensForAnEmptyList)
 {
     platform::VirtualClock clock;
     RecordingHost host(clock, {});
-    NoteListPlayer player(clock, host);
+    NoteListPlayer player(clock, host.lists);
+    host.listenTo(player);
     EXPECT_FALSE(player.start());
     EXPECT_FALSE(player.isPlaying());
     EXPECT_TRUE(host.steps.isEmpty());
@@ -177,7 +175,8 @@ TEST(NoteListPlayer, LateTimersNeverAddUpOverManyEntries)
         platform::VirtualClock virtualClock;
         LateClock clock(virtualClock, row.latenessUs);
         RecordingHost host(clock, entries);
-        NoteListPlayer player(clock, host);
+        NoteListPlayer player(clock, host.lists);
+        host.listenTo(player);
         player.start();
         runToEnd(virtualClock, player);
         ASSERT_EQ(host.onsetsUs.size(), scheduleUs.size()) << row.name;
@@ -239,7 +238,7 @@ TEST(NoteListPlayer, EndsInTheIdleStateWithOneFinishWhateverEndsIt)
         {"the list got shorter during a wait", lines({"00=0", "01=10", "02=0"}),
          [](platform::VirtualClock& c, NoteListPlayer&, RecordingHost& h) {
              c.advanceMs(5);
-             h.entries = lines({"00=0"});
+             h.setEntries(lines({"00=0"}));
              c.advanceMs(500);
          },
          lines({"started @0", "turn 0 @0", "note 0 N0 @1000", "turn 1 @1000", "note 1 N1 @12000",
@@ -255,7 +254,8 @@ TEST(NoteListPlayer, EndsInTheIdleStateWithOneFinishWhateverEndsIt)
     for (const Row& row : rows) {
         platform::VirtualClock clock;
         RecordingHost host(clock, row.entries);
-        NoteListPlayer player(clock, host);
+        NoteListPlayer player(clock, host.lists);
+        host.listenTo(player);
         ASSERT_TRUE(player.start()) << row.name;
         row.act(clock, player, host);
         EXPECT_EQ(host.steps, row.steps) << row.name;
@@ -269,7 +269,8 @@ TEST(NoteListPlayer, StopOutsidePlaybackDoesNothingAndTheNextStartPlays)
 {
     platform::VirtualClock clock;
     RecordingHost host(clock, lines({"04=2"}));
-    NoteListPlayer player(clock, host);
+    NoteListPlayer player(clock, host.lists);
+    host.listenTo(player);
     player.stop();
     EXPECT_TRUE(host.steps.isEmpty());
     EXPECT_TRUE(player.start());
@@ -281,7 +282,8 @@ TEST(NoteListPlayer, APlaybackStartedWhenTheLastOneFinishedRunsOnItsOwn)
 {
     platform::VirtualClock clock;
     RecordingHost host(clock, lines({"00=0", "01=0"}));
-    NoteListPlayer player(clock, host);
+    NoteListPlayer player(clock, host.lists);
+    host.listenTo(player);
     bool again = true;
     host.onFinished = [&] {
         EXPECT_FALSE(player.isPlaying());
@@ -309,7 +311,8 @@ TEST(NoteListPlayer, ALongRunOfSkippedEntriesLetsTheLoopTurnButAddsNoWait)
     entries.append(QStringLiteral("06=0"));
     platform::VirtualClock clock;
     RecordingHost host(clock, entries);
-    NoteListPlayer player(clock, host);
+    NoteListPlayer player(clock, host.lists);
+    host.listenTo(player);
     player.start();
     EXPECT_TRUE(player.isPlaying());
     EXPECT_LT(host.steps.size(), 1000) << "the first batch returned to the event loop";
@@ -323,7 +326,8 @@ TEST(NoteListPlayer, DestroyedWhilePlayingLeavesNoTimerBehind)
     platform::VirtualClock clock;
     RecordingHost host(clock, lines({"00=100"}));
     {
-        NoteListPlayer player(clock, host);
+        NoteListPlayer player(clock, host.lists);
+        host.listenTo(player);
         player.start();
     }
     EXPECT_EQ(clock.pendingTimers(), 0u);

@@ -35,29 +35,27 @@ struct Outcome {
 Outcome run(Recorder& r, platform::VirtualClock& clock, const std::vector<Step>& steps)
 {
     Outcome o;
-    auto effect = [&](const Recorder::Effect& e) {
-        if (e.status)
-            o.caption = e.status;
-        o.clearedMark = e.clearMark;
-    };
+    QObject::connect(&r, &Recorder::statusChanged, [&o](const QString& text) { o.caption = text; });
+    QObject::connect(&r, &Recorder::markCleared, [&o] { o.clearedMark = true; });
     for (const Step& s : steps) {
+        // The mark is what the last event that can clear it did.
+        if (s.kind != Step::Tick && s.kind != Step::Untick && s.kind != Step::Show && s.kind != Step::Close
+            && s.kind != Step::Wait)
+            o.clearedMark = false;
         switch (s.kind) {
         case Step::Note:
-        case Step::NoteUnticked: {
-            const auto n = r.noteTriggered(s.kind == Step::Note);
-            effect(n.effect);
-            if (n.pause)
-                o.pauses.push_back(*n.pause);
+        case Step::NoteUnticked:
+            if (const auto pause = r.noteTriggered(s.kind == Step::Note))
+                o.pauses.push_back(*pause);
             break;
-        }
-        case Step::StopTicked: effect(r.stopButton(true)); break;
-        case Step::StopUnticked: effect(r.stopButton(false)); break;
+        case Step::StopTicked: r.stopRequested(true); break;
+        case Step::StopUnticked: r.stopRequested(false); break;
         case Step::Tick: r.boxChanged(true); break;
         case Step::Untick: r.boxChanged(false); break;
         case Step::Show: r.windowShown(); break;
         case Step::Close: r.closeRequested(); break;
-        case Step::Play: effect(r.playbackStarted()); break;
-        case Step::Focus: effect(r.focusLost()); break;
+        case Step::Play: r.playbackStarted(); break;
+        case Step::Focus: r.focusLost(); break;
         case Step::Wait: clock.advanceMs(s.ms); break;
         }
     }
@@ -135,7 +133,7 @@ TEST(Recorder, SubMillisecondRemaindersAreDropped)
     Recorder r(clock);
     r.noteTriggered(true);
     clock.advanceUs(451'999);
-    EXPECT_EQ(r.noteTriggered(true).pause, 451);
+    EXPECT_EQ(r.noteTriggered(true), 451);
 }
 
 } // namespace

@@ -54,9 +54,9 @@ struct GridPlayerTest : ::testing::Test {
         for (int i = 0; i < 4; ++i)
             tezvan2_tests::writeFile(dir.filePath(QString::fromUtf8(files[i])),
                                      tezvan2_tests::waveImage(44100, qint16(i + 1)));
-        player.onNotice = [this](const QString& m) { notices << m; };
-        player.onError = [this](const QString& m) { errors << m; };
-        player.onFinished = [this] { ++finished; };
+        QObject::connect(&player, &GridPlayer::notice, [this](const QString& m) { notices << m; });
+        QObject::connect(&player, &GridPlayer::failed, [this](const QString& m) { errors << m; });
+        QObject::connect(&player, &GridPlayer::finished, [this] { ++finished; });
     }
 
     void setGrid(std::initializer_list<std::pair<const char*, const char*>> columns)
@@ -145,7 +145,7 @@ TEST_F(GridPlayerTest, ColumnsThatSoundNothing)
 TEST_F(GridPlayerTest, NamesWithoutASampleAreReportedButNotTheRest)
 {
     QStringList silent;
-    player.onSilentNote = [&](const QString& file) { silent << file; };
+    QObject::connect(&player, &GridPlayer::silentNote, [&](const QString& file) { silent << file; });
     setGrid({{"SOL", "10"}, {"es", "10"}, {"RE", "10"}, {"LAAKOR", "10"}});
     play();
     clock.advanceMs(100);

@@ -20,12 +20,13 @@ struct GridRecorderTest : ::testing::Test {
     GridRecorder recorder{grid, clock, [this] { return multiplier; }};
     int unticks = 0;
 
-    GridRecorderTest() { recorder.startUp(); }
-
-    GridRecorder::FinishBranch finish(bool ticked)
+    GridRecorderTest()
     {
-        return recorder.finish(ticked, [this] { ++unticks; });
+        QObject::connect(&recorder, &GridRecorder::recordingEnding, [this] { ++unticks; });
+        recorder.startUp();
     }
+
+    GridRecorder::FinishBranch finish(bool ticked) { return recorder.finish(ticked); }
     QString names() const
     {
         QStringList out;

@@ -2,6 +2,7 @@
 
 #include "NoteCatalogue.h"
 #include "NoteFile.h"
+#include "NoteLists.h"
 
 namespace tezvan {
 namespace {
@@ -12,14 +13,26 @@ constexpr int kImmediateBatch = 256;
 
 } // namespace
 
-NoteListPlayer::NoteListPlayer(platform::Clock& clock, PlaybackHost& host)
-    : clock_(clock), host_(host)
+NoteListPlayer::NoteListPlayer(platform::Clock& clock, const NoteLists& lists, QObject* parent)
+    : QObject(parent), clock_(clock), lists_(lists)
 {
 }
 
 NoteListPlayer::~NoteListPlayer()
 {
     cancelTimer();
+}
+
+int NoteListPlayer::entryCount() const
+{
+    return lists_.count();
+}
+
+std::optional<QString> NoteListPlayer::entryAt(int index) const
+{
+    if (index < 0 || index >= lists_.count())
+        return std::nullopt;
+    return lists_.entry(index);
 }
 
 std::optional<qint64> NoteListPlayer::waitMsOf(const QString& entry)
@@ -34,7 +47,7 @@ bool NoteListPlayer::start()
 {
     if (playing_)
         return false;
-    const int count = host_.entryCount();
+    const int count = entryCount();
     if (count <= 0)
         return false;
 
@@ -43,10 +56,10 @@ bool NoteListPlayer::start()
     count_ = count;
     index_ = 0;
     elapsedUs_ = 0;
-    host_.playbackStarted();
+    emit started();
     if (!isLive(generation))
         return true;
-    // Onsets count from here, after the host's own start work, like the first wait did.
+    // Onsets count from here, after the listeners' own start work, like the first wait did.
     startUs_ = clock_.nowUs();
     advance();
     return true;
@@ -75,10 +88,10 @@ void NoteListPlayer::advance()
             schedule(clock_.nowUs(), &NoteListPlayer::advance);
             return;
         }
-        host_.playbackTurn(index_);
+        emit turn(index_);
         if (!isLive(generation))
             return;
-        const std::optional<QString> entry = host_.entryAt(index_);
+        const std::optional<QString> entry = entryAt(index_);
         if (!entry) {
             finish(); // the list got shorter under the playback
             return;
@@ -108,8 +121,8 @@ void NoteListPlayer::soundDueNote()
 
 bool NoteListPlayer::playNote(quint64 generation)
 {
-    const bool isLastLine = host_.entryCount() == index_ + 1;
-    host_.playbackNote(index_, noteNumber_, isLastLine);
+    const bool isLastLine = entryCount() == index_ + 1;
+    emit noteDue(index_, noteNumber_, isLastLine);
     if (!isLive(generation))
         return false;
     ++index_;
@@ -140,7 +153,7 @@ void NoteListPlayer::finish()
 {
     cancelTimer();
     playing_ = false;
-    host_.playbackFinished();
+    emit finished();
 }
 
 } // namespace tezvan

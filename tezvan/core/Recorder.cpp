@@ -8,12 +8,15 @@ QString Recorder::completedText() { return QString::fromUtf8("Kayıt İşlemi Ta
 QString Recorder::interruptedText() { return QString::fromUtf8("İşlem Durduruldu..."); }
 QString Recorder::playingText() { return QString::fromUtf8("Notalar Çalınıyor..."); }
 
-Recorder::Note Recorder::noteTriggered(bool boxTicked)
+std::optional<qint32> Recorder::noteTriggered(bool boxTicked)
 {
+    // The mark goes before the caption changes: the new note is marked after both.
+    emit markCleared();
     if (!boxTicked) {
         // A note played with the box cleared ends any recording and is not kept.
         end();
-        return {{freeText(), true}, std::nullopt};
+        emit statusChanged(freeText());
+        return std::nullopt;
     }
     const qint64 now = clock_.nowUs();
     qint32 pause = 0;
@@ -23,20 +26,24 @@ Recorder::Note Recorder::noteTriggered(bool boxTicked)
     }
     recording_ = true;
     lastNoteUs_ = now;
-    return {{recordingText(), true}, pause};
+    emit statusChanged(recordingText());
+    return pause;
 }
 
-Recorder::Effect Recorder::stopButton(bool boxTicked)
+void Recorder::stopRequested(bool boxTicked)
 {
     if (!boxTicked) {
         end();
-        return {freeText(), true};
+        emit statusChanged(freeText());
+        emit markCleared();
+        return;
     }
     if (recording_) {
         end();
-        return {completedText(), true};
+        emit statusChanged(completedText());
+        emit markCleared();
     }
-    return {}; // ticked and idle: caption and mark stay
+    // ticked and idle: caption and mark stay
 }
 
 void Recorder::boxChanged(bool ticked)
@@ -47,16 +54,17 @@ void Recorder::boxChanged(bool ticked)
         end();
 }
 
-Recorder::Effect Recorder::playbackStarted()
+void Recorder::playbackStarted()
 {
     end();
-    return {playingText(), true};
+    emit statusChanged(playingText());
+    emit markCleared();
 }
 
-Recorder::Effect Recorder::focusLost()
+void Recorder::focusLost()
 {
     end();
-    return {interruptedText(), false};
+    emit statusChanged(interruptedText()); // the mark stays
 }
 
 } // namespace tezvan

@@ -1,54 +1,48 @@
 #pragma once
-// The recorder of tezvan's main window: whether a performance is being recorded, the
-// pause value of each recorded note (whole milliseconds since the previous recorded note
-// on the monotonic clock; 0 for the first note of a recording) and which status caption
-// each event leaves. Event-driven: nothing waits or counts in a loop. Not the lists: the
-// window appends what noteTriggered() reports to its NoteLists.
+// The recorder of tezvan's performances: whether one is being recorded, the pause value of
+// each recorded note (whole milliseconds since the previous recorded note on the monotonic
+// clock; 0 for the first note of a recording) and which status caption each event leaves.
+// Event-driven: nothing waits or counts in a loop. Not the lists: the caller appends a
+// note that noteTriggered() keeps to its NoteLists.
 
 #include "platform/Clock.h"
 
+#include <QObject>
 #include <QString>
 #include <optional>
 
 namespace tezvan {
 
-class Recorder {
+class Recorder final : public QObject {
+    Q_OBJECT
 public:
     static constexpr qint32 kMaxPause = 2147483647;
 
-    // What an event does to the status caption and to the last-note mark.
-    struct Effect {
-        std::optional<QString> status; // the new caption; nothing = unchanged
-        bool clearMark = false;        // every note button back to the normal style
-    };
-
-    // A triggered note: whether it goes into the lists, and with which pause value.
-    struct Note {
-        Effect effect;
-        std::optional<qint32> pause; // nothing: played, not recorded
-    };
-
-    explicit Recorder(const platform::Clock& clock) : clock_(clock) {}
+    explicit Recorder(const platform::Clock& clock, QObject* parent = nullptr)
+        : QObject(parent), clock_(clock)
+    {
+    }
 
     bool recording() const { return recording_; }
 
-    // A note was triggered; boxTicked is the auto-record box at this moment.
-    Note noteTriggered(bool boxTicked);
+    // A note was triggered; boxTicked is the auto-record switch at this moment. The answer
+    // is the pause value the note is kept with; nothing: played, not recorded.
+    std::optional<qint32> noteTriggered(bool boxTicked);
 
-    // The status button (and "Kayıt İşlemini Durdur").
-    Effect stopButton(bool boxTicked);
+    // A stop of the recording was asked for (the status caption, "Kayıt İşlemini Durdur").
+    void stopRequested(bool boxTicked);
 
-    // The auto-record box changed to ticked (true) or cleared (false).
+    // The auto-record switch changed to on (true) or off (false).
     void boxChanged(bool ticked);
 
-    // The window was shown; a close was requested (after its question, any answer);
-    // playback started. Each ends a recording without touching the caption.
+    // The program was shown; a close was requested (after its question, any answer);
+    // playback started. Each ends a recording; only playback changes the caption.
     void windowShown() { end(); }
     void closeRequested() { end(); }
-    Effect playbackStarted();
+    void playbackStarted();
 
     // The application lost the focus.
-    Effect focusLost();
+    void focusLost();
 
     // Status captions.
     static QString recordingText();
@@ -56,6 +50,12 @@ public:
     static QString completedText();
     static QString interruptedText();
     static QString playingText();
+
+signals:
+    // The status caption an event leaves (an event that leaves it unchanged says nothing).
+    void statusChanged(const QString& text);
+    // The mark of the last note played goes: every note is shown unmarked again.
+    void markCleared();
 
 private:
     void end() { recording_ = false; }

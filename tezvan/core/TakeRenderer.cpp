@@ -2,6 +2,7 @@
 
 #include "NoteFile.h"
 #include "NoteListPlayer.h"
+#include "NoteLists.h"
 #include "SampleBank.h"
 #include "SavedFile.h"
 
@@ -13,28 +14,6 @@
 
 namespace tezvan {
 namespace {
-
-// The window's part of a playback, offline: only the sound is left.
-class RenderHost final : public PlaybackHost {
-public:
-    RenderHost(const QStringList& entries, SampleBank& bank) : entries_(entries), bank_(bank) {}
-
-    int entryCount() const override { return int(entries_.size()); }
-    std::optional<QString> entryAt(int index) const override
-    {
-        if (index < 0 || index >= entries_.size())
-            return std::nullopt;
-        return entries_[index];
-    }
-    void playbackStarted() override {}
-    void playbackTurn(int) override {}
-    void playbackNote(int, int noteNumber, bool) override { bank_.play(noteNumber); }
-    void playbackFinished() override {}
-
-private:
-    const QStringList& entries_;
-    SampleBank& bank_;
-};
 
 // Longer takes would need more memory than a render should ask for (4 h: about 300 MB).
 constexpr qint64 kLongestTakeMs = 4 * 3600 * 1000;
@@ -67,8 +46,12 @@ QByteArray renderTake(const QStringList& entries, const QByteArray& storedBank, 
     SampleBank bank(voice);
     bank.load(storedBank);
 
-    RenderHost host(entries, bank);
-    NoteListPlayer player(clock, host);
+    // Offline only the sound is left of a playback: each due note plays its sample.
+    NoteLists lists;
+    lists.replaceAll(entries, entries);
+    NoteListPlayer player(clock, lists);
+    QObject::connect(&player, &NoteListPlayer::noteDue, &player,
+                     [&bank](int, int noteNumber, bool) { bank.play(noteNumber); });
     player.start();
     while (player.isPlaying() && clock.runNext()) {
     }

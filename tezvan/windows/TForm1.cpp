@@ -25,7 +25,7 @@ TForm1::TForm1(NoteSound& sound, platform::Clock& clock, platform::Dialogs& dial
                QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
       sound_(sound), clock_(clock), dialogs_(dialogs), recorder_(clock),
-      frameColour_(colourOfValue(look::kFrame)), player_(clock, *this)
+      frameColour_(colourOfValue(look::kFrame)), player_(clock, lists_)
 {
     setObjectName(QStringLiteral("TForm1"));
     // The taskbar shows the application's title.
@@ -40,6 +40,7 @@ TForm1::TForm1(NoteSound& sound, platform::Clock& clock, platform::Dialogs& dial
     buildListArea();
     buildActions();
     buildFileAndPlaybackActions();
+    connectPlayerAndRecorder();
     layOut();
 
     // Key preview: the note keys reach the note actions before any control sees them.
@@ -101,30 +102,21 @@ void TForm1::closeEvent(QCloseEvent* event)
 
 void TForm1::NotaCal(QAction* action, FlatButton* button)
 {
-    StilSifirla();
-    const Recorder::Note outcome = recorder_.noteTriggered(oto_kayit_->isChecked());
-    DURUMM_->setText(*outcome.effect.status);
+    // The recorder clears the mark and sets the caption (connectPlayerAndRecorder).
+    const std::optional<qint32> pause = recorder_.noteTriggered(oto_kayit_->isChecked());
     const int n = action->property("Tag").toInt() - 1;
     button->setRaised(true);
     // The sample starts before any list work, so the note sounds at once.
     sound_.play(n);
-    if (outcome.pause) {
-        lists_.append(noteEntryText(n, *outcome.pause),
+    if (pause) {
+        lists_.append(noteEntryText(n, *pause),
                       action->text() + QStringLiteral(" (") + noteCode(n) + QLatin1Char(')'));
     }
 }
 
-void TForm1::applyEffect(const Recorder::Effect& effect)
-{
-    if (effect.status)
-        DURUMM_->setText(*effect.status);
-    if (effect.clearMark)
-        StilSifirla();
-}
-
 void TForm1::DURUMMClick()
 {
-    applyEffect(recorder_.stopButton(oto_kayit_->isChecked()));
+    recorder_.stopRequested(oto_kayit_->isChecked());
 }
 
 void TForm1::oto_kayitClick()
@@ -134,7 +126,7 @@ void TForm1::oto_kayitClick()
 
 void TForm1::HintlerDeactivate()
 {
-    applyEffect(recorder_.focusLost());
+    recorder_.focusLost();
 }
 
 void TForm1::StilSifirla()

@@ -31,7 +31,7 @@ class CaptionIcon;
 class FlatButton;
 class NoteSound;
 
-class TForm1 final : public QWidget, private PlaybackHost {
+class TForm1 final : public QWidget {
     Q_OBJECT
 public:
     TForm1(NoteSound& sound, platform::Clock& clock, platform::Dialogs& dialogs,
@@ -113,7 +113,6 @@ private:
     void layOut();
     void recentre();
     void setWindowHeight(int h);
-    void applyEffect(const Recorder::Effect& effect);
     bool notePreview(QKeyEvent* event);
     void buildFileAndPlaybackActions();
     QAction* windowAction(const char* name, const QString& caption, QKeySequence key,
@@ -123,13 +122,12 @@ private:
     void selectVisibleLine(int row);
     void setTransportLocked(bool locked);
 
-    // PlaybackHost
-    int entryCount() const override;
-    std::optional<QString> entryAt(int index) const override;
-    void playbackStarted() override;
-    void playbackTurn(int index) override;
-    void playbackNote(int index, int noteNumber, bool isLastLine) override;
-    void playbackFinished() override;
+    // What the player's and the recorder's signals show (TForm1Playback.cpp).
+    void connectPlayerAndRecorder();
+    void playbackStarted();
+    void playbackTurn(int index);
+    void playbackNote(int index, int noteNumber, bool isLastLine);
+    void playbackFinished();
 
     NoteSound& sound_;
     platform::Clock& clock_;

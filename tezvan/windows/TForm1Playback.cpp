@@ -92,28 +92,24 @@ void TForm1::setTransportLocked(bool locked)
     ListBox1_->setEnabled(!locked);
 }
 
-int TForm1::entryCount() const
+void TForm1::connectPlayerAndRecorder()
 {
-    return lists_.count();
-}
-
-std::optional<QString> TForm1::entryAt(int index) const
-{
-    if (index < 0 || index >= lists_.count())
-        return std::nullopt;
-    return lists_.entry(index);
+    connect(&recorder_, &Recorder::statusChanged, DURUMM_, &QAbstractButton::setText);
+    connect(&recorder_, &Recorder::markCleared, this, &TForm1::StilSifirla);
+    connect(&player_, &NoteListPlayer::started, this, &TForm1::playbackStarted);
+    connect(&player_, &NoteListPlayer::turn, this, &TForm1::playbackTurn);
+    connect(&player_, &NoteListPlayer::noteDue, this, &TForm1::playbackNote);
+    connect(&player_, &NoteListPlayer::finished, this, &TForm1::playbackFinished);
 }
 
 void TForm1::playbackStarted()
 {
-    const Recorder::Effect effect = recorder_.playbackStarted();
-    DURUMM_->setText(*effect.status);
+    recorder_.playbackStarted(); // its caption, and the mark cleared
     buttonColour_ = N_[0]->colour();
     repaint();
     setTransportLocked(true);
     lists_.setCurrentIndex(-1);
     selectVisibleLine(-1);
-    StilSifirla();
 }
 
 void TForm1::playbackTurn(int index)

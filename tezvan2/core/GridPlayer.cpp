@@ -14,8 +14,9 @@ QString GridPlayer::emptyGridMessage()
 
 QString GridPlayer::restName() { return QStringLiteral("es"); }
 
-GridPlayer::GridPlayer(const NoteGrid& grid, SampleFiles& samples, platform::Clock& clock)
-    : grid_(grid), samples_(samples), clock_(clock)
+GridPlayer::GridPlayer(const NoteGrid& grid, SampleFiles& samples, platform::Clock& clock,
+                       QObject* parent)
+    : QObject(parent), grid_(grid), samples_(samples), clock_(clock)
 {
 }
 
@@ -25,8 +26,7 @@ bool GridPlayer::play()
 {
     stop();
     if (grid_.name(grid_.lastColumn()).isEmpty()) {
-        if (onNotice)
-            onNotice(emptyGridMessage());
+        emit notice(emptyGridMessage());
         return false;
     }
     columns_.clear();
@@ -49,10 +49,8 @@ void GridPlayer::run()
         if (!duration) {
             const QString message = platform::notAnIntegerMessage(column.duration);
             end();
-            if (onError)
-                onError(message);
-            if (onFinished)
-                onFinished();
+            emit failed(message);
+            emit finished();
             return;
         }
         ++next_;
@@ -60,8 +58,8 @@ void GridPlayer::run()
             continue;
         if (column.name != restName()) {
             const QString file = column.name + QStringLiteral(".wbs");
-            if (!samples_.play(file) && onSilentNote)
-                onSilentNote(file);
+            if (!samples_.play(file))
+                emit silentNote(file);
         }
         // A negative wait means no wait. Every deadline counts from the start, so a
         // late timer shortens the next wait instead of shifting the rest.
@@ -77,8 +75,7 @@ void GridPlayer::run()
         }
     }
     end();
-    if (onFinished)
-        onFinished();
+    emit finished();
 }
 
 void GridPlayer::prefetchNext()

@@ -6,8 +6,8 @@
 
 #include "platform/Clock.h"
 
+#include <QObject>
 #include <QString>
-#include <functional>
 #include <vector>
 
 namespace tezvan2 {
@@ -15,36 +15,39 @@ namespace tezvan2 {
 class NoteGrid;
 class SampleFiles;
 
-class GridPlayer {
+class GridPlayer final : public QObject {
+    Q_OBJECT
 public:
     static QString emptyGridMessage(); // "Lutfen nota giriniz veya bir dosya aciniz!"
     static QString restName();         // "es"
 
-    GridPlayer(const NoteGrid& grid, SampleFiles& samples, platform::Clock& clock);
-    ~GridPlayer();
+    GridPlayer(const NoteGrid& grid, SampleFiles& samples, platform::Clock& clock,
+               QObject* parent = nullptr);
+    ~GridPlayer() override;
     GridPlayer(const GridPlayer&) = delete;
     GridPlayer& operator=(const GridPlayer&) = delete;
 
-    // A notice for the user (the empty-grid message): shown in a plain box.
-    std::function<void(const QString&)> onNotice;
-    // An error that ended the playback ("'x' is not a valid integer value"): the error box.
-    std::function<void(const QString&)> onError;
-    // A column's name found no sample to sound (no such file, not a wave, or no
-    // output device); the playback goes on, silent for that column.
-    std::function<void(const QString& sampleFile)> onSilentNote;
-    // The playback ran to its end (after the last wait) or stopped on an error;
-    // not called by stop().
-    std::function<void()> onFinished;
-
     // Starts playing what the grid holds now (a copy: later edits do not change this
     // playback), ending a playback still running. The first column sounds before play
-    // returns. False, after onNotice, when the grid's last name is empty.
+    // returns. False, after notice(), when the grid's last name is empty.
     bool play();
     // Ends a playback; the sample that sounds sounds on. Harmless when idle.
     void stop();
     bool isPlaying() const { return playing_; }
     // The clock time the latest playback counts its deadlines from.
     qint64 startUs() const { return startUs_; }
+
+signals:
+    // A notice for the user (the empty-grid message), not an error.
+    void notice(const QString& text);
+    // An error that ended the playback ("'x' is not a valid integer value").
+    void failed(const QString& message);
+    // A column's name found no sample to sound (no such file, not a wave, or no
+    // output device); the playback goes on, silent for that column.
+    void silentNote(const QString& sampleFile);
+    // The playback ran to its end (after the last wait) or stopped on an error;
+    // not sent by stop().
+    void finished();
 
 private:
     struct Column {

@@ -9,8 +9,8 @@
 namespace tezvan2 {
 
 GridRecorder::GridRecorder(NoteGrid& grid, const platform::Clock& clock,
-                           std::function<QString()> multiplierText)
-    : grid_(grid), clock_(clock), multiplierText_(std::move(multiplierText))
+                           std::function<QString()> multiplierText, QObject* parent)
+    : QObject(parent), grid_(grid), clock_(clock), multiplierText_(std::move(multiplierText))
 {
 }
 
@@ -73,13 +73,11 @@ void GridRecorder::durationStep()
     counterZeroUs_ += qint64(counted) * kTickUs;
 }
 
-GridRecorder::FinishBranch GridRecorder::finish(bool boxTicked,
-                                                const std::function<void()>& untickBox)
+GridRecorder::FinishBranch GridRecorder::finish(bool boxTicked)
 {
     if (!grid_.name(grid_.lastColumn()).isEmpty() || !boxTicked)
         return FinishBranch::MoveFocusToCheckBox;
-    if (untickBox)
-        untickBox();
+    emit recordingEnding();
     finishFlag_ = true;
     clockStep();
     return FinishBranch::EndRecording;

@@ -44,12 +44,13 @@ int renderNotaCommand(const QString& in, const QString& out)
     SampleFiles samples(voice);
     GridPlayer player(grid, samples, clock);
     QString problem;
-    player.onNotice = [&](const QString& m) { problem = m; };
-    player.onError = [&](const QString& m) { problem = m; };
+    const auto keepProblem = [&problem](const QString& m) { problem = m; };
+    QObject::connect(&player, &GridPlayer::notice, &player, keepProblem);
+    QObject::connect(&player, &GridPlayer::failed, &player, keepProblem);
     // Silence is what the program would play too, but a take rendered without its
     // samples should not pass unnoticed.
     QStringList silent;
-    player.onSilentNote = [&](const QString& file) {
+    QObject::connect(&player, &GridPlayer::silentNote, &player, [&](const QString& file) {
         if (silent.contains(file))
             return;
         silent << file;
@@ -59,7 +60,7 @@ int renderNotaCommand(const QString& in, const QString& out)
         else
             say(QStringLiteral("sample \"%1\" in %2 exists but cannot be played: %3; silent there")
                     .arg(file, samples.folder(), why));
-    };
+    });
     if (!player.play())
         return failWith(in + QStringLiteral(": ") + problem);
     while (player.isPlaying() && clock.runNext()) {

@@ -101,12 +101,14 @@ Tfrmana::Tfrmana(const Services& services, QWidget* parent)
     buildControls();
 
     player_ = std::make_unique<GridPlayer>(*grid_, *samples_, services.clock);
-    player_->onNotice = [this](const QString& text) { tell(text); };
-    player_->onError = [this](const QString& message) { reportError(message); };
+    connect(player_.get(), &GridPlayer::notice, this, &Tfrmana::tell);
+    connect(player_.get(), &GridPlayer::failed, this, &Tfrmana::reportError);
 
     frmhak_ = new Tfrmhak(shell_, this);
     recorder_ = std::make_unique<GridRecorder>(*grid_, services.clock,
                                                [this] { return frmhak_->multiplierText(); });
+    // Finish unticks the box (which turns key preview on) before the last duration.
+    connect(recorder_.get(), &GridRecorder::recordingEnding, CheckBox1, [this] { CheckBox1->setChecked(false); });
 
     qApp->installEventFilter(this);
     focusWatch_ = connect(qApp, &QApplication::focusChanged, this, [this] { focusMoved(); });
@@ -295,7 +297,7 @@ void Tfrmana::Image41Click()
 {
     keyPreview_ = true;
     platform::runCommand(dialogs_, this, [this] {
-        const auto branch = recorder_->finish(CheckBox1->isChecked(), [this] { CheckBox1->setChecked(false); });
+        const auto branch = recorder_->finish(CheckBox1->isChecked());
         if (branch == GridRecorder::FinishBranch::MoveFocusToCheckBox)
             CheckBox1->setFocus(Qt::OtherFocusReason);
     });
