@@ -58,8 +58,8 @@ inline int measureNoteOnLatency(QWidget& target, int notes, const std::function<
                                 const char* what)
 {
     if (!platform::systemPulseVoice().connected()) {
-        std::fprintf(stderr, "no audio output device: run inside a sound server "
-                             "(for example under bench/e2e_latency.sh's private PulseAudio)\n");
+        std::fprintf(stderr, "no sound server: run inside one "
+                             "(for example through bench/with_null_sink.sh)\n");
         return 2;
     }
     const qint64 spacingUs = 20'000;

@@ -1,8 +1,8 @@
 // Note-on latency of tezvan2 in process: a key release delivered to the main window,
 // through the key dispatch, the sample file's lookup by bare name in the working folder
-// and its read, to the moment the sample's first frame is written to the device.
-// Needs an audio device: run it through tezvan2_note_on_latency.sh (a private PulseAudio
-// with a null sink). Usage: tezvan2_note_on_latency [SAMPLE_FOLDER [NOTES]].
+// and its read, to the moment the sample's first frame is handed to the sound server.
+// Needs a sound server: run it through bench/with_null_sink.sh [--server pipewire] (a private
+// server with a null sink). Usage: tezvan2_note_on_latency [SAMPLE_FOLDER [NOTES]].
 // Prints median and p99 as its last line.
 
 #include "BenchSupport.h"
@@ -44,7 +44,7 @@ int main(int argc, char** argv)
         return 2;
     }
     if (!platform::systemPulseVoice().connected()) {
-        std::fprintf(stderr, "no audio output device: run through tezvan2_note_on_latency.sh\n");
+        std::fprintf(stderr, "no sound server: run through bench/with_null_sink.sh\n");
         return 2;
     }
 
