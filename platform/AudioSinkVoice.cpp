@@ -1,12 +1,9 @@
 #include "AudioSinkVoice.h"
+#include "RealTime.h"
 #include "SinkFeeder.h"
 
 #include <QTimer>
 
-#if defined(Q_OS_LINUX)
-#include <pthread.h>
-#include <sched.h>
-#endif
 
 namespace platform {
 
@@ -76,18 +73,6 @@ private:
             else if (now - quietSinceUs_ >= idleAfterUs_)
                 timer_->stop();
         }
-    }
-
-    // Audio threads ask for real-time scheduling where the system grants it (as sound
-    // servers and their clients do), so a busy machine does not starve the top-ups. Where it
-    // is refused the thread runs as any other.
-    static void askForRealTime()
-    {
-#if defined(Q_OS_LINUX)
-        sched_param param{};
-        param.sched_priority = sched_get_priority_min(SCHED_RR);
-        pthread_setschedparam(pthread_self(), SCHED_RR, &param);
-#endif
     }
 
     bool openOutput()

@@ -1,5 +1,6 @@
 #include "PulseVoice.h"
 #include "Clock.h"
+#include "RealTime.h"
 
 #include <pulse/pulseaudio.h>
 
@@ -28,6 +29,7 @@ public:
         if (pa_threaded_mainloop_start(mainloop_) < 0)
             return;
         running_ = true;
+        pa_threaded_mainloop_once_unlocked(mainloop_, [](pa_threaded_mainloop*, void*) { askForRealTime(); }, nullptr);
 
         // At start-up, and only then, the caller waits for the server: at most the timeout,
         // and a missing server answers within milliseconds.
