@@ -50,7 +50,7 @@ struct PictureRow {
     const char* gridName;
 };
 
-const PictureRow kPictures[] = {
+const PictureRow kPictureRows[] = {
     {"Image3", "fa+.wbs", "FA+"},     {"Image4", "sol+.wbs", "SOL+"},
     {"Image6", "SIB5.wbs", "SIB5"},   {"Image5", "SIB2.wbs", "SIB2"},
     {"Image7", "dod.wbs", "DOD"},     {"Image8", "red.wbs", "RED"},
@@ -81,7 +81,7 @@ TEST(NoteTable, EveryKeyStartsItsSampleShowsAndRecordsItsName)
 
 TEST(NoteTable, EveryPictureStartsItsOwnSample)
 {
-    for (const PictureRow& row : kPictures) {
+    for (const PictureRow& row : kPictureRows) {
         SCOPED_TRACE(row.picture);
         const auto t = pictureTrigger(QString::fromUtf8(row.picture));
         ASSERT_TRUE(t.has_value());
@@ -152,4 +152,20 @@ TEST(NoteTable, KeysThatPlayNothing)
     }
     EXPECT_FALSE(pictureTrigger(QStringLiteral("Image13")).has_value()); // the AÇ command
     EXPECT_FALSE(pictureTrigger(QStringLiteral("image3")).has_value());
+}
+
+TEST(NoteTable, TheNotePicturesOfTheFaceAreExactlyTheNotesPictures)
+{
+    std::set<QString> notePictures;
+    for (const PictureSpot& spot : kPictures) {
+        SCOPED_TRACE(spot.number);
+        const NoteRow* row = noteForPicture(pictureName(spot));
+        EXPECT_EQ(row != nullptr, spot.kind == PictureKind::Note);
+        if (row) {
+            notePictures.insert(row->picture);
+            EXPECT_EQ(pictureHint(spot), row->hint);
+            EXPECT_TRUE(spot.hint.empty()) << "a note's hint lives in its row";
+        }
+    }
+    EXPECT_EQ(notePictures.size(), std::size_t(kNoteCount));
 }

@@ -2,7 +2,7 @@
 // decoder's answer to damaged data.
 
 #include "platform/Jpeg.h"
-#include "tezvan2/windows/PictureTable.h"
+#include "tezvan2/core/NoteTable.h"
 
 #include <QFile>
 #include <gtest/gtest.h>

@@ -6,41 +6,42 @@ namespace {
 QString u(const char* utf8) { return QString::fromUtf8(utf8); }
 
 NoteRow row(std::vector<quint16> keys, const char* picture, const char* hint, const char* gridName,
-            const char* displayName, const char* keySample, const char* pictureSample)
+            const char* displayName, const char* keyLegend, const char* keySample, const char* pictureSample)
 {
-    return NoteRow{std::move(keys), u(picture),  u(hint),      u(gridName),
-                   u(gridName),     u(displayName), u(keySample), u(pictureSample)};
+    return NoteRow{std::move(keys),   u(picture),     u(hint),      u(gridName),  u(gridName),
+                   u(displayName),    u(displayName), u(keyLegend), u(keySample), u(pictureSample)};
 }
 
 std::vector<NoteRow> buildTable()
 {
     std::vector<NoteRow> t;
     t.reserve(kNoteCount);
-    t.push_back(row({192}, "Image3", "FA+", "FA+", "Fa+", "fa+.wbs", "fa+.wbs"));
-    t.push_back(row({49}, "Image4", "SOL+", "SOL+", "Sol+", "sol+.wbs", "sol+.wbs"));
-    t.push_back(row({50}, "Image6", "SIB5", "SIB5", "SiB5", "SIB5.wbs", "SIB5.wbs"));
-    t.push_back(row({51}, "Image5", "SIB2", "SIB2", "SiB2", "SIB2.wbs", "SIB2.wbs"));
-    t.push_back(row({52}, "Image7", "DO#", "DOD", "Do#", "DOD.wbs", "dod.wbs"));
-    t.push_back(row({53}, "Image8", "RE#", "RED", "Re#", "RED.wbs", "red.wbs"));
-    t.push_back(row({55}, "Image17", "FA#", "FAD", "Fa#", "fad.wbs", "fad.wbs"));
-    t.push_back(row({57}, "Image16", "SIB5-", "SIB5-", "SiB5-", "SIB5-.wbs", "sib5-.wbs"));
-    t.push_back(row({48}, "Image15", "SIB2-", "SIB2-", "SiB2-", "SIB2-.wbs", "sib2-.wbs"));
-    t.push_back(row({81}, "Image23", "LA", "LA", "La", "LA.wbs", "la.wbs"));
-    t.push_back(row({87}, "Image22", "SI", "SI", "Si", "SI.wbs", "si.wbs"));
-    t.push_back(row({69}, "Image21", "DO", "DO", "Do", "DO.wbs", "do.wbs"));
-    t.push_back(row({82}, "Image20", "RE", "RE", "Re", "RE.wbs", "re.wbs"));
-    t.push_back(row({84}, "Image11", "MI", "MI", "Mi", "MI.wbs", "mi.wbs"));
-    t.push_back(row({89}, "Image10", "FA", "FA", "Fa", "fa.wbs", "fa.wbs"));
-    t.push_back(row({85}, "Image9", "SOL", "SOL", "Sol", "SOL.wbs", "sol.wbs"));
-    t.push_back(row({73, 222}, "Image19", "LA-", "LA-", "La-", "LA-.wbs", "la-.wbs"));
-    t.push_back(row({79}, "Image18", "SI-", "SI-", "Si-", "SI-.wbs", "si-.wbs"));
-    t.push_back(row({80}, "Image12", "DO-", "DO-", "Do-", "DO-.wbs", "do-.wbs"));
-    t.push_back(row({65}, "Image33", "SOL++", "SOL++", "Sol++", "SOL++.wbs", "sol++.wbs"));
+    t.push_back(row({192}, "Image3", "FA+", "FA+", "Fa+", "\"", "fa+.wbs", "fa+.wbs"));
+    t.push_back(row({49}, "Image4", "SOL+", "SOL+", "Sol+", "1", "sol+.wbs", "sol+.wbs"));
+    t.push_back(row({50}, "Image6", "SIB5", "SIB5", "SiB5", "2", "SIB5.wbs", "SIB5.wbs"));
+    t.push_back(row({51}, "Image5", "SIB2", "SIB2", "SiB2", "3", "SIB2.wbs", "SIB2.wbs"));
+    t.push_back(row({52}, "Image7", "DO#", "DOD", "Do#", "4", "DOD.wbs", "dod.wbs"));
+    t.push_back(row({53}, "Image8", "RE#", "RED", "Re#", "5", "RED.wbs", "red.wbs"));
+    t.push_back(row({55}, "Image17", "FA#", "FAD", "Fa#", "7", "fad.wbs", "fad.wbs"));
+    t.push_back(row({57}, "Image16", "SIB5-", "SIB5-", "SiB5-", "9", "SIB5-.wbs", "sib5-.wbs"));
+    t.push_back(row({48}, "Image15", "SIB2-", "SIB2-", "SiB2-", "0", "SIB2-.wbs", "sib2-.wbs"));
+    t.push_back(row({81}, "Image23", "LA", "LA", "La", "Q", "LA.wbs", "la.wbs"));
+    t.push_back(row({87}, "Image22", "SI", "SI", "Si", "W", "SI.wbs", "si.wbs"));
+    t.push_back(row({69}, "Image21", "DO", "DO", "Do", "E", "DO.wbs", "do.wbs"));
+    t.push_back(row({82}, "Image20", "RE", "RE", "Re", "R", "RE.wbs", "re.wbs"));
+    t.push_back(row({84}, "Image11", "MI", "MI", "Mi", "T", "MI.wbs", "mi.wbs"));
+    t.push_back(row({89}, "Image10", "FA", "FA", "Fa", "Y", "fa.wbs", "fa.wbs"));
+    t.push_back(row({85}, "Image9", "SOL", "SOL", "Sol", "U", "SOL.wbs", "sol.wbs"));
+    t.push_back(row({73, 222}, "Image19", "LA-", "LA-", "La-", "I", "LA-.wbs", "la-.wbs"));
+    t.push_back(row({79}, "Image18", "SI-", "SI-", "Si-", "O", "SI-.wbs", "si-.wbs"));
+    t.push_back(row({80}, "Image12", "DO-", "DO-", "Do-", "P", "DO-.wbs", "do-.wbs"));
+    t.push_back(row({65}, "Image33", "SOL++", "SOL++", "Sol++", "A", "SOL++.wbs", "sol++.wbs"));
     // The chord: the key and the picture write and sound different names.
-    NoteRow chord = row({83}, "Image32", "LA AKOR", "LAAK", "La", "LAAK.wbs", "laakor.wbs");
+    NoteRow chord = row({83}, "Image32", "LA AKOR", "LAAK", "La", "S", "LAAK.wbs", "laakor.wbs");
     chord.pictureGridName = u("LAAKOR");
+    chord.faceName = u("La(Akor)");
     t.push_back(std::move(chord));
-    t.push_back(row({68}, "Image31", "BITIS", "BITIS", "Bitis", "BITIS.wbs", "bitis.wbs"));
+    t.push_back(row({68}, "Image31", "BITIS", "BITIS", "Bitis", "D", "BITIS.wbs", "bitis.wbs"));
     return t;
 }
 
@@ -100,6 +101,20 @@ std::optional<NoteTrigger> keyTrigger(quint16 keyWord)
     if (const NoteRow* r = noteForKey(keyWord))
         return NoteTrigger{r->keySample, r->displayName, r->keyGridName};
     return std::nullopt;
+}
+
+QString pictureName(const PictureSpot& spot)
+{
+    return QStringLiteral("Image%1").arg(spot.number);
+}
+
+QString pictureHint(const PictureSpot& spot)
+{
+    if (spot.kind == PictureKind::Note) {
+        const NoteRow* r = noteForPicture(pictureName(spot));
+        return r ? r->hint : QString();
+    }
+    return QString::fromUtf8(spot.hint.data(), qsizetype(spot.hint.size()));
 }
 
 std::optional<NoteTrigger> pictureTrigger(const QString& objectName)

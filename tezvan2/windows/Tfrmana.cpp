@@ -1,7 +1,6 @@
 #include "Tfrmana.h"
 
 #include "Picture.h"
-#include "PictureTable.h"
 #include "Tfrmhak.h"
 #include "tezvan2/core/GridPlayer.h"
 #include "tezvan2/core/GridRecorder.h"
@@ -128,12 +127,12 @@ void Tfrmana::buildPictures()
 {
     for (const PictureSpot& spot : kPictures) {
         auto* picture = new Picture(this);
-        const QString name = QStringLiteral("Image%1").arg(spot.number);
+        const QString name = pictureName(spot);
         picture->setObjectName(name);
         picture->setGeometry(spot.x, spot.y, spot.width, spot.height);
         picture->loadJpeg(QStringLiteral(":/tezvan2/%1.jpg").arg(name));
-        if (!spot.hint.empty())
-            picture->setToolTip(QString::fromUtf8(spot.hint.data(), qsizetype(spot.hint.size())));
+        if (const QString hint = pictureHint(spot); !hint.isEmpty())
+            picture->setToolTip(hint);
         if (spot.kind == PictureKind::Note || spot.kind == PictureKind::Command)
             picture->setCursor(Qt::PointingHandCursor);
         pictures_[spot.number] = picture;

@@ -4,11 +4,10 @@
 
 #include "Tezvan2Artwork.h"
 
-#include "tezvan2/windows/PictureTable.h"
+#include "tezvan2/core/NoteTable.h"
 
 #include <QFont>
 #include <QFontMetrics>
-#include <QHash>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -40,25 +39,16 @@ const QColor kCream(250, 236, 200);
 const QColor kLacquer(128, 22, 18);
 const QColor kLacquerLight(186, 52, 34);
 
-// What a note picture carries: the display name over the key's legend.
+// What a note picture carries: the name written on it over the key's legend.
 struct NoteFace {
     QString name;
     QString legend;
 };
 
-QHash<int, NoteFace> noteFaces()
+NoteFace noteFace(const PictureSpot& s)
 {
-    auto s = [](const char* utf8) { return QString::fromUtf8(utf8); };
-    return {
-        {3, {s("Fa+"), s("\"")}},     {4, {s("Sol+"), s("1")}},   {6, {s("SiB5"), s("2")}},
-        {5, {s("SiB2"), s("3")}},     {7, {s("Do#"), s("4")}},    {8, {s("Re#"), s("5")}},
-        {17, {s("Fa#"), s("7")}},     {16, {s("SiB5-"), s("9")}}, {15, {s("SiB2-"), s("0")}},
-        {23, {s("La"), s("Q")}},      {22, {s("Si"), s("W")}},    {21, {s("Do"), s("E")}},
-        {20, {s("Re"), s("R")}},      {11, {s("Mi"), s("T")}},    {10, {s("Fa"), s("Y")}},
-        {9, {s("Sol"), s("U")}},      {19, {s("La-"), s("I")}},   {18, {s("Si-"), s("O")}},
-        {12, {s("Do-"), s("P")}},     {33, {s("Sol++"), s("A")}}, {32, {s("La(Akor)"), s("S")}},
-        {31, {s("Bitis"), s("D")}},
-    };
+    const tezvan2::NoteRow* row = tezvan2::noteForPicture(tezvan2::pictureName(s));
+    return row ? NoteFace{row->faceName, row->keyLegend} : NoteFace{};
 }
 
 QFont font(const char* family, int pixels, bool bold = false, bool italic = false)
@@ -582,10 +572,9 @@ QImage drawScene()
     drawRecordStrip(p);
     drawBottomPanel(p);
 
-    const QHash<int, NoteFace> faces = noteFaces();
     for (const PictureSpot& s : tezvan2::kPictures)
         if (s.kind == PictureKind::Note)
-            drawNoteKey(p, spotRect(s), faces.value(s.number));
+            drawNoteKey(p, spotRect(s), noteFace(s));
 
     const QColor copper(120, 58, 24);
     drawCommand(p, spotRect(spot(13)), Icon::Open, QString::fromUtf8("AÇ"), copper);

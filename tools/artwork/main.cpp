@@ -4,7 +4,7 @@
 #include "Tezvan2Artwork.h"
 
 #include "platform/Jpeg.h"
-#include "tezvan2/windows/PictureTable.h"
+#include "tezvan2/core/NoteTable.h"
 
 #include <QDir>
 #include <QGuiApplication>

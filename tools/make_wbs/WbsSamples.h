@@ -17,7 +17,8 @@ struct WbsSound {
     bool singleNote;      // one plucked note (so its pitch can be measured)
 };
 
-// The 23 files with their pitches, in the order of tezvan2's key table.
+// How each of the 23 files sounds, by its name. Which files there are is tezvan2's note
+// table's to say (tezvan2::sampleFiles()); make_wbs refuses a name without a recipe here.
 const std::vector<WbsSound>& wbsSounds();
 
 // Renders one of them.
