@@ -1,7 +1,7 @@
 #pragma once
-// The two parallel lists of the main window: the note entries (`Nota_Listesi`, what files
-// store and playback reads, with its current index) and the visible lines (`ListBox1`,
-// entry i shown as line i). Every change touches both at the same index. As a list
+// The two parallel lists of a take: the note entries (what files store and playback
+// reads, with a current index) and the visible lines (what the user sees, entry i
+// shown as line i). Every change touches both at the same index. As a list
 // model it feeds the visible list's view; not a view itself, and it holds no selection
 // of the visible list (the view's selection model does).
 

@@ -1,5 +1,5 @@
 #pragma once
-// Plays the note grid column by column (DİNLE): each column's duration is read first,
+// Plays the note grid column by column ("DİNLE"): each column's duration is read first,
 // an empty name is skipped without a wait, "es" rests, any other name sounds
 // name + ".wbs". Waits are timers on the platform clock, each due at the playback's
 // start plus the durations before it, so nothing blocks and errors never add up.

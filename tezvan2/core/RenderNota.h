@@ -1,5 +1,5 @@
 #pragma once
-// "tezvan2 --render IN.nota OUT.wav": what DİNLE would sound for a note file, with the
+// "tezvan2 --render IN.nota OUT.wav": what "DİNLE" would sound for a note file, with the
 // ".wbs" samples of the working directory, written as a wave file without a window.
 
 #include <QString>
