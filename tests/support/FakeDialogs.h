@@ -1,12 +1,14 @@
 #pragma once
 // Message boxes and file dialogs answered by the test: each question takes the next
 // scripted answer (No when none is left), each file dialog the next scripted name
-// (cancel when none is left), and every box shown is logged.
+// (cancel when none is left), and every box shown is logged; whenShown, when set, sees
+// each one as it shows.
 
 #include "platform/Dialogs.h"
 
 #include <QStringList>
 #include <deque>
+#include <functional>
 #include <vector>
 
 namespace testing_support {
@@ -34,6 +36,8 @@ public:
     void tell(QWidget*, const QString& title, const QString& text, Icon icon) override
     {
         shown.push_back({Shown::Tell, title, text, icon, {}});
+        if (whenShown)
+            whenShown(shown.back());
     }
 
     QString openFileName(QWidget*, const QString& filter, const QString& suffix) override
@@ -51,6 +55,7 @@ public:
     std::deque<bool> answers;
     std::deque<QString> fileNames;
     std::vector<Shown> shown;
+    std::function<void(const Shown&)> whenShown;
 
 private:
     QString nextName()

@@ -7,6 +7,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <optional>
+
 namespace {
 
 using testing_support::FakeDialogs;
@@ -164,7 +166,11 @@ TEST_F(FilesTest, ErrorsEndTheCommandInTheErrorBoxAndKeepEverything)
 
     const QString missing = dir.filePath(QStringLiteral("none.tnl"));
     dialogs.fileNames = {missing};
+    std::optional<bool> enabledUnderTheBox;
+    dialogs.whenShown = [&](const FakeDialogs::Shown&) { enabledUnderTheBox = window->isEnabled(); };
     click("open");
+    dialogs.whenShown = nullptr;
+    EXPECT_EQ(enabledUnderTheBox, true) << "the window is enabled again before the error box shows";
     ASSERT_EQ(dialogs.shown.size(), 2u);
     EXPECT_EQ(dialogs.shown[1].kind, FakeDialogs::Shown::Tell);
     EXPECT_EQ(dialogs.shown[1].title, QStringLiteral("Tezvan test"));
