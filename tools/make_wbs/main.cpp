@@ -20,6 +20,14 @@ const wbs::WbsSound* recipeFor(const std::string& fileName)
     return nullptr;
 }
 
+bool writeOrSay(const std::string& path, const saz::Bytes& bytes)
+{
+    if (saz::writeFileAtomically(path, bytes))
+        return true;
+    std::fprintf(stderr, "make_wbs: cannot write %s\n", path.c_str());
+    return false;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -45,17 +53,12 @@ int main(int argc, char** argv)
                 std::fprintf(stderr, "make_wbs: no recipe for %s\n", name.c_str());
                 return 1;
             }
-            const std::string path = (folder / name).string();
-            if (!saz::writeFileAtomically(path, wbs::wbsImage(*recipe))) {
-                std::fprintf(stderr, "make_wbs: cannot write %s\n", path.c_str());
+            if (!writeOrSay((folder / name).string(), wbs::wbsImage(*recipe)))
                 return 1;
-            }
             list += name + '\n';
         }
-        if (!saz::writeFileAtomically(argv[2], saz::Bytes(list.begin(), list.end()))) {
-            std::fprintf(stderr, "make_wbs: cannot write %s\n", argv[2]);
+        if (!writeOrSay(argv[2], saz::Bytes(list.begin(), list.end())))
             return 1;
-        }
     } catch (const std::exception& e) {
         std::fprintf(stderr, "make_wbs: %s\n", e.what());
         return 1;
