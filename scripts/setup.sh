@@ -1,19 +1,29 @@
 #!/usr/bin/env bash
-# Installs what a fresh Debian 12 machine lacks for building and running both programs
-# (with --tests, also for testing and measuring them), then configures and builds them.
-# Quiet when everything is already there.
+# Installs what a fresh Debian 12 machine lacks, then configures and builds one preset:
+#   scripts/setup.sh [--tests] [PRESET]
+# Without --tests: what building and running both programs needs, and the "run" preset (the
+# two programs alone). With --tests: also GoogleTest and the tools the tests and benches drive
+# (a private X display, keys, and private sound servers of both kinds), and the "release"
+# preset (programs, tests and benches). Quiet when everything is already there.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
+tests=false
+if [ "${1:-}" = "--tests" ]; then
+  tests=true
+  shift
+fi
+
 packages=(
   g++ cmake ninja-build pkg-config
-  qt6-base-dev qt6-multimedia-dev libjpeg-dev libgtest-dev libpulse-dev libsoxr-dev
+  qt6-base-dev libjpeg-dev libpulse-dev libsoxr-dev
   fonts-dejavu-core
 )
-# Tests and benches: a private X display driven by keys, and private sound servers of both
-# kinds (PulseAudio, and PipeWire with WirePlumber and its PulseAudio server on a session bus).
-if [ "${1:-}" = "--tests" ]; then
+# The test tools come with the test command alone: installing PulseAudio on a desktop that
+# runs PipeWire can take that desktop's sound away.
+if $tests; then
   packages+=(
+    libgtest-dev python3
     xvfb xauth xdotool x11-utils imagemagick
     pulseaudio pulseaudio-utils pipewire pipewire-pulse wireplumber dbus dbus-daemon
   )
@@ -30,7 +40,7 @@ if ((${#missing[@]})); then
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 fi
 
-preset="${TEZVAN_PRESET:-release}"
+if $tests; then preset="${1:-release}"; else preset="${1:-run}"; fi
 log="build/$preset.log"
 mkdir -p build
 # Output only when something goes wrong.
