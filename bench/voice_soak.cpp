@@ -54,8 +54,14 @@ int main(int argc, char** argv)
         // followed by an idle long enough for the stream to be corked.
         const int forMs = ringOut ? 3000 + int(random() % 2) * 1500 : 60 + int(random() % 640);
         played.push_back({pitch, clock.nowUs(), forMs, ringOut ? 3000 : 800});
+        const quint64 underflowsBefore = voice.counters().underflows;
         voice.start(ringOut ? sustained[std::size_t(pitch)] : cut[std::size_t(pitch)]);
         std::this_thread::sleep_for(std::chrono::milliseconds(forMs));
+        if (const quint64 u = voice.counters().underflows - underflowsBefore)
+            std::printf("note %zu at %.3f s (%s, after %s): %llu underflows while it sounded\n", played.size() - 1,
+                        double(played.back().atUs - played[0].atUs) / 1e6, ringOut ? "sustained" : "cut off",
+                        played.size() > 1 && played[played.size() - 2].forMs >= 3000 ? "an idle" : "a note",
+                        static_cast<unsigned long long>(u));
     }
     std::this_thread::sleep_for(std::chrono::milliseconds(300));
     const platform::PulseVoice::Counters counters = voice.counters();

@@ -87,7 +87,9 @@ Tfrmana::Tfrmana(const Services& services, QWidget* parent)
       grid_(new NoteGrid(this))
 {
     setObjectName(QStringLiteral("frmana"));
-    setWindowTitle(QStringLiteral("wintezvan2"));
+    // The window has no title bar: its title is seen only on the taskbar, which shows the
+    // application's title.
+    setWindowTitle(appTitle());
     setFixedSize(604, 439);
     QFont base(QStringLiteral("MS Sans Serif"));
     base.setStyleHint(QFont::SansSerif);
