@@ -1,4 +1,4 @@
-#include "TestSink.h"
+#include "support/TestSink.h"
 
 #include "platform/AudioSinkVoice.h"
 #include "platform/Clock.h"

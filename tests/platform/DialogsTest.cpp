@@ -3,6 +3,7 @@
 // pressed, and the file filter as the dialog lists it. Runs offscreen and, where the build
 // found libxcb, on a real X server too (there the titles are read back from the server).
 #include "platform/Dialogs.h"
+#include "support/QStringPrinter.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -29,8 +30,6 @@
 #include <cstring>
 #include <xcb/xcb.h>
 #endif
-
-inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 namespace {
 

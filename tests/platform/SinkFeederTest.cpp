@@ -1,4 +1,4 @@
-#include "TestSink.h"
+#include "support/TestSink.h"
 
 #include "platform/SinkFeeder.h"
 #include "platform/VirtualClock.h"

@@ -2,9 +2,9 @@
 // sample files of the working directory and show the note's name; the pictures lie
 // where the layout puts them.
 
-#include "FakeShell.h"
-#include "QStringPrinter.h"
-#include "WaveImage.h"
+#include "support/FakeShell.h"
+#include "support/QStringPrinter.h"
+#include "support/WaveImage.h"
 #include "support/FakeDialogs.h"
 #include "support/FakeVoice.h"
 
@@ -44,8 +44,8 @@ protected:
     {
         ASSERT_TRUE(folder.isValid());
         for (int i = 0; i < int(std::size(kSampleFiles)); ++i)
-            ASSERT_TRUE(tezvan2_tests::writeFile(folder.filePath(QString::fromLatin1(kSampleFiles[i])),
-                                                 tezvan2_tests::waveImage(100 + i, 1000)));
+            ASSERT_TRUE(testing_support::writeFile(folder.filePath(QString::fromLatin1(kSampleFiles[i])),
+                                                 testing_support::waveImage(100 + i, 1000)));
         previousDir = QDir::currentPath();
         QDir::setCurrent(folder.path());
         window = std::make_unique<tezvan2::Tfrmana>(
@@ -93,7 +93,7 @@ protected:
     platform::VirtualClock clock;
     FakeVoice voice{clock};
     FakeDialogs dialogs;
-    tezvan2_tests::FakeShell shell;
+    testing_support::FakeShell shell;
     std::unique_ptr<tezvan2::Tfrmana> window;
 };
 

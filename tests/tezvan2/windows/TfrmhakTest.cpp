@@ -1,8 +1,8 @@
 // The about window: the link label's colours through a click and a double click, the
 // address it opens, and the duration multiplier's text.
 
-#include "FakeShell.h"
-#include "QStringPrinter.h"
+#include "support/FakeShell.h"
+#include "support/QStringPrinter.h"
 
 #include "tezvan2/windows/Tfrmhak.h"
 
@@ -19,7 +19,7 @@ protected:
     QColor linkColour() const { return link()->palette().color(QPalette::WindowText); }
     QLabel* link() const { return about.findChild<QLabel*>(QStringLiteral("Label2")); }
 
-    tezvan2_tests::FakeShell shell;
+    testing_support::FakeShell shell;
     tezvan2::Tfrmhak about{shell};
 };
 

@@ -1,4 +1,4 @@
-#include "WaveImage.h"
+#include "support/WaveImage.h"
 #include "tezvan2/core/RenderNota.h"
 
 #include <QDir>
@@ -28,8 +28,8 @@ struct RenderNotaTest : ::testing::Test {
     {
         QDir::setCurrent(dir.path());
         // A second of each: DO sounds 1, RE sounds 2.
-        tezvan2_tests::writeFile(QStringLiteral("do.wbs"), tezvan2_tests::waveImage(44100, 1));
-        tezvan2_tests::writeFile(QStringLiteral("RE.wbs"), tezvan2_tests::waveImage(44100, 2));
+        testing_support::writeFile(QStringLiteral("do.wbs"), testing_support::waveImage(44100, 1));
+        testing_support::writeFile(QStringLiteral("RE.wbs"), testing_support::waveImage(44100, 2));
     }
     ~RenderNotaTest() override { QDir::setCurrent(before); }
 
@@ -50,7 +50,7 @@ struct RenderNotaTest : ::testing::Test {
 TEST_F(RenderNotaTest, SoundsEachNoteAtItsOnset)
 {
     // DO 100 ms, a rest of 50 ms, RE: RE starts at 150 ms = frame 6615.
-    tezvan2_tests::writeFile(QStringLiteral("in.nota"),
+    testing_support::writeFile(QStringLiteral("in.nota"),
                              record("DO", "100") + record("es", "50") + record("RE", "10")
                                  + record("", ""));
     ASSERT_EQ(renderNotaCommand(QStringLiteral("in.nota"), QStringLiteral("out.wav")), 0);
@@ -83,10 +83,10 @@ QByteArray stderrOf(Run run)
 
 TEST_F(RenderNotaTest, AFileThatCannotBePlayedIsToldApartFromAMissingOne)
 {
-    QByteArray twelveBit = tezvan2_tests::waveImage(100, 1);
+    QByteArray twelveBit = testing_support::waveImage(100, 1);
     twelveBit[34] = 12; // bits per sample
-    tezvan2_tests::writeFile(QStringLiteral("fa.wbs"), twelveBit);
-    tezvan2_tests::writeFile(QStringLiteral("in.nota"),
+    testing_support::writeFile(QStringLiteral("fa.wbs"), twelveBit);
+    testing_support::writeFile(QStringLiteral("in.nota"),
                              record("DO", "10") + record("FA", "10") + record("MI", "10") + record("FA", "10")
                                  + record("", ""));
     int code = -1;
@@ -118,7 +118,7 @@ TEST_F(RenderNotaTest, FailuresExitNonZeroAndWriteNothing)
         const QString in = QStringLiteral("in.nota");
         QFile::remove(in);
         if (!r.file.isNull())
-            tezvan2_tests::writeFile(in, r.file);
+            testing_support::writeFile(in, r.file);
         EXPECT_NE(renderNotaCommand(in, QString::fromUtf8(r.out)), 0);
         EXPECT_FALSE(QFile::exists(QString::fromUtf8(r.out)));
     }

@@ -4,6 +4,7 @@
 
 #include "HeardSound.h"
 #include "support/FakeDialogs.h"
+#include "support/QStringPrinter.h"
 #include "tezvan/windows/FlatButton.h"
 #include "tezvan/windows/TForm1.h"
 
@@ -18,9 +19,6 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include <ostream>
-
-// Failing expectations print texts as text, not as arrays of UTF-16 units.
-inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 namespace testing_support {
 

@@ -1,5 +1,5 @@
-#include "QStringPrinter.h"
-#include "WaveImage.h"
+#include "support/QStringPrinter.h"
+#include "support/WaveImage.h"
 #include "tezvan2/core/GridPlayer.h"
 #include "tezvan2/core/NoteGrid.h"
 #include "tezvan2/core/SampleFiles.h"
@@ -52,8 +52,8 @@ struct GridPlayerTest : ::testing::Test {
         // Frame value = the note's number, a second long each.
         const char* files[] = {"do.wbs", "re.wbs", "mi.wbs", "ES.wbs"};
         for (int i = 0; i < 4; ++i)
-            tezvan2_tests::writeFile(dir.filePath(QString::fromUtf8(files[i])),
-                                     tezvan2_tests::waveImage(44100, qint16(i + 1)));
+            testing_support::writeFile(dir.filePath(QString::fromUtf8(files[i])),
+                                     testing_support::waveImage(44100, qint16(i + 1)));
         QObject::connect(&player, &GridPlayer::notice, [this](const QString& m) { notices << m; });
         QObject::connect(&player, &GridPlayer::failed, [this](const QString& m) { errors << m; });
         QObject::connect(&player, &GridPlayer::finished, [this] { ++finished; });
@@ -233,7 +233,7 @@ TEST_F(GridPlayerTest, PlayingAgainStartsFromTheFirstColumn)
 TEST(GridPlayerTiming, LateTimersDoNotAddUp)
 {
     QTemporaryDir dir;
-    tezvan2_tests::writeFile(dir.filePath(QStringLiteral("do.wbs")), tezvan2_tests::waveImage(10, 1));
+    testing_support::writeFile(dir.filePath(QStringLiteral("do.wbs")), testing_support::waveImage(10, 1));
     platform::VirtualClock clock;
     LateClock late(clock, 700); // every timer 0.7 ms late
     testing_support::FakeVoice voice(clock);

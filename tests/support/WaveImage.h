@@ -9,7 +9,7 @@
 #include <QString>
 #include <vector>
 
-namespace tezvan2_tests {
+namespace testing_support {
 
 inline QByteArray waveImage(int frames, qint16 value)
 {
@@ -22,4 +22,4 @@ inline bool writeFile(const QString& path, const QByteArray& bytes)
     return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
 }
 
-} // namespace tezvan2_tests
+} // namespace testing_support

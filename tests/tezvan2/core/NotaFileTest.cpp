@@ -1,4 +1,4 @@
-#include "QStringPrinter.h"
+#include "support/QStringPrinter.h"
 #include "tezvan2/core/NotaFile.h"
 #include "tezvan2/core/NoteGrid.h"
 

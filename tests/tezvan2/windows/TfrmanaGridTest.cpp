@@ -2,9 +2,9 @@
 // the keyboard's two roles (playing, typing into a cell), Bitir's branches, DİNLE, and
 // the save and open commands with their dialogs.
 
-#include "FakeShell.h"
-#include "QStringPrinter.h"
-#include "WaveImage.h"
+#include "support/FakeShell.h"
+#include "support/QStringPrinter.h"
+#include "support/WaveImage.h"
 #include "support/FakeDialogs.h"
 #include "support/FakeVoice.h"
 
@@ -45,8 +45,8 @@ protected:
     {
         ASSERT_TRUE(folder.isValid());
         for (const char* name : {"DO.wbs", "RE.wbs", "MI.wbs"})
-            ASSERT_TRUE(tezvan2_tests::writeFile(folder.filePath(QString::fromLatin1(name)),
-                                                 tezvan2_tests::waveImage(4410, 1000)));
+            ASSERT_TRUE(testing_support::writeFile(folder.filePath(QString::fromLatin1(name)),
+                                                 testing_support::waveImage(4410, 1000)));
         openWindow();
     }
 
@@ -132,7 +132,7 @@ protected:
     platform::VirtualClock clock;
     testing_support::FakeVoice voice{clock};
     FakeDialogs dialogs;
-    tezvan2_tests::FakeShell shell;
+    testing_support::FakeShell shell;
     std::unique_ptr<tezvan2::Tfrmana> window;
 };
 
@@ -451,7 +451,7 @@ TEST_F(GridWindow, theDurationsOfATakeAddUpToItsLength)
 
 TEST_F(GridWindow, aNameThatFindsNoPlayableSampleSilencesTheNoteStillSounding)
 {
-    ASSERT_TRUE(tezvan2_tests::writeFile(folder.filePath(QStringLiteral("BOZUK.wbs")), "not a wave"));
+    ASSERT_TRUE(testing_support::writeFile(folder.filePath(QStringLiteral("BOZUK.wbs")), "not a wave"));
     struct Row {
         const char* what;
         const char* name; // the grid's second name; null: the key Q, whose LA.wbs is missing
@@ -566,7 +566,7 @@ TEST_F(GridWindow, aWritableFileInAFolderThatTakesNoNewFileIsSavedInPlace)
     const QString locked = folder.filePath(QStringLiteral("kilitli"));
     const QString path = locked + QStringLiteral("/parca.nota");
     ASSERT_TRUE(QDir().mkdir(locked));
-    ASSERT_TRUE(tezvan2_tests::writeFile(path, QByteArray(24, '\0')));
+    ASSERT_TRUE(testing_support::writeFile(path, QByteArray(24, '\0')));
     ASSERT_EQ(::chmod(QFile::encodeName(folder.path()).constData(), 0755), 0);
     ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), 0666), 0);
     ASSERT_EQ(::chmod(QFile::encodeName(locked).constData(), 0555), 0);

@@ -1,5 +1,5 @@
-#include "QStringPrinter.h"
-#include "WaveImage.h"
+#include "support/QStringPrinter.h"
+#include "support/WaveImage.h"
 #include "tezvan2/core/SampleFiles.h"
 
 #include "platform/VirtualClock.h"
@@ -11,8 +11,8 @@
 #include <gtest/gtest.h>
 
 using namespace tezvan2;
-using tezvan2_tests::waveImage;
-using tezvan2_tests::writeFile;
+using testing_support::waveImage;
+using testing_support::writeFile;
 
 namespace {
 

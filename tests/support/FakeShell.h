@@ -5,7 +5,7 @@
 
 #include <vector>
 
-namespace tezvan2_tests {
+namespace testing_support {
 
 class FakeShell final : public platform::Shell {
 public:
@@ -13,4 +13,4 @@ public:
     std::vector<QUrl> opened;
 };
 
-} // namespace tezvan2_tests
+} // namespace testing_support
