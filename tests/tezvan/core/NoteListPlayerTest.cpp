@@ -4,30 +4,19 @@
 #include "tezvan/core/NoteLists.h"
 
 #include "platform/VirtualClock.h"
+#include "support/LateClock.h"
+#include "support/QStringPrinter.h"
+#include "support/RowName.h"
 
 #include <QStringList>
 #include <functional>
 #include <gtest/gtest.h>
 
 using namespace tezvan;
+using testing_support::LateClock;
+using testing_support::RowName;
 
 namespace {
-
-// Delivers every timer a fixed time late, as a busy machine would.
-class LateClock final : public platform::Clock {
-public:
-    LateClock(platform::VirtualClock& clock, qint64 latenessUs) : clock_(clock), latenessUs_(latenessUs) {}
-    qint64 nowUs() const override { return clock_.nowUs(); }
-    TimerId callAt(qint64 atUs, std::function<void()> fn) override
-    {
-        return clock_.callAt(atUs + latenessUs_, std::move(fn));
-    }
-    void cancel(TimerId id) override { clock_.cancel(id); }
-
-private:
-    platform::VirtualClock& clock_;
-    qint64 latenessUs_;
-};
 
 // The list the player reads, and every signal written down as a line
 // "<what> @<microseconds since the host was made>".
@@ -97,48 +86,53 @@ void runToEnd(platform::VirtualClock& clock, const NoteListPlayer& player)
 
 } // namespace
 
-TEST(NoteListPlayer, TellsTheHostEachStepInOrderAndOnTime)
+struct StepsRow {
+    const char* name;
+    QStringList entries;
+    QStringList steps;
+};
+
+void PrintTo(const StepsRow& r, std::ostream* os) { *os << r.name; }
+
+class NoteListPlayerSteps : public ::testing::TestWithParam<StepsRow> {};
+
+TEST_P(NoteListPlayerSteps, TellsTheHostEachStepInOrderAndOnTime)
 {
-    struct Row {
-        const char* name;
-        QStringList entries;
-        QStringList steps;
-    };
-    const std::vector<Row> rows = {
-        {"one entry with no pause waits 1 ms", lines({"05=0"}),
-         lines({"started @0", "turn 0 @0", "note 0 N5 last @1000", "finished @1000"})},
-        {"two entries: the second waits after the first", lines({"00=10", "13=20"}),
-         lines({"started @0", "turn 0 @0", "note 0 N0 @11000", "turn 1 @11000", "note 1 N13 last @32000",
-                "finished @32000"})},
-        {"a note code outside the notes is skipped with no wait", lines({"00=10", "20=100", "01=5"}),
-         lines({"started @0", "turn 0 @0", "note 0 N0 @11000", "turn 1 @11000", "turn 2 @11000",
-                "note 2 N1 last @17000", "finished @17000"})},
-        {"negative code and malformed entries are skipped with no wait",
-         lines({"-1=5", "00=1a", "", "7", "01=", "DO-K (00)", "00=2"}),
-         lines({"started @0", "turn 0 @0", "turn 1 @0", "turn 2 @0", "turn 3 @0", "turn 4 @0", "turn 5 @0",
-                "turn 6 @0", "note 6 N0 last @3000", "finished @3000"})},
-        {"a negative pause sounds with no wait", lines({"00=10", "01=-5", "02=0"}),
-         lines({"started @0", "turn 0 @0", "note 0 N0 @11000", "turn 1 @11000", "note 1 N1 @11000",
-                "turn 2 @11000", "note 2 N2 last @12000", "finished @12000"})},
-        {"a negative first pause sounds at once", lines({"03=-1"}),
-         lines({"started @0", "turn 0 @0", "note 0 N3 last @0", "finished @0"})},
-        {"a list of only skipped entries ends at once", lines({"99=1", "xx"}),
-         lines({"started @0", "turn 0 @0", "turn 1 @0", "finished @0"})},
-        {"an empty last line: no note is the last line", lines({"00=0", ""}),
-         lines({"started @0", "turn 0 @0", "note 0 N0 @1000", "turn 1 @1000", "finished @1000"})},
-    };
-    for (const Row& row : rows) {
-        platform::VirtualClock clock;
-        RecordingHost host(clock, row.entries);
-        NoteListPlayer player(clock, host.lists);
-        host.listenTo(player);
-        EXPECT_TRUE(player.start()) << row.name;
-        runToEnd(clock, player);
-        EXPECT_EQ(host.steps, row.steps) << row.name;
-        EXPECT_FALSE(player.isPlaying()) << row.name;
-        EXPECT_EQ(clock.pendingTimers(), 0u) << row.name;
-    }
+    const StepsRow& row = GetParam();
+    platform::VirtualClock clock;
+    RecordingHost host(clock, row.entries);
+    NoteListPlayer player(clock, host.lists);
+    host.listenTo(player);
+    EXPECT_TRUE(player.start());
+    runToEnd(clock, player);
+    EXPECT_EQ(host.steps, row.steps);
+    EXPECT_FALSE(player.isPlaying());
+    EXPECT_EQ(clock.pendingTimers(), 0u);
 }
+
+INSTANTIATE_TEST_SUITE_P(Rows, NoteListPlayerSteps, ::testing::ValuesIn(std::vector<StepsRow>{
+    {"one entry with no pause waits 1 ms", lines({"05=0"}),
+     lines({"started @0", "turn 0 @0", "note 0 N5 last @1000", "finished @1000"})},
+    {"two entries: the second waits after the first", lines({"00=10", "13=20"}),
+     lines({"started @0", "turn 0 @0", "note 0 N0 @11000", "turn 1 @11000", "note 1 N13 last @32000",
+            "finished @32000"})},
+    {"a note code outside the notes is skipped with no wait", lines({"00=10", "20=100", "01=5"}),
+     lines({"started @0", "turn 0 @0", "note 0 N0 @11000", "turn 1 @11000", "turn 2 @11000",
+            "note 2 N1 last @17000", "finished @17000"})},
+    {"negative code and malformed entries are skipped with no wait",
+     lines({"-1=5", "00=1a", "", "7", "01=", "DO-K (00)", "00=2"}),
+     lines({"started @0", "turn 0 @0", "turn 1 @0", "turn 2 @0", "turn 3 @0", "turn 4 @0", "turn 5 @0",
+            "turn 6 @0", "note 6 N0 last @3000", "finished @3000"})},
+    {"a negative pause sounds with no wait", lines({"00=10", "01=-5", "02=0"}),
+     lines({"started @0", "turn 0 @0", "note 0 N0 @11000", "turn 1 @11000", "note 1 N1 @11000",
+            "turn 2 @11000", "note 2 N2 last @12000", "finished @12000"})},
+    {"a negative first pause sounds at once", lines({"03=-1"}),
+     lines({"started @0", "turn 0 @0", "note 0 N3 last @0", "finished @0"})},
+    {"a list of only skipped entries ends at once", lines({"99=1", "xx"}),
+     lines({"started @0", "turn 0 @0", "turn 1 @0", "finished @0"})},
+    {"an empty last line: no note is the last line", lines({"00=0", ""}),
+     lines({"started @0", "turn 0 @0", "note 0 N0 @1000", "turn 1 @1000", "finished @1000"})},
+}), RowName());
 
 TEST(NoteListPlayer, NothingHappensForAnEmptyList)
 {
@@ -151,17 +145,18 @@ TEST(NoteListPlayer, NothingHappensForAnEmptyList)
     EXPECT_TRUE(host.steps.isEmpty());
 }
 
-TEST(NoteListPlayer, LateTimersNeverAddUpOverManyEntries)
+struct LatenessRow {
+    const char* name;
+    qint64 latenessUs;
+};
+
+void PrintTo(const LatenessRow& r, std::ostream* os) { *os << r.name; }
+
+class NoteListPlayerLateTimers : public ::testing::TestWithParam<LatenessRow> {};
+
+TEST_P(NoteListPlayerLateTimers, NeverAddUpOverManyEntries)
 {
-    struct Row {
-        const char* name;
-        qint64 latenessUs;
-    };
-    const std::vector<Row> rows = {
-        {"on time", 0},
-        {"each timer 0.7 ms late", 700},
-        {"each timer later than the next wait", 3500},
-    };
+    const LatenessRow& row = GetParam();
     QStringList entries;
     std::vector<qint64> scheduleUs;
     qint64 sumUs = 0;
@@ -171,99 +166,107 @@ TEST(NoteListPlayer, LateTimersNeverAddUpOverManyEntries)
         sumUs += (pause + 1) * 1000;
         scheduleUs.push_back(sumUs);
     }
-    for (const Row& row : rows) {
-        platform::VirtualClock virtualClock;
-        LateClock clock(virtualClock, row.latenessUs);
-        RecordingHost host(clock, entries);
-        NoteListPlayer player(clock, host.lists);
-        host.listenTo(player);
-        player.start();
-        runToEnd(virtualClock, player);
-        ASSERT_EQ(host.onsetsUs.size(), scheduleUs.size()) << row.name;
-        qint64 worstUs = 0;
-        for (std::size_t k = 0; k < scheduleUs.size(); ++k) {
-            EXPECT_GE(host.onsetsUs[k], scheduleUs[k]) << row.name << ", note " << k;
-            worstUs = std::max(worstUs, host.onsetsUs[k] - scheduleUs[k]);
-        }
-        EXPECT_LE(worstUs, row.latenessUs) << row.name;
-        EXPECT_LE(host.onsetsUs.back() - scheduleUs.back(), row.latenessUs) << row.name;
+    platform::VirtualClock virtualClock;
+    LateClock clock(virtualClock, row.latenessUs);
+    RecordingHost host(clock, entries);
+    NoteListPlayer player(clock, host.lists);
+    host.listenTo(player);
+    player.start();
+    runToEnd(virtualClock, player);
+    ASSERT_EQ(host.onsetsUs.size(), scheduleUs.size());
+    qint64 worstUs = 0;
+    for (std::size_t k = 0; k < scheduleUs.size(); ++k) {
+        EXPECT_GE(host.onsetsUs[k], scheduleUs[k]) << "note " << k;
+        worstUs = std::max(worstUs, host.onsetsUs[k] - scheduleUs[k]);
     }
+    EXPECT_LE(worstUs, row.latenessUs);
+    EXPECT_LE(host.onsetsUs.back() - scheduleUs.back(), row.latenessUs);
 }
 
-TEST(NoteListPlayer, EndsInTheIdleStateWithOneFinishWhateverEndsIt)
+INSTANTIATE_TEST_SUITE_P(Rows, NoteListPlayerLateTimers,
+                         ::testing::Values(LatenessRow{"on time", 0}, LatenessRow{"each timer 0.7 ms late", 700},
+                                           LatenessRow{"each timer later than the next wait", 3500}),
+                         RowName());
+
+struct EndingRow {
+    const char* name;
+    QStringList entries;
+    std::function<void(platform::VirtualClock&, NoteListPlayer&, RecordingHost&)> act;
+    QStringList steps;
+};
+
+void PrintTo(const EndingRow& r, std::ostream* os) { *os << r.name; }
+
+class NoteListPlayerEndings : public ::testing::TestWithParam<EndingRow> {};
+
+TEST_P(NoteListPlayerEndings, EndInTheIdleStateWithOneFinish)
 {
-    struct Row {
-        const char* name;
-        QStringList entries;
-        std::function<void(platform::VirtualClock&, NoteListPlayer&, RecordingHost&)> act;
-        QStringList steps;
-    };
-    const std::vector<Row> rows = {
-        {"stop during the first wait: no note at all", lines({"00=1000", "01=5"}),
-         [](platform::VirtualClock& c, NoteListPlayer& p, RecordingHost&) {
-             c.advanceMs(500);
-             p.stop();
-             c.advanceMs(5000);
-         },
-         lines({"started @0", "turn 0 @0", "finished @500000"})},
-        {"stop during a later wait", lines({"00=0", "01=100", "02=0"}),
-         [](platform::VirtualClock& c, NoteListPlayer& p, RecordingHost&) {
-             c.advanceMs(50);
-             p.stop();
-             c.advanceMs(5000);
-         },
-         lines({"started @0", "turn 0 @0", "note 0 N0 @1000", "turn 1 @1000", "finished @50000"})},
-        {"stop twice", lines({"00=100"}),
-         [](platform::VirtualClock& c, NoteListPlayer& p, RecordingHost&) {
-             p.stop();
-             p.stop();
-             c.advanceMs(500);
-         },
-         lines({"started @0", "turn 0 @0", "finished @0"})},
-        {"stop from the host while a note sounds", lines({"00=0", "01=0"}),
-         [](platform::VirtualClock& c, NoteListPlayer& p, RecordingHost& h) {
-             h.onNote = [&p](int) { p.stop(); };
-             c.advanceMs(500);
-         },
-         lines({"started @0", "turn 0 @0", "note 0 N0 @1000", "finished @1000"})},
-        {"stop from the host at the top of a turn", lines({"00=0", "01=0"}),
-         [](platform::VirtualClock& c, NoteListPlayer& p, RecordingHost& h) {
-             h.onTurn = [&p](int i) {
-                 if (i == 1)
-                     p.stop();
-             };
-             c.advanceMs(500);
-         },
-         lines({"started @0", "turn 0 @0", "note 0 N0 @1000", "turn 1 @1000", "finished @1000"})},
-        {"the list got shorter during a wait", lines({"00=0", "01=10", "02=0"}),
-         [](platform::VirtualClock& c, NoteListPlayer&, RecordingHost& h) {
-             c.advanceMs(5);
-             h.setEntries(lines({"00=0"}));
-             c.advanceMs(500);
-         },
-         lines({"started @0", "turn 0 @0", "note 0 N0 @1000", "turn 1 @1000", "note 1 N1 @12000",
-                "turn 2 @12000", "finished @12000"})},
-        {"a second start while playing is ignored", lines({"00=10"}),
-         [](platform::VirtualClock& c, NoteListPlayer& p, RecordingHost&) {
-             c.advanceMs(5);
-             EXPECT_FALSE(p.start());
-             c.advanceMs(500);
-         },
-         lines({"started @0", "turn 0 @0", "note 0 N0 last @11000", "finished @11000"})},
-    };
-    for (const Row& row : rows) {
-        platform::VirtualClock clock;
-        RecordingHost host(clock, row.entries);
-        NoteListPlayer player(clock, host.lists);
-        host.listenTo(player);
-        ASSERT_TRUE(player.start()) << row.name;
-        row.act(clock, player, host);
-        EXPECT_EQ(host.steps, row.steps) << row.name;
-        EXPECT_EQ(host.finishCount, 1) << row.name;
-        EXPECT_FALSE(player.isPlaying()) << row.name;
-        EXPECT_EQ(clock.pendingTimers(), 0u) << row.name;
-    }
+    const EndingRow& row = GetParam();
+    platform::VirtualClock clock;
+    RecordingHost host(clock, row.entries);
+    NoteListPlayer player(clock, host.lists);
+    host.listenTo(player);
+    ASSERT_TRUE(player.start());
+    row.act(clock, player, host);
+    EXPECT_EQ(host.steps, row.steps);
+    EXPECT_EQ(host.finishCount, 1);
+    EXPECT_FALSE(player.isPlaying());
+    EXPECT_EQ(clock.pendingTimers(), 0u);
 }
+
+INSTANTIATE_TEST_SUITE_P(Rows, NoteListPlayerEndings, ::testing::ValuesIn(std::vector<EndingRow>{
+    {"stop during the first wait: no note at all", lines({"00=1000", "01=5"}),
+     [](platform::VirtualClock& c, NoteListPlayer& p, RecordingHost&) {
+         c.advanceMs(500);
+         p.stop();
+         c.advanceMs(5000);
+     },
+     lines({"started @0", "turn 0 @0", "finished @500000"})},
+    {"stop during a later wait", lines({"00=0", "01=100", "02=0"}),
+     [](platform::VirtualClock& c, NoteListPlayer& p, RecordingHost&) {
+         c.advanceMs(50);
+         p.stop();
+         c.advanceMs(5000);
+     },
+     lines({"started @0", "turn 0 @0", "note 0 N0 @1000", "turn 1 @1000", "finished @50000"})},
+    {"stop twice", lines({"00=100"}),
+     [](platform::VirtualClock& c, NoteListPlayer& p, RecordingHost&) {
+         p.stop();
+         p.stop();
+         c.advanceMs(500);
+     },
+     lines({"started @0", "turn 0 @0", "finished @0"})},
+    {"stop from the host while a note sounds", lines({"00=0", "01=0"}),
+     [](platform::VirtualClock& c, NoteListPlayer& p, RecordingHost& h) {
+         h.onNote = [&p](int) { p.stop(); };
+         c.advanceMs(500);
+     },
+     lines({"started @0", "turn 0 @0", "note 0 N0 @1000", "finished @1000"})},
+    {"stop from the host at the top of a turn", lines({"00=0", "01=0"}),
+     [](platform::VirtualClock& c, NoteListPlayer& p, RecordingHost& h) {
+         h.onTurn = [&p](int i) {
+             if (i == 1)
+                 p.stop();
+         };
+         c.advanceMs(500);
+     },
+     lines({"started @0", "turn 0 @0", "note 0 N0 @1000", "turn 1 @1000", "finished @1000"})},
+    {"the list got shorter during a wait", lines({"00=0", "01=10", "02=0"}),
+     [](platform::VirtualClock& c, NoteListPlayer&, RecordingHost& h) {
+         c.advanceMs(5);
+         h.setEntries(lines({"00=0"}));
+         c.advanceMs(500);
+     },
+     lines({"started @0", "turn 0 @0", "note 0 N0 @1000", "turn 1 @1000", "note 1 N1 @12000",
+            "turn 2 @12000", "finished @12000"})},
+    {"a second start while playing is ignored", lines({"00=10"}),
+     [](platform::VirtualClock& c, NoteListPlayer& p, RecordingHost&) {
+         c.advanceMs(5);
+         EXPECT_FALSE(p.start());
+         c.advanceMs(500);
+     },
+     lines({"started @0", "turn 0 @0", "note 0 N0 last @11000", "finished @11000"})},
+}), RowName());
 
 TEST(NoteListPlayer, StopOutsidePlaybackDoesNothingAndTheNextStartPlays)
 {

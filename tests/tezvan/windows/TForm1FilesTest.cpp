@@ -1,6 +1,7 @@
 // The file commands in the window: the questions and their answers, the dialogs' filters,
 // what Open and Save do to the lists and to disk, errors, and the start-up open.
 #include "WindowFixture.h"
+#include "support/RowName.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,12 +13,14 @@
 namespace {
 
 using testing_support::FakeDialogs;
+using testing_support::RowName;
 using testing_support::WindowFixture;
 using Icon = platform::Dialogs::Icon;
 
 const QString kRecordingQuestion = QString::fromUtf8(
     "Şu An Kayıt Modundasınız.\r\rKayıt İşlemini Otomatik Durdurmak ve İşleme Devam Etmek İstiyormusunuz.");
 const QString kNoteFilter = QStringLiteral("Tezvan Nota Listesi (*.Tnl)|*.tnl");
+const QString kNewQuestion = QString::fromUtf8("Listedeki Notalar Temizlenecek. Devam mı?");
 
 class FilesTest : public WindowFixture {
 public:
@@ -84,57 +87,61 @@ TEST_F(FilesTest, OpenReadsAnyLineEndsAndRebuildsTheVisibleLines)
     EXPECT_EQ(countLabel(), QString::fromUtf8("Toplam Nota Sayısı : 0"));
 }
 
-TEST_F(FilesTest, QuestionsAndTheirAnswers)
+struct QuestionRow {
+    const char* name;
+    bool recording;
+    const char* command;
+    std::deque<bool> answers;
+    bool fileChosen;
+    QString title;
+    QString text;
+    Icon icon;
+    int countAfter; // lines after the command
+    bool recordingAfter;
+};
+
+void PrintTo(const QuestionRow& r, std::ostream* os) { *os << r.name; }
+
+class FilesQuestions : public FilesTest, public ::testing::WithParamInterface<QuestionRow> {};
+
+TEST_P(FilesQuestions, AndTheirAnswers)
 {
-    struct Row {
-        const char* name;
-        bool recording;
-        const char* command;
-        std::deque<bool> answers;
-        bool fileChosen;
-        QString title;
-        QString text;
-        Icon icon;
-        int countAfter;       // lines after the command
-        bool recordingAfter;
-    };
-    const QString newText = QString::fromUtf8("Listedeki Notalar Temizlenecek. Devam mı?");
-    const std::vector<Row> rows = {
-        {"New answered No keeps the list", false, "new", {false}, false, QStringLiteral("Yeni"), newText,
-         Icon::Information, 2, false},
-        {"New answered Yes clears it", false, "new", {true}, false, QStringLiteral("Yeni"), newText,
-         Icon::Information, 0, false},
-        {"New while recording, Yes, ends the recording", true, "new", {true}, false, QStringLiteral("Yeni"),
-         newText, Icon::Information, 0, false},
-        {"Open while recording answered No: nothing changes", true, "open", {false}, true,
-         QStringLiteral("UYARI"), kRecordingQuestion, Icon::Warning, 2, true},
-        {"Open while recording answered Yes: opens", true, "open", {true}, true, QStringLiteral("UYARI"),
-         kRecordingQuestion, Icon::Warning, 1, false},
-        {"Save while recording answered No: nothing saved", true, "save", {false}, true,
-         QStringLiteral("UYARI"), kRecordingQuestion, Icon::Warning, 2, true},
-    };
+    const QuestionRow& r = GetParam();
     const QString one = writeFile("one.tnl", "05=9\r\n");
-    for (const Row& r : rows) {
-        SCOPED_TRACE(r.name);
-        SetUp();
-        recordTwo();
-        if (!r.recording)
-            click("DURUMM");
-        dialogs.answers = r.answers;
-        if (r.fileChosen)
-            dialogs.fileNames = {one};
-        click(r.command);
-        ASSERT_GE(dialogs.shown.size(), 1u);
-        EXPECT_EQ(dialogs.shown[0].kind, FakeDialogs::Shown::Ask);
-        EXPECT_EQ(dialogs.shown[0].title, r.title);
-        EXPECT_EQ(dialogs.shown[0].text, r.text);
-        EXPECT_EQ(dialogs.shown[0].icon, r.icon);
-        const bool yes = !r.answers.empty() && r.answers.front();
-        EXPECT_EQ(dialogs.shown.size(), (yes && r.fileChosen) ? 2u : 1u); // No: no file dialog
-        EXPECT_EQ(window->noteLists().count(), r.countAfter);
-        EXPECT_EQ(window->recorder().recording(), r.recordingAfter);
-    }
+    recordTwo();
+    if (!r.recording)
+        click("DURUMM");
+    dialogs.answers = r.answers;
+    if (r.fileChosen)
+        dialogs.fileNames = {one};
+    click(r.command);
+    ASSERT_GE(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].kind, FakeDialogs::Shown::Ask);
+    EXPECT_EQ(dialogs.shown[0].title, r.title);
+    EXPECT_EQ(dialogs.shown[0].text, r.text);
+    EXPECT_EQ(dialogs.shown[0].icon, r.icon);
+    const bool yes = !r.answers.empty() && r.answers.front();
+    EXPECT_EQ(dialogs.shown.size(), (yes && r.fileChosen) ? 2u : 1u); // No: no file dialog
+    EXPECT_EQ(window->noteLists().count(), r.countAfter);
+    EXPECT_EQ(window->recorder().recording(), r.recordingAfter);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, FilesQuestions,
+    ::testing::Values(
+        QuestionRow{"New answered No keeps the list", false, "new", {false}, false, QStringLiteral("Yeni"),
+                    kNewQuestion, Icon::Information, 2, false},
+        QuestionRow{"New answered Yes clears it", false, "new", {true}, false, QStringLiteral("Yeni"), kNewQuestion,
+                    Icon::Information, 0, false},
+        QuestionRow{"New while recording, Yes, ends the recording", true, "new", {true}, false,
+                    QStringLiteral("Yeni"), kNewQuestion, Icon::Information, 0, false},
+        QuestionRow{"Open while recording answered No: nothing changes", true, "open", {false}, true,
+                    QStringLiteral("UYARI"), kRecordingQuestion, Icon::Warning, 2, true},
+        QuestionRow{"Open while recording answered Yes: opens", true, "open", {true}, true, QStringLiteral("UYARI"),
+                    kRecordingQuestion, Icon::Warning, 1, false},
+        QuestionRow{"Save while recording answered No: nothing saved", true, "save", {false}, true,
+                    QStringLiteral("UYARI"), kRecordingQuestion, Icon::Warning, 2, true}),
+    RowName());
 
 TEST_F(FilesTest, CommandsThatAskNothing)
 {

@@ -1,6 +1,7 @@
 // Playback in the window on the virtual clock: the lock, the selections of both lists,
 // the lit button, skipped entries, Stop, and the idle state after every ending.
 #include "WindowFixture.h"
+#include "support/RowName.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -8,6 +9,7 @@
 
 namespace {
 
+using testing_support::RowName;
 using testing_support::WindowFixture;
 
 class PlaybackTest : public WindowFixture {
@@ -116,29 +118,34 @@ TEST_F(PlaybackTest, EntriesThatAreNoNotesAreSkippedWithoutWaiting)
     expectIdleAfterPlayback();
 }
 
-TEST_F(PlaybackTest, StopDuringAWaitSoundsNothingMore)
+struct StopRow {
+    const char* name;
+    std::function<void(PlaybackTest*)> stop;
+};
+
+void PrintTo(const StopRow& r, std::ostream* os) { *os << r.name; }
+
+class PlaybackStop : public PlaybackTest, public ::testing::WithParamInterface<StopRow> {};
+
+TEST_P(PlaybackStop, DuringAWaitSoundsNothingMore)
 {
-    struct Row {
-        const char* name;
-        std::function<void(PlaybackTest*)> stop;
-    };
-    const Row rows[] = {
-        {"the DUR button", [](PlaybackTest* t) { QTest::mouseClick(t->control<QWidget>("PAUSE_"), Qt::LeftButton); }},
-        {"Ctrl+F10", [](PlaybackTest* t) { QTest::keyClick(t->window.get(), Qt::Key_F10, Qt::ControlModifier); }},
-    };
-    for (const Row& r : rows) {
-        SCOPED_TRACE(r.name);
-        SetUp();
-        load({QStringLiteral("02=1000"), QStringLiteral("03=0")});
-        QTest::keyClick(window.get(), Qt::Key_F9, Qt::ControlModifier);
-        expectLocked(true);
-        clock.advanceMs(500);
-        r.stop(this);
-        clock.advanceMs(5000);
-        EXPECT_TRUE(sound.played.empty());
-        expectIdleAfterPlayback();
-    }
+    load({QStringLiteral("02=1000"), QStringLiteral("03=0")});
+    QTest::keyClick(window.get(), Qt::Key_F9, Qt::ControlModifier);
+    expectLocked(true);
+    clock.advanceMs(500);
+    GetParam().stop(this);
+    clock.advanceMs(5000);
+    EXPECT_TRUE(sound.played.empty());
+    expectIdleAfterPlayback();
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, PlaybackStop,
+    ::testing::Values(
+        StopRow{"the DUR button",
+                [](PlaybackTest* t) { QTest::mouseClick(t->control<QWidget>("PAUSE_"), Qt::LeftButton); }},
+        StopRow{"Ctrl+F10", [](PlaybackTest* t) { QTest::keyClick(t->window.get(), Qt::Key_F10, Qt::ControlModifier); }}),
+    RowName());
 
 TEST_F(PlaybackTest, WhilePlayingNoteKeysAreSilentAndASecondStartIsIgnored)
 {
@@ -177,7 +184,17 @@ TEST_F(PlaybackTest, StartEndsARecordingAndAnEmptyListDoesNothing)
     EXPECT_EQ(window->noteLists().entry(1), QStringLiteral("02=0"));
 }
 
-TEST_F(PlaybackTest, NewAndOpenStopARunningPlaybackFirst)
+struct CommandRow {
+    const char* name;
+    std::function<void(PlaybackTest*, const QString& noteFile)> command;
+    int countAfter;
+};
+
+void PrintTo(const CommandRow& r, std::ostream* os) { *os << r.name; }
+
+class PlaybackStoppedBy : public PlaybackTest, public ::testing::WithParamInterface<CommandRow> {};
+
+TEST_P(PlaybackStoppedBy, NewAndOpenFirst)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("a.tnl"));
@@ -186,34 +203,30 @@ TEST_F(PlaybackTest, NewAndOpenStopARunningPlaybackFirst)
     f.write("05=0\r\n");
     f.close();
 
-    struct Row {
-        const char* name;
-        std::function<void(PlaybackTest*)> command;
-        int countAfter;
-    };
-    const Row rows[] = {
-        {"New answered Yes", [](PlaybackTest* t) {
-             t->dialogs.answers = {true};
-             QTest::keyClick(t->window.get(), Qt::Key_N, Qt::ControlModifier);
-         }, 0},
-        {"Open", [path](PlaybackTest* t) {
-             t->dialogs.fileNames = {path};
-             QTest::keyClick(t->window.get(), Qt::Key_O, Qt::ControlModifier);
-         }, 1},
-    };
-    for (const Row& r : rows) {
-        SCOPED_TRACE(r.name);
-        SetUp();
-        load({QStringLiteral("00=50"), QStringLiteral("01=50")});
-        start();
-        r.command(this);
-        EXPECT_FALSE(window->isPlaying());
-        clock.advanceMs(1000);
-        EXPECT_TRUE(sound.played.empty());
-        EXPECT_EQ(window->noteLists().count(), r.countAfter);
-        expectLocked(false);
-        EXPECT_EQ(clock.pendingTimers(), 0u);
-    }
+    load({QStringLiteral("00=50"), QStringLiteral("01=50")});
+    start();
+    GetParam().command(this, path);
+    EXPECT_FALSE(window->isPlaying());
+    clock.advanceMs(1000);
+    EXPECT_TRUE(sound.played.empty());
+    EXPECT_EQ(window->noteLists().count(), GetParam().countAfter);
+    expectLocked(false);
+    EXPECT_EQ(clock.pendingTimers(), 0u);
 }
+
+INSTANTIATE_TEST_SUITE_P(Rows, PlaybackStoppedBy,
+                         ::testing::Values(CommandRow{"New answered Yes",
+                                                      [](PlaybackTest* t, const QString&) {
+                                                          t->dialogs.answers = {true};
+                                                          QTest::keyClick(t->window.get(), Qt::Key_N, Qt::ControlModifier);
+                                                      },
+                                                      0},
+                                           CommandRow{"Open",
+                                                      [](PlaybackTest* t, const QString& noteFile) {
+                                                          t->dialogs.fileNames = {noteFile};
+                                                          QTest::keyClick(t->window.get(), Qt::Key_O, Qt::ControlModifier);
+                                                      },
+                                                      1}),
+                         RowName());
 
 } // namespace

@@ -1,6 +1,7 @@
 // The main window driven by keys and clicks: recording, the status button, closing,
 // the note keys wherever the focus is, the list area and the hover texts.
 #include "WindowFixture.h"
+#include "support/RowName.h"
 
 #include "tezvan/core/Recorder.h"
 
@@ -17,6 +18,7 @@
 
 namespace {
 
+using testing_support::RowName;
 using testing_support::WindowFixture;
 using Icon = platform::Dialogs::Icon;
 
@@ -62,73 +64,83 @@ TEST_F(TForm1Test, NotesWithTheBoxClearedSoundButAreNotKept)
     EXPECT_FALSE(note(4)->raised());
 }
 
-TEST_F(TForm1Test, StatusButtonInItsThreeCases)
+struct StatusRow {
+    const char* name;
+    bool ticked;
+    bool recordFirst;
+    const char* status;
+    bool markStays;
+};
+
+void PrintTo(const StatusRow& r, std::ostream* os) { *os << r.name; }
+
+class TForm1StatusButton : public WindowFixture, public ::testing::WithParamInterface<StatusRow> {};
+
+TEST_P(TForm1StatusButton, InItsThreeCases)
 {
-    struct Row {
-        const char* name;
-        bool ticked;
-        bool recordFirst;
-        const char* status;
-        bool markStays;
-    };
-    const Row rows[] = {
-        {"box cleared: free, mark gone", false, false, "Serbest...(Kayıt Yok)", false},
-        {"box ticked while recording: completed, mark gone", true, true, "Kayıt İşlemi Tamamlandı", false},
-        {"box ticked, not recording: nothing changes", true, false, "Serbest...(Kayıt Yok)", true},
-    };
-    for (const Row& r : rows) {
-        SCOPED_TRACE(r.name);
-        SetUp();
-        if (r.recordFirst) {
-            tick(true);
-            press(Qt::Key_D, 40);
-        } else {
-            press(Qt::Key_D, 40); // sounds free, marks N2
-            tick(r.ticked);
-        }
-        QTest::mouseClick(control<QWidget>("DURUMM"), Qt::LeftButton);
-        EXPECT_EQ(status(), QString::fromUtf8(r.status));
-        EXPECT_EQ(note(2)->raised(), r.markStays);
-        EXPECT_FALSE(window->recorder().recording());
+    const StatusRow& r = GetParam();
+    if (r.recordFirst) {
+        tick(true);
+        press(Qt::Key_D, 40);
+    } else {
+        press(Qt::Key_D, 40); // sounds free, marks N2
+        tick(r.ticked);
+    }
+    QTest::mouseClick(control<QWidget>("DURUMM"), Qt::LeftButton);
+    EXPECT_EQ(status(), QString::fromUtf8(r.status));
+    EXPECT_EQ(note(2)->raised(), r.markStays);
+    EXPECT_FALSE(window->recorder().recording());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, TForm1StatusButton,
+    ::testing::Values(
+        StatusRow{"box cleared: free, mark gone", false, false, "Serbest...(Kayıt Yok)", false},
+        StatusRow{"box ticked while recording: completed, mark gone", true, true, "Kayıt İşlemi Tamamlandı", false},
+        StatusRow{"box ticked, not recording: nothing changes", true, false, "Serbest...(Kayıt Yok)", true}),
+    RowName());
+
+struct ClosingRow {
+    const char* name;
+    bool record;
+    std::deque<bool> answers;
+    bool asked;
+    bool closed;
+};
+
+void PrintTo(const ClosingRow& r, std::ostream* os) { *os << r.name; }
+
+class TForm1Closing : public WindowFixture, public ::testing::WithParamInterface<ClosingRow> {};
+
+TEST_P(TForm1Closing, WhileRecordingAsksAndAlwaysEndsTheRecording)
+{
+    const ClosingRow& r = GetParam();
+    dialogs.shown.clear();
+    dialogs.answers = r.answers;
+    tick(true);
+    if (r.record)
+        press(Qt::Key_A, 38);
+    EXPECT_EQ(window->close(), r.closed);
+    EXPECT_EQ(window->isVisible(), !r.closed);
+    EXPECT_FALSE(window->recorder().recording());
+    ASSERT_EQ(dialogs.shown.size(), r.asked ? 1u : 0u);
+    if (r.asked) {
+        EXPECT_EQ(dialogs.shown[0].title, QStringLiteral("UYARI"));
+        EXPECT_EQ(dialogs.shown[0].text, QString::fromUtf8("Şu An Kayıt Modundasınız.\r\r"
+                                                           "Çıkmak istediğinizden emin misiniz?"));
+        EXPECT_EQ(dialogs.shown[0].icon, Icon::Warning);
+        EXPECT_EQ(status(), QString::fromUtf8("Kayıt yapılıyor... DUR"));
     }
 }
 
-TEST_F(TForm1Test, ClosingWhileRecordingAsksAndAlwaysEndsTheRecording)
+INSTANTIATE_TEST_SUITE_P(Rows, TForm1Closing,
+                         ::testing::Values(ClosingRow{"recording, answered No: stays open", true, {false}, true, false},
+                                           ClosingRow{"recording, answered Yes: closes", true, {true}, true, true},
+                                           ClosingRow{"not recording: closes without asking", false, {}, false, true}),
+                         RowName());
+
+TEST_F(TForm1Test, AfterNoToClosingTheNextRecordedNoteStartsANewRecording)
 {
-    struct Row {
-        const char* name;
-        bool record;
-        std::deque<bool> answers;
-        bool asked;
-        bool closed;
-    };
-    const Row rows[] = {
-        {"recording, answered No: stays open", true, {false}, true, false},
-        {"recording, answered Yes: closes", true, {true}, true, true},
-        {"not recording: closes without asking", false, {}, false, true},
-    };
-    for (const Row& r : rows) {
-        SCOPED_TRACE(r.name);
-        SetUp();
-        dialogs.shown.clear();
-        dialogs.answers = r.answers;
-        tick(true);
-        if (r.record)
-            press(Qt::Key_A, 38);
-        EXPECT_EQ(window->close(), r.closed);
-        EXPECT_EQ(window->isVisible(), !r.closed);
-        EXPECT_FALSE(window->recorder().recording());
-        ASSERT_EQ(dialogs.shown.size(), r.asked ? 1u : 0u);
-        if (r.asked) {
-            EXPECT_EQ(dialogs.shown[0].title, QStringLiteral("UYARI"));
-            EXPECT_EQ(dialogs.shown[0].text, QString::fromUtf8("Şu An Kayıt Modundasınız.\r\r"
-                                                               "Çıkmak istediğinizden emin misiniz?"));
-            EXPECT_EQ(dialogs.shown[0].icon, Icon::Warning);
-            EXPECT_EQ(status(), QString::fromUtf8("Kayıt yapılıyor... DUR"));
-        }
-    }
-    // After No, the next recorded note starts a new recording.
-    SetUp();
     dialogs.answers = {false};
     tick(true);
     press(Qt::Key_A, 38);
@@ -139,30 +151,34 @@ TEST_F(TForm1Test, ClosingWhileRecordingAsksAndAlwaysEndsTheRecording)
     EXPECT_EQ(window->noteLists().entry(1), QStringLiteral("01=0"));
 }
 
-TEST_F(TForm1Test, TheKeyRightOfLIsThePhysicalKeyOnEveryLayout)
+struct LayoutRow {
+    const char* name;
+    int qtKey;
+    quint32 scanCode;
+    const char* text;
+    std::vector<int> played;
+};
+
+void PrintTo(const LayoutRow& r, std::ostream* os) { *os << r.name; }
+
+class TForm1KeyRightOfL : public WindowFixture, public ::testing::WithParamInterface<LayoutRow> {};
+
+TEST_P(TForm1KeyRightOfL, IsThePhysicalKeyOnEveryLayout)
 {
-    struct Row {
-        const char* name;
-        int qtKey;
-        quint32 scanCode;
-        const char* text;
-        std::vector<int> played;
-    };
-    const std::vector<Row> rows = {
-        {"US layout: semicolon", Qt::Key_Semicolon, 47, ";", {9}},
-        {"German layout: o umlaut", Qt::Key_Odiaeresis, 47, "ö", {9}},
-        {"Turkish layout: S cedilla", 0x015E, 47, "ş", {9}},
-        {"a semicolon typed on another key is no note", Qt::Key_Semicolon, 59, ";", {}},
-        {"the L key", Qt::Key_L, 46, "l", {8}},
-        {"no native code: the Qt key decides", Qt::Key_Semicolon, 0, ";", {9}},
-    };
-    for (const Row& r : rows) {
-        SCOPED_TRACE(r.name);
-        sound.played.clear();
-        press(r.qtKey, r.scanCode, Qt::NoModifier, nullptr, QString::fromUtf8(r.text));
-        EXPECT_EQ(sound.indexes(), r.played);
-    }
+    const LayoutRow& r = GetParam();
+    press(r.qtKey, r.scanCode, Qt::NoModifier, nullptr, QString::fromUtf8(r.text));
+    EXPECT_EQ(sound.indexes(), r.played);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, TForm1KeyRightOfL,
+    ::testing::Values(LayoutRow{"US layout: semicolon", Qt::Key_Semicolon, 47, ";", {9}},
+                      LayoutRow{"German layout: o umlaut", Qt::Key_Odiaeresis, 47, "ö", {9}},
+                      LayoutRow{"Turkish layout: S cedilla", 0x015E, 47, "ş", {9}},
+                      LayoutRow{"a semicolon typed on another key is no note", Qt::Key_Semicolon, 59, ";", {}},
+                      LayoutRow{"the L key", Qt::Key_L, 46, "l", {8}},
+                      LayoutRow{"no native code: the Qt key decides", Qt::Key_Semicolon, 0, ";", {9}}),
+    RowName());
 
 TEST_F(TForm1Test, NoteKeysWorkWhicheverControlHasTheFocus)
 {
@@ -203,30 +219,47 @@ TEST_F(TForm1Test, ListAreaShowsAndHides)
     EXPECT_EQ(window->height(), 124);
 }
 
-TEST_F(TForm1Test, HoverShowsTheButtonsKeyAndStyle)
+void enter(QWidget* w)
 {
-    auto enter = [](QWidget* w) {
-        QEnterEvent e(QPointF(2, 2), QPointF(2, 2), QPointF(2, 2));
-        QApplication::sendEvent(w, &e);
-    };
-    auto leave = [](QWidget* w) {
-        QEvent e(QEvent::Leave);
-        QApplication::sendEvent(w, &e);
-    };
-    struct Row {
-        int button;
-        const char* hint;
-    };
-    for (const Row& r : {Row{0, "Kısayol -> 65"}, Row{4, "Kısayol -> 71"}, Row{9, "Kısayol -> 186"}}) {
-        SCOPED_TRACE(r.button);
-        enter(note(r.button));
-        EXPECT_EQ(note(r.button)->toolTip(), QString::fromUtf8(r.hint));
-        EXPECT_TRUE(note(r.button)->font().bold());
-        EXPECT_TRUE(note(r.button)->font().underline());
-        leave(note(r.button));
-        EXPECT_FALSE(note(r.button)->font().bold());
-        EXPECT_FALSE(note(r.button)->font().underline());
-    }
+    QEnterEvent e(QPointF(2, 2), QPointF(2, 2), QPointF(2, 2));
+    QApplication::sendEvent(w, &e);
+}
+
+void leave(QWidget* w)
+{
+    QEvent e(QEvent::Leave);
+    QApplication::sendEvent(w, &e);
+}
+
+struct HoverRow {
+    const char* name;
+    int button;
+    const char* hint;
+};
+
+void PrintTo(const HoverRow& r, std::ostream* os) { *os << r.name; }
+
+class TForm1Hover : public WindowFixture, public ::testing::WithParamInterface<HoverRow> {};
+
+TEST_P(TForm1Hover, ShowsTheButtonsKeyAndStyle)
+{
+    const HoverRow& r = GetParam();
+    enter(note(r.button));
+    EXPECT_EQ(note(r.button)->toolTip(), QString::fromUtf8(r.hint));
+    EXPECT_TRUE(note(r.button)->font().bold());
+    EXPECT_TRUE(note(r.button)->font().underline());
+    leave(note(r.button));
+    EXPECT_FALSE(note(r.button)->font().bold());
+    EXPECT_FALSE(note(r.button)->font().underline());
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, TForm1Hover,
+                         ::testing::Values(HoverRow{"N0", 0, "Kısayol -> 65"}, HoverRow{"N4", 4, "Kısayol -> 71"},
+                                           HoverRow{"N9", 9, "Kısayol -> 186"}),
+                         RowName());
+
+TEST_F(TForm1Test, HoverShowsAReassignedKeyAndTheSaveButtonsColours)
+{
     window->setNoteShortcut(0, 16449);
     enter(note(0));
     EXPECT_EQ(note(0)->toolTip(), QString::fromUtf8("Kısayol -> 16449"));
@@ -241,28 +274,31 @@ TEST_F(TForm1Test, HoverShowsTheButtonsKeyAndStyle)
     EXPECT_FALSE(save->font().underline());
 }
 
-TEST_F(TForm1Test, CommandsOpeningOtherWindowsEndTheRecordingFirst)
+struct CommandRow {
+    const char* name;
+    std::function<void(tezvan::TForm1*)> command;
+};
+
+void PrintTo(const CommandRow& r, std::ostream* os) { *os << r.name; }
+
+class TForm1CommandsOpeningOtherWindows : public WindowFixture, public ::testing::WithParamInterface<CommandRow> {};
+
+TEST_P(TForm1CommandsOpeningOtherWindows, EndTheRecordingFirst)
 {
-    struct Row {
-        const char* name;
-        std::function<void(tezvan::TForm1*)> command;
-    };
-    const Row rows[] = {
-        {"key assignment", [](tezvan::TForm1* w) { w->mnklavyeExecute(); }},
-        {"help", [](tezvan::TForm1* w) { w->mnyardimExecute(); }},
-        {"programmer's window", [](tezvan::TForm1* w) { w->mnbenExecute(); }},
-        {"the bilgi picture", [](tezvan::TForm1* w) { w->bilgiClick(); }},
-    };
-    for (const Row& r : rows) {
-        SCOPED_TRACE(r.name);
-        SetUp();
-        tick(true);
-        press(Qt::Key_A, 38);
-        r.command(window.get());
-        EXPECT_FALSE(window->recorder().recording());
-        EXPECT_EQ(status(), QString::fromUtf8("Kayıt İşlemi Tamamlandı"));
-    }
+    tick(true);
+    press(Qt::Key_A, 38);
+    GetParam().command(window.get());
+    EXPECT_FALSE(window->recorder().recording());
+    EXPECT_EQ(status(), QString::fromUtf8("Kayıt İşlemi Tamamlandı"));
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, TForm1CommandsOpeningOtherWindows,
+    ::testing::Values(CommandRow{"key assignment", [](tezvan::TForm1* w) { w->mnklavyeExecute(); }},
+                      CommandRow{"help", [](tezvan::TForm1* w) { w->mnyardimExecute(); }},
+                      CommandRow{"programmer's window", [](tezvan::TForm1* w) { w->mnbenExecute(); }},
+                      CommandRow{"the bilgi picture", [](tezvan::TForm1* w) { w->bilgiClick(); }}),
+    RowName());
 
 TEST_F(TForm1Test, CountLabelGrowsWithItsText)
 {
@@ -278,26 +314,34 @@ TEST_F(TForm1Test, CountLabelGrowsWithItsText)
     EXPECT_EQ(label->height(), 13);
 }
 
-TEST_F(TForm1Test, ControlsSitAtTheirDesignPlaces)
+struct PlaceRow {
+    const char* name;
+    QRect geometry;
+};
+
+void PrintTo(const PlaceRow& r, std::ostream* os) { *os << r.name; }
+
+class TForm1Controls : public WindowFixture, public ::testing::WithParamInterface<PlaceRow> {};
+
+TEST_P(TForm1Controls, SitAtTheirDesignPlaces)
 {
-    struct Row {
-        const char* name;
-        QRect geometry;
-    };
-    const Row rows[] = {
-        {"BaslikC", {0, 0, 421, 21}},     {"Kontroller", {0, 21, 421, 101}},
-        {"N0", {5, 7, 41, 33}},           {"N9", {374, 7, 41, 33}},
-        {"N10", {251, 40, 41, 33}},       {"N13", {374, 40, 41, 33}},
-        {"Panel3", {4, 49, 190, 48}},     {"PLAY_", {2, 2, 41, 20}},
-        {"save", {126, 2, 62, 20}},       {"DURUMM", {50, 26, 137, 20}},
-        {"oto_kayit", {199, 81, 107, 17}}, {"Label6", {0, 89, 421, 12}},
-        {"ListBox1", {8, 127, 404, 180}}, {"Label5", {8, 317, 116, 13}},
-        {"Simg", {380, 2, 19, 17}},       {"Kapt", {400, 2, 19, 17}},
-    };
-    for (const Row& r : rows) {
-        SCOPED_TRACE(r.name);
-        EXPECT_EQ(control<QWidget>(r.name)->geometry(), r.geometry);
-    }
+    EXPECT_EQ(control<QWidget>(GetParam().name)->geometry(), GetParam().geometry);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, TForm1Controls,
+    ::testing::Values(PlaceRow{"BaslikC", {0, 0, 421, 21}}, PlaceRow{"Kontroller", {0, 21, 421, 101}},
+                      PlaceRow{"N0", {5, 7, 41, 33}}, PlaceRow{"N9", {374, 7, 41, 33}},
+                      PlaceRow{"N10", {251, 40, 41, 33}}, PlaceRow{"N13", {374, 40, 41, 33}},
+                      PlaceRow{"Panel3", {4, 49, 190, 48}}, PlaceRow{"PLAY_", {2, 2, 41, 20}},
+                      PlaceRow{"save", {126, 2, 62, 20}}, PlaceRow{"DURUMM", {50, 26, 137, 20}},
+                      PlaceRow{"oto_kayit", {199, 81, 107, 17}}, PlaceRow{"Label6", {0, 89, 421, 12}},
+                      PlaceRow{"ListBox1", {8, 127, 404, 180}}, PlaceRow{"Label5", {8, 317, 116, 13}},
+                      PlaceRow{"Simg", {380, 2, 19, 17}}, PlaceRow{"Kapt", {400, 2, 19, 17}}),
+    RowName());
+
+TEST_F(TForm1Test, CursorsAndWindowFlagsAreTheDesigns)
+{
     EXPECT_FALSE(control<QWidget>("PAUSE_")->isVisible());
     // Only note and transport buttons show the hand; the status line is no such button.
     for (const char* name : {"N0", "N13", "PLAY_", "PAUSE_", "save"})

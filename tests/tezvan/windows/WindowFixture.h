@@ -4,6 +4,7 @@
 
 #include "HeardSound.h"
 #include "support/FakeDialogs.h"
+#include "support/KeysAndClicks.h"
 #include "support/QStringPrinter.h"
 #include "tezvan/windows/FlatButton.h"
 #include "tezvan/windows/TForm1.h"
@@ -12,13 +13,11 @@
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QListView>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
-#include <ostream>
 
 namespace testing_support {
 
@@ -26,13 +25,6 @@ class WindowFixture : public ::testing::Test {
 public:
     void SetUp() override
     {
-        // Also a fresh start for the tests that run several rows, each from SetUp().
-        window.reset();
-        dialogs.shown.clear();
-        dialogs.answers.clear();
-        dialogs.fileNames.clear();
-        sound.played.clear();
-        sound.onPlay = nullptr;
         window = std::make_unique<tezvan::TForm1>(sound, clock, dialogs);
         window->show();
         QApplication::setActiveWindow(window.get());
@@ -72,26 +64,15 @@ public:
 
     // A left click where the user points, in window coordinates: it lands on whatever lies
     // topmost at that place, as the mouse's would.
-    void clickAt(QPoint inWindow)
-    {
-        QWidget* hit = window->childAt(inWindow);
-        if (!hit)
-            hit = window.get();
-        QTest::mouseClick(hit, Qt::LeftButton, {}, hit->mapFrom(window.get(), inWindow));
-    }
-    QPoint placeOf(const QWidget* w, QPoint inWidget) const { return w->mapTo(window.get(), inWidget); }
+    void clickAt(QPoint inWindow) { clickWhatLiesAt(window.get(), inWindow); }
+    QPoint placeOf(const QWidget* w, QPoint inWidget) const { return placeIn(window.get(), w, inWidget); }
 
     // A key press and release as the keyboard sends them to target (the focused control
     // when none is given). nativeScanCode is the xkb key code; 0 = none.
     void press(int qtKey, quint32 nativeScanCode = 0, Qt::KeyboardModifiers mods = Qt::NoModifier,
                QWidget* target = nullptr, const QString& text = {})
     {
-        if (!target)
-            target = QApplication::focusWidget() ? QApplication::focusWidget() : window.get();
-        for (QEvent::Type type : {QEvent::ShortcutOverride, QEvent::KeyPress, QEvent::KeyRelease}) {
-            QKeyEvent e(type, qtKey, mods, nativeScanCode, 0, 0, text);
-            QApplication::sendEvent(target, &e);
-        }
+        pressAndRelease(window.get(), {qtKey, nativeScanCode, mods, text}, target, true);
     }
 
     platform::VirtualClock clock;

@@ -7,6 +7,8 @@
 #include "support/WaveImage.h"
 #include "support/FakeDialogs.h"
 #include "support/FakeVoice.h"
+#include "support/KeysAndClicks.h"
+#include "support/RowName.h"
 
 #include "platform/VirtualClock.h"
 #include "tezvan2/core/NoteGrid.h"
@@ -29,6 +31,7 @@ namespace {
 
 using testing_support::FakeDialogs;
 using testing_support::FakeVoice;
+using testing_support::RowName;
 
 // The 23 sample files, written as a player's folder would hold them (mixed case); each
 // has its own length, so the sound started tells which file it came from.
@@ -69,20 +72,18 @@ protected:
         return QString::fromLatin1(kSampleFiles[index]).toLower();
     }
 
+    // A key's press and release, sent to the window.
     void release(int qtKey, Qt::KeyboardModifiers modifiers = Qt::NoModifier, quint32 scanCode = 0,
                  bool autoRepeat = false)
     {
-        QKeyEvent press(QEvent::KeyPress, qtKey, modifiers, scanCode, 0, 0, QString(), autoRepeat);
-        QApplication::sendEvent(window.get(), &press);
-        QKeyEvent up(QEvent::KeyRelease, qtKey, modifiers, scanCode, 0, 0, QString(), autoRepeat);
-        QApplication::sendEvent(window.get(), &up);
+        testing_support::pressAndRelease(window.get(), {qtKey, scanCode, modifiers, {}, autoRepeat}, window.get());
     }
 
     void click(const QString& objectName)
     {
         QWidget* w = window->findChild<QWidget*>(objectName);
         ASSERT_NE(w, nullptr) << objectName.toStdString();
-        QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, QPoint(w->width() / 2, w->height() / 2));
+        testing_support::clickMiddle(w);
     }
 
     QString display() const { return window->findChild<QLabel*>(QStringLiteral("Label1"))->text(); }
@@ -98,14 +99,18 @@ protected:
 };
 
 struct KeyRow {
-    const char* key;
+    const char* name;
     int qtKey;
     quint32 scanCode; // the physical key's xkb code, where the key is named by its place
     const char* sample;
     const char* display;
 };
 
-const KeyRow kKeyRows[] = {
+void PrintTo(const KeyRow& r, std::ostream* os) { *os << r.name; }
+
+class MainWindowKeys : public MainWindow, public ::testing::WithParamInterface<KeyRow> {};
+
+INSTANTIATE_TEST_SUITE_P(Rows, MainWindowKeys, ::testing::ValuesIn(std::vector<KeyRow>{
     {"the key left of 1", Qt::Key_QuoteLeft, 49, "fa+.wbs", "Fa+"},
     {"1", Qt::Key_1, 0, "sol+.wbs", "Sol+"},
     {"2", Qt::Key_2, 0, "sib5.wbs", "SiB5"},
@@ -132,35 +137,33 @@ const KeyRow kKeyRows[] = {
     {"Shift+E", Qt::Key_E, 0, "do.wbs", "Do"},
     // A Turkish layout sends other characters from the same physical keys.
     {"the key left of 1 on a Turkish layout", Qt::Key_QuoteDbl, 49, "fa+.wbs", "Fa+"},
-    {"the i key on a Turkish layout", 0x130, 48, "la-.wbs", "La-"},
-};
+    {"the i key on a Turkish layout", 0x130, 48, "la-.wbs", "La-"}}), RowName());
 
-TEST_F(MainWindow, everyNoteKeySoundsItsSampleOnReleaseAndShowsItsName)
+TEST_P(MainWindowKeys, everyNoteKeySoundsItsSampleOnReleaseAndShowsItsName)
 {
-    for (const KeyRow& row : kKeyRows) {
-        SCOPED_TRACE(row.key);
-        voice.events.clear();
-        const bool shifted = QByteArray(row.key).startsWith("Shift");
-        QKeyEvent press(QEvent::KeyPress, row.qtKey, shifted ? Qt::ShiftModifier : Qt::NoModifier, row.scanCode,
-                        0, 0);
-        QApplication::sendEvent(window.get(), &press);
-        EXPECT_TRUE(voice.started().empty()) << "a note sounds at the release, not the press";
-        QKeyEvent up(QEvent::KeyRelease, row.qtKey, shifted ? Qt::ShiftModifier : Qt::NoModifier, row.scanCode, 0,
-                     0);
-        QApplication::sendEvent(window.get(), &up);
-        ASSERT_EQ(voice.started().size(), 1u);
-        EXPECT_EQ(lastSample(), QString::fromLatin1(row.sample));
-        EXPECT_EQ(display(), QString::fromUtf8(row.display));
-    }
+    const KeyRow& row = GetParam();
+    const bool shifted = QByteArray(row.name).startsWith("Shift");
+    QKeyEvent press(QEvent::KeyPress, row.qtKey, shifted ? Qt::ShiftModifier : Qt::NoModifier, row.scanCode, 0, 0);
+    QApplication::sendEvent(window.get(), &press);
+    EXPECT_TRUE(voice.started().empty()) << "a note sounds at the release, not the press";
+    QKeyEvent up(QEvent::KeyRelease, row.qtKey, shifted ? Qt::ShiftModifier : Qt::NoModifier, row.scanCode, 0, 0);
+    QApplication::sendEvent(window.get(), &up);
+    ASSERT_EQ(voice.started().size(), 1u);
+    EXPECT_EQ(lastSample(), QString::fromLatin1(row.sample));
+    EXPECT_EQ(display(), QString::fromUtf8(row.display));
 }
 
 struct PictureRow {
-    const char* picture;
+    const char* name;
     const char* sample;
     const char* display;
 };
 
-const PictureRow kPictureRows[] = {
+void PrintTo(const PictureRow& r, std::ostream* os) { *os << r.name; }
+
+class MainWindowPictures : public MainWindow, public ::testing::WithParamInterface<PictureRow> {};
+
+INSTANTIATE_TEST_SUITE_P(Rows, MainWindowPictures, ::testing::ValuesIn(std::vector<PictureRow>{
     {"Image3", "fa+.wbs", "Fa+"},     {"Image4", "sol+.wbs", "Sol+"},   {"Image6", "sib5.wbs", "SiB5"},
     {"Image5", "sib2.wbs", "SiB2"},   {"Image7", "dod.wbs", "Do#"},     {"Image8", "red.wbs", "Re#"},
     {"Image17", "fad.wbs", "Fa#"},    {"Image16", "sib5-.wbs", "SiB5-"}, {"Image15", "sib2-.wbs", "SiB2-"},
@@ -168,46 +171,45 @@ const PictureRow kPictureRows[] = {
     {"Image20", "re.wbs", "Re"},      {"Image11", "mi.wbs", "Mi"},      {"Image10", "fa.wbs", "Fa"},
     {"Image9", "sol.wbs", "Sol"},     {"Image19", "la-.wbs", "La-"},    {"Image18", "si-.wbs", "Si-"},
     {"Image12", "do-.wbs", "Do-"},    {"Image33", "sol++.wbs", "Sol++"}, {"Image32", "laakor.wbs", "La"},
-    {"Image31", "bitis.wbs", "Bitis"},
+    {"Image31", "bitis.wbs", "Bitis"}}), RowName());
+
+TEST_P(MainWindowPictures, everyNotePictureSoundsItsSampleWhenClicked)
+{
+    const PictureRow& row = GetParam();
+    click(QString::fromLatin1(row.name));
+    ASSERT_EQ(voice.started().size(), 1u);
+    EXPECT_EQ(lastSample(), QString::fromLatin1(row.sample));
+    EXPECT_EQ(display(), QString::fromUtf8(row.display));
+}
+
+struct OutsideRow {
+    const char* name;
+    int qtKey;
+    Qt::KeyboardModifiers modifiers;
 };
 
-TEST_F(MainWindow, everyNotePictureSoundsItsSampleWhenClicked)
+void PrintTo(const OutsideRow& r, std::ostream* os) { *os << r.name; }
+
+class MainWindowKeysOutsideTheTable : public MainWindow, public ::testing::WithParamInterface<OutsideRow> {};
+
+TEST_P(MainWindowKeysOutsideTheTable, soundNothing)
 {
-    for (const PictureRow& row : kPictureRows) {
-        SCOPED_TRACE(row.picture);
-        voice.events.clear();
-        click(QString::fromLatin1(row.picture));
-        ASSERT_EQ(voice.started().size(), 1u);
-        EXPECT_EQ(lastSample(), QString::fromLatin1(row.sample));
-        EXPECT_EQ(display(), QString::fromUtf8(row.display));
-    }
+    release(GetParam().qtKey, GetParam().modifiers);
+    EXPECT_TRUE(voice.started().empty());
+    EXPECT_EQ(display(), QString());
+    EXPECT_EQ(window->grid().count(), 1);
 }
 
-TEST_F(MainWindow, keysOutsideTheTableSoundNothing)
-{
-    struct Row {
-        const char* what;
-        int qtKey;
-        Qt::KeyboardModifiers modifiers;
-    };
-    const Row rows[] = {
-        {"6", Qt::Key_6, Qt::NoModifier},
-        {"8", Qt::Key_8, Qt::NoModifier},
-        {"keypad 1", Qt::Key_1, Qt::KeypadModifier},
-        {"keypad 0", Qt::Key_0, Qt::KeypadModifier},
-        {"keypad 9", Qt::Key_9, Qt::KeypadModifier},
-        {"space", Qt::Key_Space, Qt::NoModifier},
-        {"F1", Qt::Key_F1, Qt::NoModifier},
-        {"Shift alone", Qt::Key_Shift, Qt::ShiftModifier},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.what);
-        release(row.qtKey, row.modifiers);
-        EXPECT_TRUE(voice.started().empty());
-        EXPECT_EQ(display(), QString());
-        EXPECT_EQ(window->grid().count(), 1);
-    }
-}
+INSTANTIATE_TEST_SUITE_P(Rows, MainWindowKeysOutsideTheTable,
+                         ::testing::Values(OutsideRow{"6", Qt::Key_6, Qt::NoModifier},
+                                           OutsideRow{"8", Qt::Key_8, Qt::NoModifier},
+                                           OutsideRow{"keypad 1", Qt::Key_1, Qt::KeypadModifier},
+                                           OutsideRow{"keypad 0", Qt::Key_0, Qt::KeypadModifier},
+                                           OutsideRow{"keypad 9", Qt::Key_9, Qt::KeypadModifier},
+                                           OutsideRow{"space", Qt::Key_Space, Qt::NoModifier},
+                                           OutsideRow{"F1", Qt::Key_F1, Qt::NoModifier},
+                                           OutsideRow{"Shift alone", Qt::Key_Shift, Qt::ShiftModifier}),
+                         RowName());
 
 TEST_F(MainWindow, aHeldKeySoundsOnceAtItsRealRelease)
 {
@@ -271,67 +273,121 @@ TEST_F(MainWindow, titleBandPicturesCloseAndOpen)
     EXPECT_FALSE(window->isVisible());
 }
 
-TEST_F(MainWindow, picturesAndControlsLieWhereTheLayoutPutsThem)
+struct PlaceRow {
+    const char* name;
+    QRect place;
+};
+
+void PrintTo(const PlaceRow& r, std::ostream* os) { *os << r.name; }
+
+class MainWindowPlaces : public MainWindow, public ::testing::WithParamInterface<PlaceRow> {};
+
+TEST_P(MainWindowPlaces, picturesAndControlsLieWhereTheLayoutPutsThem)
 {
-    struct Row {
-        const char* name;
-        QRect place;
-    };
-    const Row rows[] = {
-        {"Image38", {0, 0, 542, 32}},    {"Image37", {542, 0, 32, 32}},   {"Image1", {574, 0, 31, 32}},
-        {"Image25", {0, 32, 605, 132}},  {"Image2", {0, 164, 56, 44}},    {"Image3", {56, 164, 36, 44}},
-        {"Image4", {92, 164, 34, 44}},   {"Image6", {126, 164, 42, 44}},  {"Image5", {168, 164, 42, 44}},
-        {"Image7", {210, 164, 40, 44}},  {"Image8", {250, 164, 39, 44}},  {"Image17", {289, 164, 40, 44}},
-        {"Image16", {329, 164, 38, 44}}, {"Image15", {367, 164, 36, 44}}, {"Image14", {403, 164, 92, 44}},
-        {"Image13", {495, 164, 110, 44}}, {"Image24", {0, 208, 67, 48}},  {"Image23", {67, 208, 35, 48}},
-        {"Image22", {102, 208, 37, 48}}, {"Image21", {139, 208, 39, 48}}, {"Image20", {178, 208, 39, 48}},
-        {"Image11", {217, 208, 39, 48}}, {"Image10", {256, 208, 38, 48}}, {"Image9", {294, 208, 39, 48}},
-        {"Image19", {333, 208, 34, 48}}, {"Image18", {367, 208, 43, 48}}, {"Image12", {410, 208, 37, 48}},
-        {"Image36", {447, 208, 55, 48}}, {"Image35", {501, 208, 103, 48}}, {"Image34", {0, 256, 85, 41}},
-        {"Image33", {85, 256, 33, 41}},  {"Image32", {118, 256, 45, 41}}, {"Image31", {163, 256, 38, 41}},
-        {"Image30", {201, 256, 304, 41}}, {"Image29", {505, 256, 100, 41}}, {"Image28", {0, 297, 499, 35}},
-        {"Image27", {499, 297, 106, 35}}, {"Image26", {0, 332, 253, 34}}, {"Image39", {253, 332, 32, 34}},
-        {"Image40", {285, 332, 45, 34}}, {"Image41", {330, 332, 57, 34}}, {"Image42", {387, 332, 218, 34}},
-        {"Image43", {0, 366, 605, 74}},  {"CheckBox1", {94, 351, 113, 17}}, {"sg1", {77, 376, 510, 54}},
-    };
+    const PlaceRow& row = GetParam();
+    const QWidget* w = window->findChild<QWidget*>(QString::fromLatin1(row.name));
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(w->geometry(), row.place);
+    if (auto* picture = qobject_cast<const tezvan2::Picture*>(w)) {
+        EXPECT_EQ(picture->pixmap().size(), row.place.size()) << "the artwork is cut to its place";
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, MainWindowPlaces, ::testing::Values(
+    PlaceRow{"Image38", {0, 0, 542, 32}},
+    PlaceRow{"Image37", {542, 0, 32, 32}},
+    PlaceRow{"Image1", {574, 0, 31, 32}},
+    PlaceRow{"Image25", {0, 32, 605, 132}},
+    PlaceRow{"Image2", {0, 164, 56, 44}},
+    PlaceRow{"Image3", {56, 164, 36, 44}},
+    PlaceRow{"Image4", {92, 164, 34, 44}},
+    PlaceRow{"Image6", {126, 164, 42, 44}},
+    PlaceRow{"Image5", {168, 164, 42, 44}},
+    PlaceRow{"Image7", {210, 164, 40, 44}},
+    PlaceRow{"Image8", {250, 164, 39, 44}},
+    PlaceRow{"Image17", {289, 164, 40, 44}},
+    PlaceRow{"Image16", {329, 164, 38, 44}},
+    PlaceRow{"Image15", {367, 164, 36, 44}},
+    PlaceRow{"Image14", {403, 164, 92, 44}},
+    PlaceRow{"Image13", {495, 164, 110, 44}},
+    PlaceRow{"Image24", {0, 208, 67, 48}},
+    PlaceRow{"Image23", {67, 208, 35, 48}},
+    PlaceRow{"Image22", {102, 208, 37, 48}},
+    PlaceRow{"Image21", {139, 208, 39, 48}},
+    PlaceRow{"Image20", {178, 208, 39, 48}},
+    PlaceRow{"Image11", {217, 208, 39, 48}},
+    PlaceRow{"Image10", {256, 208, 38, 48}},
+    PlaceRow{"Image9", {294, 208, 39, 48}},
+    PlaceRow{"Image19", {333, 208, 34, 48}},
+    PlaceRow{"Image18", {367, 208, 43, 48}},
+    PlaceRow{"Image12", {410, 208, 37, 48}},
+    PlaceRow{"Image36", {447, 208, 55, 48}},
+    PlaceRow{"Image35", {501, 208, 103, 48}},
+    PlaceRow{"Image34", {0, 256, 85, 41}},
+    PlaceRow{"Image33", {85, 256, 33, 41}},
+    PlaceRow{"Image32", {118, 256, 45, 41}},
+    PlaceRow{"Image31", {163, 256, 38, 41}},
+    PlaceRow{"Image30", {201, 256, 304, 41}},
+    PlaceRow{"Image29", {505, 256, 100, 41}},
+    PlaceRow{"Image28", {0, 297, 499, 35}},
+    PlaceRow{"Image27", {499, 297, 106, 35}},
+    PlaceRow{"Image26", {0, 332, 253, 34}},
+    PlaceRow{"Image39", {253, 332, 32, 34}},
+    PlaceRow{"Image40", {285, 332, 45, 34}},
+    PlaceRow{"Image41", {330, 332, 57, 34}},
+    PlaceRow{"Image42", {387, 332, 218, 34}},
+    PlaceRow{"Image43", {0, 366, 605, 74}},
+    PlaceRow{"CheckBox1", {94, 351, 113, 17}},
+    PlaceRow{"sg1", {77, 376, 510, 54}}), RowName());
+
+TEST_F(MainWindow, theWindowHasItsLayoutsSizeTitleAndPictureCount)
+{
     EXPECT_EQ(window->size(), QSize(604, 439));
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Wintezvan2")); // what the taskbar shows
     EXPECT_TRUE(window->windowFlags() & Qt::FramelessWindowHint);
     EXPECT_EQ(window->findChild<QLabel*>(QStringLiteral("Label1"))->pos(), QPoint(508, 64));
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
-        const QWidget* w = window->findChild<QWidget*>(QString::fromLatin1(row.name));
-        ASSERT_NE(w, nullptr);
-        EXPECT_EQ(w->geometry(), row.place);
-        if (auto* picture = qobject_cast<const tezvan2::Picture*>(w)) {
-            EXPECT_EQ(picture->pixmap().size(), row.place.size()) << "the artwork is cut to its place";
-        }
-    }
     EXPECT_EQ(window->findChildren<tezvan2::Picture*>().size(), 43);
 }
 
-TEST_F(MainWindow, hintsAndHandCursorsMarkWhatCanBeClicked)
+struct HintRow {
+    const char* name;
+    const char* hint;
+    bool hand;
+};
+
+void PrintTo(const HintRow& r, std::ostream* os) { *os << r.name; }
+
+class MainWindowHints : public MainWindow, public ::testing::WithParamInterface<HintRow> {};
+
+TEST_P(MainWindowHints, hintsAndHandCursorsMarkWhatCanBeClicked)
 {
-    struct Row {
-        const char* name;
-        const char* hint;
-        bool hand;
-    };
-    const Row rows[] = {
-        {"Image3", "FA+", true},   {"Image32", "LA AKOR", true}, {"Image31", "BITIS", true},
-        {"Image16", "SIB5-", true}, {"Image37", "Wintezvan Hakkında", true}, {"Image1", "Kapat", true},
-        {"Image39", "Boş nota aç.", true}, {"Image40", "Sonran bir tane nota sil.", true},
-        {"Image41", "Parçayı bitir.", true}, {"Image13", "", true}, {"Image35", "", true},
-        {"Image42", "", true},     {"Image38", "", false},   {"Image14", "", false}, {"Image43", "", false},
-        {"sg1", "Notaları ve süreleri buraya yazınız", false},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
-        const QWidget* w = window->findChild<QWidget*>(QString::fromLatin1(row.name));
-        ASSERT_NE(w, nullptr);
-        EXPECT_EQ(w->toolTip(), QString::fromUtf8(row.hint));
-        EXPECT_EQ(w->cursor().shape() == Qt::PointingHandCursor, row.hand);
-    }
+    const HintRow& row = GetParam();
+    const QWidget* w = window->findChild<QWidget*>(QString::fromLatin1(row.name));
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(w->toolTip(), QString::fromUtf8(row.hint));
+    EXPECT_EQ(w->cursor().shape() == Qt::PointingHandCursor, row.hand);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, MainWindowHints, ::testing::Values(
+    HintRow{"Image3", "FA+", true},
+    HintRow{"Image32", "LA AKOR", true},
+    HintRow{"Image31", "BITIS", true},
+    HintRow{"Image16", "SIB5-", true},
+    HintRow{"Image37", "Wintezvan Hakkında", true},
+    HintRow{"Image1", "Kapat", true},
+    HintRow{"Image39", "Boş nota aç.", true},
+    HintRow{"Image40", "Sonran bir tane nota sil.", true},
+    HintRow{"Image41", "Parçayı bitir.", true},
+    HintRow{"Image13", "", true},
+    HintRow{"Image35", "", true},
+    HintRow{"Image42", "", true},
+    HintRow{"Image38", "", false},
+    HintRow{"Image14", "", false},
+    HintRow{"Image43", "", false},
+    HintRow{"sg1", "Notaları ve süreleri buraya yazınız", false}), RowName());
+
+TEST_F(MainWindow, theCheckBoxIsCaptionedAndTakesNoTabFocus)
+{
     EXPECT_EQ(checkBox()->text(), QString::fromUtf8("Eşzamanlı Kaydet"));
     EXPECT_EQ(checkBox()->focusPolicy() & Qt::TabFocus, 0);
 }
