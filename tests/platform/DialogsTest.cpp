@@ -1,9 +1,10 @@
 // The real message boxes and file dialogs as a user meets them: the title the window
 // system shows, the text and its line breaks under every style, the answer of the button
-// pressed, and the file filter as the dialog lists it. Runs offscreen and, where the build
+// pressed, and the file filter as the dialog lists it and as Qt reads it. Runs offscreen and, where the build
 // found libxcb, on a real X server too (there the titles are read back from the server).
 #include "platform/Dialogs.h"
 #include "support/QStringPrinter.h"
+#include "support/RowName.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -34,6 +35,7 @@
 namespace {
 
 using Icon = platform::Dialogs::Icon;
+using testing_support::RowName;
 
 // The title the window system shows for w: on X11 the window's _NET_WM_NAME as the
 // server holds it, elsewhere the title Qt hands to the window.
@@ -117,126 +119,164 @@ protected:
     QString styleBefore;
 };
 
-TEST_F(DialogsTest, BoxesShowTheirOwnTitleTheirTextWithItsLineBreaksAndAnswer)
+enum class BoxKind { Ask, Tell, Error };
+
+struct BoxRow {
+    const char* name;
+    BoxKind kind;
+    const char* title; // nullptr: the application's title
+    const char* text;
+    Icon icon;
+    bool pressYes;
+    const char* shownText;
+    int lines;
+    QMessageBox::Icon shownIcon;
+};
+
+void PrintTo(const BoxRow& r, std::ostream* os) { *os << r.name; }
+
+using enum BoxKind;
+
+class DialogsBoxes : public DialogsTest, public ::testing::WithParamInterface<BoxRow> {};
+
+TEST_P(DialogsBoxes, ShowTheirOwnTitleTheirTextWithItsLineBreaksAndAnswer)
 {
-    enum Kind { Ask, Tell, Error };
-    struct Row {
-        const char* name;
-        Kind kind;
-        const char* title; // nullptr: the application's title
-        const char* text;
-        Icon icon;
-        bool pressYes;
-        const char* shownText;
-        int lines;
-        QMessageBox::Icon shownIcon;
-    };
-    const Row rows[] = {
-        {"question, two carriage returns, answered Yes", Ask, "UYARI",
-         "Şu An Kayıt Modundasınız.\r\rÇıkmak istediğinizden emin misiniz?", Icon::Warning, true,
-         "Şu An Kayıt Modundasınız.\n\nÇıkmak istediğinizden emin misiniz?", 3, QMessageBox::Warning},
-        {"a lone carriage return", Tell, "Yeni", "bir\riki", Icon::None, true, "bir\niki", 2, QMessageBox::NoIcon},
-        {"question answered No", Ask, "Yeni", "Listedeki Notalar Temizlenecek. Devam mı?", Icon::Information,
-         false, "Listedeki Notalar Temizlenecek. Devam mı?", 1, QMessageBox::Information},
-        {"notice with a line feed and a CR LF", Tell, "Wintezvan2", "bir\nartı\r\niki", Icon::None, true,
-         "bir\nartı\niki", 3, QMessageBox::NoIcon},
-        {"text that looks like markup stays text, breaks included", Tell, "Hata", "<b>kalın</b>\rdeğil",
-         Icon::None, true, "<b>kalın</b>\ndeğil", 2, QMessageBox::NoIcon},
-        {"error box: the application's title and a full stop", Error, nullptr, "Cannot open file x",
-         Icon::Stop, true, "Cannot open file x.", 1, QMessageBox::Critical},
-    };
+    const BoxRow& r = GetParam();
     for (const QString& style : QStyleFactory::keys()) {
+        SCOPED_TRACE(testing::Message() << "style " << style.toStdString());
         QApplication::setStyle(style);
-        for (const Row& r : rows) {
-            SCOPED_TRACE(testing::Message() << r.name << ", style " << style.toStdString());
-            const QString title = r.title ? QString::fromUtf8(r.title) : QStringLiteral("Tezvan deneme");
-            const QString text = QString::fromUtf8(r.text);
-            bool answer = false;
-            whileOpen<QMessageBox>(
-                [&] {
-                    platform::Dialogs& dialogs = platform::systemDialogs();
-                    switch (r.kind) {
-                    case Ask: answer = dialogs.ask(nullptr, title, text, r.icon); break;
-                    case Tell: dialogs.tell(nullptr, title, text, r.icon); break;
-                    case Error: platform::showError(dialogs, nullptr, text); break;
-                    }
-                },
-                [&](QMessageBox* box) {
-                    EXPECT_EQ(shownTitle(box), title);
-                    EXPECT_EQ(box->text(), QString::fromUtf8(r.shownText));
-                    EXPECT_EQ(linesShown(box), r.lines);
-                    EXPECT_EQ(box->icon(), r.shownIcon);
-                    if (r.kind == Ask) {
-                        ASSERT_NE(box->button(QMessageBox::Yes), nullptr);
-                        ASSERT_NE(box->button(QMessageBox::No), nullptr);
-                        box->button(r.pressYes ? QMessageBox::Yes : QMessageBox::No)->click();
-                    } else {
-                        ASSERT_NE(box->button(QMessageBox::Ok), nullptr);
-                        box->button(QMessageBox::Ok)->click();
-                    }
-                });
-            if (r.kind == Ask) {
-                EXPECT_EQ(answer, r.pressYes);
-            }
+        const QString title = r.title ? QString::fromUtf8(r.title) : QStringLiteral("Tezvan deneme");
+        const QString text = QString::fromUtf8(r.text);
+        bool answer = false;
+        whileOpen<QMessageBox>(
+            [&] {
+                platform::Dialogs& dialogs = platform::systemDialogs();
+                switch (r.kind) {
+                case Ask: answer = dialogs.ask(nullptr, title, text, r.icon); break;
+                case Tell: dialogs.tell(nullptr, title, text, r.icon); break;
+                case Error: platform::showError(dialogs, nullptr, text); break;
+                }
+            },
+            [&](QMessageBox* box) {
+                EXPECT_EQ(shownTitle(box), title);
+                EXPECT_EQ(box->text(), QString::fromUtf8(r.shownText));
+                EXPECT_EQ(linesShown(box), r.lines);
+                EXPECT_EQ(box->icon(), r.shownIcon);
+                if (r.kind == Ask) {
+                    ASSERT_NE(box->button(QMessageBox::Yes), nullptr);
+                    ASSERT_NE(box->button(QMessageBox::No), nullptr);
+                    box->button(r.pressYes ? QMessageBox::Yes : QMessageBox::No)->click();
+                } else {
+                    ASSERT_NE(box->button(QMessageBox::Ok), nullptr);
+                    box->button(QMessageBox::Ok)->click();
+                }
+            });
+        if (r.kind == Ask) {
+            EXPECT_EQ(answer, r.pressYes);
         }
     }
 }
 
-TEST_F(DialogsTest, FileDialogsListTheDescriptionOnceAndFilterByThePattern)
+INSTANTIATE_TEST_SUITE_P(Rows, DialogsBoxes, ::testing::Values(
+        BoxRow{"question, two carriage returns, answered Yes", Ask, "UYARI",
+         "Şu An Kayıt Modundasınız.\r\rÇıkmak istediğinizden emin misiniz?", Icon::Warning, true,
+         "Şu An Kayıt Modundasınız.\n\nÇıkmak istediğinizden emin misiniz?", 3, QMessageBox::Warning},
+        BoxRow{"a lone carriage return", Tell, "Yeni", "bir\riki", Icon::None, true, "bir\niki", 2, QMessageBox::NoIcon},
+        BoxRow{"question answered No", Ask, "Yeni", "Listedeki Notalar Temizlenecek. Devam mı?", Icon::Information,
+         false, "Listedeki Notalar Temizlenecek. Devam mı?", 1, QMessageBox::Information},
+        BoxRow{"notice with a line feed and a CR LF", Tell, "Wintezvan2", "bir\nartı\r\niki", Icon::None, true,
+         "bir\nartı\niki", 3, QMessageBox::NoIcon},
+        BoxRow{"text that looks like markup stays text, breaks included", Tell, "Hata", "<b>kalın</b>\rdeğil",
+         Icon::None, true, "<b>kalın</b>\ndeğil", 2, QMessageBox::NoIcon},
+        BoxRow{"error box: the application's title and a full stop", Error, nullptr, "Cannot open file x",
+         Icon::Stop, true, "Cannot open file x.", 1, QMessageBox::Critical}), RowName());
+
+struct FilterRow {
+    const char* name;
+    bool save;
+    const char* filter;
+    const char* shown;
+    const char* listed;
+};
+
+void PrintTo(const FilterRow& r, std::ostream* os) { *os << r.name; }
+
+class DialogsFileDialogs : public DialogsTest, public ::testing::WithParamInterface<FilterRow> {};
+
+TEST_P(DialogsFileDialogs, ListTheDescriptionOnceAndFilterByThePattern)
 {
+    const FilterRow& r = GetParam();
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
     for (const char* name : {"ilk.tnl", "not.txt", "parca.nota"}) {
         QFile f(folder.filePath(QString::fromLatin1(name)));
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     }
-    struct Row {
-        const char* name;
-        bool save;
-        const char* filter;
-        const char* shown;
-        const char* listed;
-    };
-    const Row rows[] = {
-        {"note lists, open", false, "Tezvan Nota Listesi (*.Tnl)|*.tnl", "Tezvan Nota Listesi (*.Tnl)", "ilk.tnl"},
-        {"note lists, save", true, "Tezvan Nota Listesi (*.Tnl)|*.tnl", "Tezvan Nota Listesi (*.Tnl)", "ilk.tnl"},
-        {"text files", true, "Metin Belgesi (*.txt)|*.txt", "Metin Belgesi (*.txt)", "not.txt"},
-        {"nota files", false, "Wintezvan Nota Dosyası (*.nota)|*.nota", "Wintezvan Nota Dosyası (*.nota)",
-         "parca.nota"},
-        {"a description without a pattern", false, "Notalar|*.tnl", "Notalar", "ilk.tnl"},
-    };
-    for (const Row& r : rows) {
-        SCOPED_TRACE(r.name);
-        QString chosen = QStringLiteral("(not returned)");
-        whileOpen<QFileDialog>(
-            [&] {
-                const QString filter = QString::fromUtf8(r.filter);
-                platform::Dialogs& dialogs = platform::systemDialogs();
-                chosen = r.save ? dialogs.saveFileName(nullptr, filter, QStringLiteral("x"))
-                                : dialogs.openFileName(nullptr, filter, QStringLiteral("x"));
-            },
-            [&](QFileDialog* dialog) {
-                auto* types = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
-                ASSERT_NE(types, nullptr);
-                EXPECT_EQ(types->count(), 1);
-                EXPECT_EQ(types->currentText(), QString::fromUtf8(r.shown));
+    QString chosen = QStringLiteral("(not returned)");
+    whileOpen<QFileDialog>(
+        [&] {
+            const QString filter = QString::fromUtf8(r.filter);
+            platform::Dialogs& dialogs = platform::systemDialogs();
+            chosen = r.save ? dialogs.saveFileName(nullptr, filter, QStringLiteral("x"))
+                            : dialogs.openFileName(nullptr, filter, QStringLiteral("x"));
+        },
+        [&](QFileDialog* dialog) {
+            auto* types = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+            ASSERT_NE(types, nullptr);
+            EXPECT_EQ(types->count(), 1);
+            EXPECT_EQ(types->currentText(), QString::fromUtf8(r.shown));
 
-                dialog->setDirectory(folder.path());
-                auto* list = dialog->findChild<QListView*>(QStringLiteral("listView"));
-                ASSERT_NE(list, nullptr);
-                QStringList listed;
-                EXPECT_TRUE(QTest::qWaitFor([&] {
-                    listed.clear();
-                    const QModelIndex root = list->rootIndex();
-                    for (int i = 0; i < list->model()->rowCount(root); ++i)
-                        listed << list->model()->index(i, 0, root).data().toString();
-                    return !listed.isEmpty();
-                }));
-                EXPECT_EQ(listed, QStringList(QString::fromUtf8(r.listed)));
-                dialog->reject();
-            });
-        EXPECT_EQ(chosen, QString()) << "cancel gives no name";
-    }
+            dialog->setDirectory(folder.path());
+            auto* list = dialog->findChild<QListView*>(QStringLiteral("listView"));
+            ASSERT_NE(list, nullptr);
+            QStringList listed;
+            EXPECT_TRUE(QTest::qWaitFor([&] {
+                listed.clear();
+                const QModelIndex root = list->rootIndex();
+                for (int i = 0; i < list->model()->rowCount(root); ++i)
+                    listed << list->model()->index(i, 0, root).data().toString();
+                return !listed.isEmpty();
+            }));
+            EXPECT_EQ(listed, QStringList(QString::fromUtf8(r.listed)));
+            dialog->reject();
+        });
+    EXPECT_EQ(chosen, QString()) << "cancel gives no name";
 }
+
+INSTANTIATE_TEST_SUITE_P(Rows, DialogsFileDialogs, ::testing::Values(
+        FilterRow{"note lists, open", false, "Tezvan Nota Listesi (*.Tnl)|*.tnl", "Tezvan Nota Listesi (*.Tnl)", "ilk.tnl"},
+        FilterRow{"note lists, save", true, "Tezvan Nota Listesi (*.Tnl)|*.tnl", "Tezvan Nota Listesi (*.Tnl)", "ilk.tnl"},
+        FilterRow{"text files", true, "Metin Belgesi (*.txt)|*.txt", "Metin Belgesi (*.txt)", "not.txt"},
+        FilterRow{"nota files", false, "Wintezvan Nota Dosyası (*.nota)|*.nota", "Wintezvan Nota Dosyası (*.nota)",
+         "parca.nota"},
+        FilterRow{"a description without a pattern", false, "Notalar|*.tnl", "Notalar", "ilk.tnl"}), RowName());
+
+// The filter a file dialog is given, as Qt reads it: Qt filters by the pattern after the bar.
+struct NameFilterRow {
+    const char* name;
+    const char* filter;
+    const char* expected;
+};
+
+void PrintTo(const NameFilterRow& r, std::ostream* os) { *os << r.name; }
+
+class NameFilter : public ::testing::TestWithParam<NameFilterRow> {};
+
+TEST_P(NameFilter, QtFiltersByThePatternAfterTheBar)
+{
+    EXPECT_EQ(platform::qtNameFilter(QString::fromUtf8(GetParam().filter)), QString::fromUtf8(GetParam().expected));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, NameFilter,
+    ::testing::Values(NameFilterRow{"description already names the pattern: the dialog hides the pattern's list",
+                                    "Wintezvan Nota Dosyası (*.nota)|*.nota", "Wintezvan Nota Dosyası (*.nota) (*.nota)"},
+                      NameFilterRow{"plain description", "Metin Belgesi|*.txt", "Metin Belgesi (*.txt)"},
+                      NameFilterRow{"pattern differs only in case", "Tezvan Nota Listesi (*.Tnl)|*.tnl",
+                                    "Tezvan Nota Listesi (*.Tnl) (*.tnl)"},
+                      NameFilterRow{"parentheses inside the description", "Notlar (eski) dosyası|*.tnl",
+                                    "Notlar (eski) dosyası (*.tnl)"},
+                      NameFilterRow{"no bar", "Her dosya (*)", "Her dosya (*)"}),
+    RowName());
 
 } // namespace

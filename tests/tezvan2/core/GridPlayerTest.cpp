@@ -6,29 +6,17 @@
 
 #include "platform/VirtualClock.h"
 #include "support/FakeVoice.h"
+#include "support/LateClock.h"
+#include "support/RowName.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace tezvan2;
+using testing_support::LateClock;
+using testing_support::RowName;
 
 namespace {
-
-// Fires every timer a fixed time after its deadline, as a busy machine would.
-class LateClock final : public platform::Clock {
-public:
-    LateClock(platform::VirtualClock& inner, qint64 lateUs) : inner_(inner), lateUs_(lateUs) {}
-    qint64 nowUs() const override { return inner_.nowUs(); }
-    TimerId callAt(qint64 atUs, std::function<void()> fn) override
-    {
-        return inner_.callAt(atUs + lateUs_, std::move(fn));
-    }
-    void cancel(TimerId id) override { inner_.cancel(id); }
-
-private:
-    platform::VirtualClock& inner_;
-    qint64 lateUs_;
-};
 
 struct Onset {
     qint64 afterStartUs;
@@ -59,7 +47,8 @@ struct GridPlayerTest : ::testing::Test {
         QObject::connect(&player, &GridPlayer::finished, [this] { ++finished; });
     }
 
-    void setGrid(std::initializer_list<std::pair<const char*, const char*>> columns)
+    using Columns = std::vector<std::pair<const char*, const char*>>;
+    void setGrid(const Columns& columns)
     {
         grid.setCount(int(columns.size()));
         int c = 0;
@@ -102,45 +91,46 @@ TEST_F(GridPlayerTest, PlaysEachColumnAtTheSumOfTheDurationsBeforeIt)
     EXPECT_TRUE(errors.isEmpty());
 }
 
-TEST_F(GridPlayerTest, ColumnsThatSoundNothing)
+struct SilentColumnRow {
+    const char* name;
+    GridPlayerTest::Columns grid;
+    std::vector<Onset> onsets;
+    qint64 lengthMs;
+};
+
+void PrintTo(const SilentColumnRow& r, std::ostream* os) { *os << r.name; }
+
+class GridPlayerColumnsThatSoundNothing : public GridPlayerTest,
+                                          public ::testing::WithParamInterface<SilentColumnRow> {};
+
+TEST_P(GridPlayerColumnsThatSoundNothing, WaitOrNotAsTheirDurationsSay)
 {
-    struct Row {
-        const char* what;
-        std::vector<std::pair<const char*, const char*>> grid;
-        std::vector<Onset> onsets;
-        qint64 lengthMs;
-    };
-    const Row rows[] = {
-        {"rest keeps the last sample and waits", {{"DO", "100"}, {"es", "200"}, {"RE", "50"}},
-         {{0, 1}, {300'000, 2}}, 350},
-        {"upper-case ES is a file name, not the rest", {{"ES", "100"}, {"RE", "10"}},
-         {{0, 4}, {100'000, 2}}, 110},
-        {"empty name: no sound and no wait", {{"", "500"}, {"RE", "100"}}, {{0, 2}}, 100},
-        {"missing file: silence, but the wait", {{"SOL", "100"}, {"RE", "10"}}, {{100'000, 2}}, 110},
-        {"zero durations follow at once", {{"DO", "0"}, {"RE", "0"}, {"MI", "10"}},
-         {{0, 1}, {0, 2}, {0, 3}}, 10},
-        {"a negative duration plays as zero", {{"DO", "-500"}, {"RE", "100"}}, {{0, 1}, {0, 2}}, 100},
-    };
-    for (const Row& r : rows) {
-        SCOPED_TRACE(r.what);
-        voice.events.clear();
-        finished = 0;
-        grid.setCount(int(r.grid.size()));
-        for (int c = 0; c < int(r.grid.size()); ++c) {
-            grid.setName(c, QString::fromUtf8(r.grid[std::size_t(c)].first));
-            grid.setDuration(c, QString::fromUtf8(r.grid[std::size_t(c)].second));
-        }
-        ASSERT_TRUE(play());
-        if (r.lengthMs > 0)
-            clock.advanceUs(r.lengthMs * 1000 - 1);
-        EXPECT_TRUE(player.isPlaying());
-        clock.advanceUs(1);
-        EXPECT_FALSE(player.isPlaying());
-        EXPECT_EQ(finished, 1);
-        EXPECT_EQ(onsets(), r.onsets);
-    }
+    const SilentColumnRow& r = GetParam();
+    setGrid(r.grid);
+    ASSERT_TRUE(play());
+    if (r.lengthMs > 0)
+        clock.advanceUs(r.lengthMs * 1000 - 1);
+    EXPECT_TRUE(player.isPlaying());
+    clock.advanceUs(1);
+    EXPECT_FALSE(player.isPlaying());
+    EXPECT_EQ(finished, 1);
+    EXPECT_EQ(onsets(), r.onsets);
     EXPECT_TRUE(errors.isEmpty());
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, GridPlayerColumnsThatSoundNothing,
+    ::testing::Values(
+        SilentColumnRow{"rest keeps the last sample and waits", {{"DO", "100"}, {"es", "200"}, {"RE", "50"}},
+                        {{0, 1}, {300'000, 2}}, 350},
+        SilentColumnRow{"upper-case ES is a file name, not the rest", {{"ES", "100"}, {"RE", "10"}},
+                        {{0, 4}, {100'000, 2}}, 110},
+        SilentColumnRow{"empty name: no sound and no wait", {{"", "500"}, {"RE", "100"}}, {{0, 2}}, 100},
+        SilentColumnRow{"missing file: silence, but the wait", {{"SOL", "100"}, {"RE", "10"}}, {{100'000, 2}}, 110},
+        SilentColumnRow{"zero durations follow at once", {{"DO", "0"}, {"RE", "0"}, {"MI", "10"}},
+                        {{0, 1}, {0, 2}, {0, 3}}, 10},
+        SilentColumnRow{"a negative duration plays as zero", {{"DO", "-500"}, {"RE", "100"}}, {{0, 1}, {0, 2}}, 100}),
+    RowName());
 
 TEST_F(GridPlayerTest, NamesWithoutASampleAreReportedButNotTheRest)
 {
@@ -162,39 +152,40 @@ TEST_F(GridPlayerTest, AnEmptyLastNameIsReportedAndNothingPlays)
     EXPECT_EQ(clock.pendingTimers(), 0u);
 }
 
-TEST_F(GridPlayerTest, ABadDurationStopsAfterTheColumnsBeforeItPlayed)
+struct BadDurationRow {
+    const char* name;
+    GridPlayerTest::Columns grid;
+    const char* message;
+    std::vector<Onset> onsets;
+};
+
+void PrintTo(const BadDurationRow& r, std::ostream* os) { *os << r.name; }
+
+class GridPlayerBadDuration : public GridPlayerTest, public ::testing::WithParamInterface<BadDurationRow> {};
+
+TEST_P(GridPlayerBadDuration, StopsAfterTheColumnsBeforeItPlayed)
 {
-    struct Row {
-        const char* what;
-        std::vector<std::pair<const char*, const char*>> grid;
-        const char* message;
-        std::vector<Onset> onsets;
-    };
-    const Row rows[] = {
-        {"letters in the third column", {{"DO", "100"}, {"RE", "50"}, {"MI", "abc"}, {"DO", "1"}},
-         "'abc' is not a valid integer value", {{0, 1}, {100'000, 2}}},
-        {"first column empty in both cells", {{"", ""}, {"RE", "100"}},
-         "'' is not a valid integer value", {}},
-        {"a decimal point", {{"DO", "12.5"}, {"RE", "1"}}, "'12.5' is not a valid integer value", {}},
-    };
-    for (const Row& r : rows) {
-        SCOPED_TRACE(r.what);
-        voice.events.clear();
-        errors.clear();
-        finished = 0;
-        grid.setCount(int(r.grid.size()));
-        for (int c = 0; c < int(r.grid.size()); ++c) {
-            grid.setName(c, QString::fromUtf8(r.grid[std::size_t(c)].first));
-            grid.setDuration(c, QString::fromUtf8(r.grid[std::size_t(c)].second));
-        }
-        play();
-        clock.advanceMs(10'000);
-        EXPECT_EQ(errors, QStringList{QString::fromUtf8(r.message)});
-        EXPECT_EQ(onsets(), r.onsets);
-        EXPECT_FALSE(player.isPlaying());
-        EXPECT_EQ(finished, 1);
-    }
+    const BadDurationRow& r = GetParam();
+    setGrid(r.grid);
+    play();
+    clock.advanceMs(10'000);
+    EXPECT_EQ(errors, QStringList{QString::fromUtf8(r.message)});
+    EXPECT_EQ(onsets(), r.onsets);
+    EXPECT_FALSE(player.isPlaying());
+    EXPECT_EQ(finished, 1);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, GridPlayerBadDuration,
+    ::testing::Values(BadDurationRow{"letters in the third column",
+                                     {{"DO", "100"}, {"RE", "50"}, {"MI", "abc"}, {"DO", "1"}},
+                                     "'abc' is not a valid integer value",
+                                     {{0, 1}, {100'000, 2}}},
+                      BadDurationRow{"first column empty in both cells", {{"", ""}, {"RE", "100"}},
+                                     "'' is not a valid integer value", {}},
+                      BadDurationRow{"a decimal point", {{"DO", "12.5"}, {"RE", "1"}},
+                                     "'12.5' is not a valid integer value", {}}),
+    RowName());
 
 TEST_F(GridPlayerTest, StopEndsThePlaybackAndLeavesNoTimer)
 {

@@ -1,4 +1,5 @@
 #include "support/QStringPrinter.h"
+#include "support/RowName.h"
 #include "tezvan2/core/GridRecorder.h"
 #include "tezvan2/core/NoteGrid.h"
 
@@ -10,6 +11,7 @@
 #include <limits>
 
 using namespace tezvan2;
+using testing_support::RowName;
 
 namespace {
 
@@ -75,41 +77,52 @@ TEST_F(GridRecorderTest, TicksAreWholeTenMillisecondsOfElapsedTime)
     }
 }
 
-TEST_F(GridRecorderTest, MultiplierIsReadAtEveryStep)
+struct MultiplierRow {
+    const char* name;
+    const char* text;
+    const char* duration; // of the first note after 40 ticks; null: the step fails
+};
+
+void PrintTo(const MultiplierRow& r, std::ostream* os) { *os << r.name; }
+
+class GridRecorderMultiplier : public GridRecorderTest, public ::testing::WithParamInterface<MultiplierRow> {};
+
+TEST_P(GridRecorderMultiplier, IsReadAtEveryStep)
 {
-    struct Row {
-        const char* text;
-        const char* duration; // of the first note after 40 ticks; null: the step fails
-    } rows[] = {
-        {"15", "600"}, {"", "400"},   {"10", "400"}, {"-2", "-80"}, {"+3", "120"},
-        {"abc", nullptr}, {" 15", nullptr}, {"1.5", nullptr}, {"99999999999", nullptr},
-    };
-    for (const Row& r : rows) {
-        SCOPED_TRACE(r.text);
-        recorder.startUp();
-        multiplier = QStringLiteral("15");
-        recorder.record(QStringLiteral("DO"));
-        clock.advanceMs(400);
-        multiplier = QString::fromUtf8(r.text);
-        if (r.duration) {
-            recorder.record(QStringLiteral("RE"));
-            EXPECT_EQ(grid.duration(0), QString::fromUtf8(r.duration));
-            EXPECT_EQ(grid.count(), 3);
-            continue;
-        }
-        try {
-            recorder.record(QStringLiteral("RE"));
-            ADD_FAILURE() << "no error";
-        } catch (const platform::CommandError& e) {
-            EXPECT_EQ(e.message(), QStringLiteral("'%1' is not a valid integer value").arg(multiplier));
-        }
-        // The name stands, no column was added, the counter kept counting.
-        EXPECT_EQ(grid.name(1), QStringLiteral("RE"));
-        EXPECT_EQ(grid.duration(0), QString());
-        EXPECT_EQ(grid.count(), 2);
-        EXPECT_EQ(recorder.ticks(), 40);
+    const MultiplierRow& r = GetParam();
+    recorder.record(QStringLiteral("DO"));
+    clock.advanceMs(400);
+    multiplier = QString::fromUtf8(r.text);
+    if (r.duration) {
+        recorder.record(QStringLiteral("RE"));
+        EXPECT_EQ(grid.duration(0), QString::fromUtf8(r.duration));
+        EXPECT_EQ(grid.count(), 3);
+        return;
     }
+    try {
+        recorder.record(QStringLiteral("RE"));
+        ADD_FAILURE() << "no error";
+    } catch (const platform::CommandError& e) {
+        EXPECT_EQ(e.message(), QStringLiteral("'%1' is not a valid integer value").arg(multiplier));
+    }
+    // The name stands, no column was added, the counter kept counting.
+    EXPECT_EQ(grid.name(1), QStringLiteral("RE"));
+    EXPECT_EQ(grid.duration(0), QString());
+    EXPECT_EQ(grid.count(), 2);
+    EXPECT_EQ(recorder.ticks(), 40);
 }
+
+INSTANTIATE_TEST_SUITE_P(Rows, GridRecorderMultiplier,
+                         ::testing::Values(MultiplierRow{"fifteen", "15", "600"},
+                                           MultiplierRow{"empty is ten", "", "400"},
+                                           MultiplierRow{"ten", "10", "400"},
+                                           MultiplierRow{"minus two", "-2", "-80"},
+                                           MultiplierRow{"plus three", "+3", "120"},
+                                           MultiplierRow{"letters", "abc", nullptr},
+                                           MultiplierRow{"a leading space", " 15", nullptr},
+                                           MultiplierRow{"a decimal point", "1.5", nullptr},
+                                           MultiplierRow{"beyond 32 bits", "99999999999", nullptr}),
+                         RowName());
 
 TEST_F(GridRecorderTest, AfterABadMultiplierTheNextNoteOverwritesTheName)
 {
@@ -123,28 +136,33 @@ TEST_F(GridRecorderTest, AfterABadMultiplierTheNextNoteOverwritesTheName)
     EXPECT_EQ(names(), QStringLiteral("DO/200 | MI/ | /"));
 }
 
-TEST_F(GridRecorderTest, FinishMovesTheFocusWhenNothingIsToFinish)
+struct NothingToFinishRow {
+    const char* name;
+    bool ticked;
+    const char* lastName;
+};
+
+void PrintTo(const NothingToFinishRow& r, std::ostream* os) { *os << r.name; }
+
+class GridRecorderNothingToFinish : public GridRecorderTest,
+                                    public ::testing::WithParamInterface<NothingToFinishRow> {};
+
+TEST_P(GridRecorderNothingToFinish, FinishMovesTheFocus)
 {
-    struct Row {
-        const char* what;
-        bool ticked;
-        const char* lastName;
-    } rows[] = {
-        {"box not ticked, last name empty", false, ""},
-        {"box ticked, last name typed in", true, "SOL"},
-        {"box not ticked, last name typed in", false, "SOL"},
-    };
-    for (const Row& r : rows) {
-        SCOPED_TRACE(r.what);
-        recorder.startUp();
-        grid.setName(0, QString::fromUtf8(r.lastName));
-        EXPECT_EQ(finish(r.ticked), GridRecorder::FinishBranch::MoveFocusToCheckBox);
-        EXPECT_EQ(unticks, 0);
-        EXPECT_FALSE(recorder.finishFlag());
-        EXPECT_FALSE(recorder.clockRunning());
-        EXPECT_EQ(grid.count(), 1);
-    }
+    const NothingToFinishRow& r = GetParam();
+    grid.setName(0, QString::fromUtf8(r.lastName));
+    EXPECT_EQ(finish(r.ticked), GridRecorder::FinishBranch::MoveFocusToCheckBox);
+    EXPECT_EQ(unticks, 0);
+    EXPECT_FALSE(recorder.finishFlag());
+    EXPECT_FALSE(recorder.clockRunning());
+    EXPECT_EQ(grid.count(), 1);
 }
+
+INSTANTIATE_TEST_SUITE_P(Rows, GridRecorderNothingToFinish,
+                         ::testing::Values(NothingToFinishRow{"box not ticked, last name empty", false, ""},
+                                           NothingToFinishRow{"box ticked, last name typed in", true, "SOL"},
+                                           NothingToFinishRow{"box not ticked, last name typed in", false, "SOL"}),
+                         RowName());
 
 TEST_F(GridRecorderTest, FinishBeforeAnyNoteLeavesTheFlagForTheNextNote)
 {
@@ -204,24 +222,30 @@ TEST_F(GridRecorderTest, ClearStopsTheClockAndTheNextNoteStartsItAgain)
     EXPECT_EQ(grid.duration(0), QStringLiteral("150"));
 }
 
-TEST(GridRecorderDuration, ProductIsHeldAtTheThirtyTwoBitBounds)
+struct ProductRow {
+    const char* name;
+    qint64 ticks;
+    qint32 multiplier;
+    qint32 value;
+};
+
+void PrintTo(const ProductRow& r, std::ostream* os) { *os << r.name; }
+
+class GridRecorderDuration : public ::testing::TestWithParam<ProductRow> {};
+
+TEST_P(GridRecorderDuration, ProductIsHeldAtTheThirtyTwoBitBounds)
 {
-    constexpr qint32 max = std::numeric_limits<qint32>::max();
-    constexpr qint32 min = std::numeric_limits<qint32>::min();
-    struct Row {
-        const char* what;
-        qint64 ticks;
-        qint32 multiplier;
-        qint32 value;
-    } rows[] = {
-        {"ordinary", 40, 15, 600},
-        {"negative multiplier", 40, -15, -600},
-        {"just fits", max, 1, max},
-        {"too long", 200'000'000, 15, max},
-        {"too long, negative", 200'000'000, -15, min},
-    };
-    for (const Row& r : rows) {
-        SCOPED_TRACE(r.what);
-        EXPECT_EQ(GridRecorder::durationValue(r.ticks, r.multiplier), r.value);
-    }
+    const ProductRow& r = GetParam();
+    EXPECT_EQ(GridRecorder::durationValue(r.ticks, r.multiplier), r.value);
 }
+
+constexpr qint32 kMax = std::numeric_limits<qint32>::max();
+constexpr qint32 kMin = std::numeric_limits<qint32>::min();
+
+INSTANTIATE_TEST_SUITE_P(Rows, GridRecorderDuration,
+                         ::testing::Values(ProductRow{"ordinary", 40, 15, 600},
+                                           ProductRow{"negative multiplier", 40, -15, -600},
+                                           ProductRow{"just fits", kMax, 1, kMax},
+                                           ProductRow{"too long", 200'000'000, 15, kMax},
+                                           ProductRow{"too long, negative", 200'000'000, -15, kMin}),
+                         RowName());

@@ -1,4 +1,6 @@
+#include "support/NotaRecord.h"
 #include "support/QStringPrinter.h"
+#include "support/RowName.h"
 #include "tezvan2/core/NotaFile.h"
 #include "tezvan2/core/NoteGrid.h"
 
@@ -9,6 +11,8 @@
 #include <gtest/gtest.h>
 
 using namespace tezvan2;
+using testing_support::notaRecord;
+using testing_support::RowName;
 using testing_support::commandErrorOf;
 using testing_support::noCommandError;
 
@@ -20,16 +24,6 @@ QByteArray bytes(std::initializer_list<int> values)
     for (int v : values)
         b.append(char(v));
     return b;
-}
-
-QByteArray record(const QByteArray& name, const QByteArray& duration, int nameLength = -1)
-{
-    QByteArray r;
-    r.append(char(nameLength < 0 ? name.size() : nameLength));
-    r.append(name.leftJustified(5, '\0', true));
-    r.append(char(duration.size()));
-    r.append(duration.leftJustified(5, '\0', true));
-    return r;
 }
 
 QByteArray readAll(const QString& path)
@@ -83,39 +77,46 @@ TEST(NotaFile, TheClosingRecordHoldsTheFirstHiddenColumn)
     NoteGrid g;
     setColumns(g, {{"DO", "1"}, {"RE", "2"}});
     g.removeLastColumn();
-    EXPECT_EQ(nota::encode(g).mid(12), record("RE", "2"));
+    EXPECT_EQ(nota::encode(g).mid(12), notaRecord("RE", "2"));
 }
 
-TEST(NotaFile, Reading)
+struct ReadingRow {
+    const char* name;
+    QByteArray file;
+    const char* grid; // after loading into DO/1 | RE/2 | MI/3
+};
+
+void PrintTo(const ReadingRow& r, std::ostream* os) { *os << r.name; }
+
+class NotaFileReading : public ::testing::TestWithParam<ReadingRow> {};
+
+TEST_P(NotaFileReading, LoadsAllRecordsButTheLast)
 {
-    struct Row {
-        const char* what;
-        QByteArray file;
-        const char* grid; // after loading into DO/1 | RE/2 | MI/3
-    };
-    const QByteArray none = record("", "");
-    const Row rows[] = {
-        {"empty file leaves the grid", {}, "DO/1 | RE/2 | MI/3"},
-        {"one record leaves the grid", record("LA", "5"), "DO/1 | RE/2 | MI/3"},
-        {"two records load one column", record("LA", "5") + none, "LA/5"},
-        {"a partial record at the end is ignored", record("LA", "5") + none + QByteArray(11, 'x'), "LA/5"},
-        {"all records but the last", record("LA", "5") + record("SI", "6") + record("DO", "7"),
-         "LA/5 | SI/6"},
-        {"a length byte above five reads five", record("SOL++", "100", 200) + none, "SOL++/100"},
-        {"Turkish letters", record("\xDE\xFD", "1") + none, "Şı/1"},
-    };
-    for (const Row& r : rows) {
-        SCOPED_TRACE(r.what);
-        NoteGrid g;
-        setColumns(g, {{"DO", "1"}, {"RE", "2"}, {"MI", "3"}});
-        nota::decodeInto(r.file, g);
-        EXPECT_EQ(columns(g), QString::fromUtf8(r.grid));
-    }
+    NoteGrid g;
+    setColumns(g, {{"DO", "1"}, {"RE", "2"}, {"MI", "3"}});
+    nota::decodeInto(GetParam().file, g);
+    EXPECT_EQ(columns(g), QString::fromUtf8(GetParam().grid));
 }
+
+const QByteArray kNone = notaRecord("", "");
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, NotaFileReading,
+    ::testing::Values(
+        ReadingRow{"empty file leaves the grid", {}, "DO/1 | RE/2 | MI/3"},
+        ReadingRow{"one record leaves the grid", notaRecord("LA", "5"), "DO/1 | RE/2 | MI/3"},
+        ReadingRow{"two records load one column", notaRecord("LA", "5") + kNone, "LA/5"},
+        ReadingRow{"a partial record at the end is ignored", notaRecord("LA", "5") + kNone + QByteArray(11, 'x'),
+                   "LA/5"},
+        ReadingRow{"all records but the last", notaRecord("LA", "5") + notaRecord("SI", "6") + notaRecord("DO", "7"),
+                   "LA/5 | SI/6"},
+        ReadingRow{"a length byte above five reads five", notaRecord("SOL++", "100", 200) + kNone, "SOL++/100"},
+        ReadingRow{"Turkish letters", notaRecord("\xDE\xFD", "1") + kNone, "Şı/1"}),
+    RowName());
 
 TEST(NotaFile, BytesTheCodePageLeavesUndefinedSurviveOpenAndSave)
 {
-    const QByteArray file = record("\x81\x8D\x9E", "\x90") + record("", "");
+    const QByteArray file = notaRecord("\x81\x8D\x9E", "\x90") + notaRecord("", "");
     NoteGrid g;
     nota::decodeInto(file, g);
     EXPECT_EQ(nota::encode(g), file);
@@ -125,7 +126,7 @@ TEST(NotaFile, OpenDoesNotClearFirst)
 {
     NoteGrid g;
     setColumns(g, {{"DO", "1"}, {"RE", "2"}, {"MI", "3"}, {"FA", "4"}});
-    nota::decodeInto(record("LA", "9") + record("SI", "8") + record("", ""), g);
+    nota::decodeInto(notaRecord("LA", "9") + notaRecord("SI", "8") + notaRecord("", ""), g);
     EXPECT_EQ(columns(g), QStringLiteral("LA/9 | SI/8"));
     g.setCount(4);
     EXPECT_EQ(g.name(3), QStringLiteral("FA")); // hidden, not lost
@@ -217,7 +218,7 @@ TEST(NotaFile, AReadOnlyFileOpens)
     const QString path = dir.filePath(QStringLiteral("ro.nota"));
     QFile f(path);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(record("MI", "250") + record("", ""));
+    f.write(notaRecord("MI", "250") + notaRecord("", ""));
     f.close();
     ASSERT_TRUE(f.setPermissions(QFileDevice::ReadOwner | QFileDevice::ReadGroup));
     NoteGrid g;

@@ -1,4 +1,5 @@
 #include "support/QStringPrinter.h"
+#include "support/RowName.h"
 #include "tezvan2/core/NoteTable.h"
 
 #include <gtest/gtest.h>
@@ -6,11 +7,12 @@
 #include <set>
 
 using namespace tezvan2;
+using testing_support::RowName;
 
 namespace {
 
 struct KeyRow {
-    const char* what;
+    const char* name;
     quint16 key;
     const char* sample;
     const char* gridName;
@@ -18,6 +20,8 @@ struct KeyRow {
 };
 
 // Every key of the table, written out independently of the table's code.
+void PrintTo(const KeyRow& r, std::ostream* os) { *os << r.name; }
+
 const KeyRow kKeys[] = {
     {"key left of 1", 192, "fa+.wbs", "FA+", "Fa+"},
     {"1", 49, "sol+.wbs", "SOL+", "Sol+"},
@@ -45,10 +49,12 @@ const KeyRow kKeys[] = {
 };
 
 struct PictureRow {
-    const char* picture;
+    const char* name; // the picture's
     const char* sample;
     const char* gridName;
 };
+
+void PrintTo(const PictureRow& r, std::ostream* os) { *os << r.name; }
 
 const PictureRow kPictureRows[] = {
     {"Image3", "fa+.wbs", "FA+"},     {"Image4", "sol+.wbs", "SOL+"},
@@ -66,29 +72,33 @@ const PictureRow kPictureRows[] = {
 
 } // namespace
 
-TEST(NoteTable, EveryKeyStartsItsSampleShowsAndRecordsItsName)
+class NoteTableKeys : public ::testing::TestWithParam<KeyRow> {};
+
+TEST_P(NoteTableKeys, EveryKeyStartsItsSampleShowsAndRecordsItsName)
 {
-    for (const KeyRow& row : kKeys) {
-        SCOPED_TRACE(row.what);
-        const auto t = keyTrigger(row.key);
-        ASSERT_TRUE(t.has_value());
-        EXPECT_EQ(t->sampleFile, QString::fromUtf8(row.sample));
-        EXPECT_EQ(t->gridName, QString::fromUtf8(row.gridName));
-        EXPECT_EQ(t->displayName, QString::fromUtf8(row.display));
-        EXPECT_EQ(keyCommand(row.key), KeyCommand::Note);
-    }
+    const KeyRow& row = GetParam();
+    const auto t = keyTrigger(row.key);
+    ASSERT_TRUE(t.has_value());
+    EXPECT_EQ(t->sampleFile, QString::fromUtf8(row.sample));
+    EXPECT_EQ(t->gridName, QString::fromUtf8(row.gridName));
+    EXPECT_EQ(t->displayName, QString::fromUtf8(row.display));
+    EXPECT_EQ(keyCommand(row.key), KeyCommand::Note);
 }
 
-TEST(NoteTable, EveryPictureStartsItsOwnSample)
+INSTANTIATE_TEST_SUITE_P(Rows, NoteTableKeys, ::testing::ValuesIn(kKeys), RowName());
+
+class NoteTablePictures : public ::testing::TestWithParam<PictureRow> {};
+
+TEST_P(NoteTablePictures, EveryPictureStartsItsOwnSample)
 {
-    for (const PictureRow& row : kPictureRows) {
-        SCOPED_TRACE(row.picture);
-        const auto t = pictureTrigger(QString::fromUtf8(row.picture));
-        ASSERT_TRUE(t.has_value());
-        EXPECT_EQ(t->sampleFile, QString::fromUtf8(row.sample));
-        EXPECT_EQ(t->gridName, QString::fromUtf8(row.gridName));
-    }
+    const PictureRow& row = GetParam();
+    const auto t = pictureTrigger(QString::fromUtf8(row.name));
+    ASSERT_TRUE(t.has_value());
+    EXPECT_EQ(t->sampleFile, QString::fromUtf8(row.sample));
+    EXPECT_EQ(t->gridName, QString::fromUtf8(row.gridName));
 }
+
+INSTANTIATE_TEST_SUITE_P(Rows, NoteTablePictures, ::testing::ValuesIn(kPictureRows), RowName());
 
 TEST(NoteTable, KeyAndPictureOfANoteShowTheSameNameAndSoundTheSameFileBarTheChord)
 {
@@ -128,28 +138,35 @@ TEST(NoteTable, ModifiersAreIgnored)
     EXPECT_EQ(keyCommand(107 | 0x2000), KeyCommand::AddColumn);
 }
 
-TEST(NoteTable, KeysThatPlayNothing)
+struct SilentKeyRow {
+    const char* name;
+    quint16 key;
+    KeyCommand command;
+};
+
+void PrintTo(const SilentKeyRow& r, std::ostream* os) { *os << r.name; }
+
+class NoteTableKeysThatPlayNothing : public ::testing::TestWithParam<SilentKeyRow> {};
+
+TEST_P(NoteTableKeysThatPlayNothing, HaveTheirCommandOrNone)
 {
-    struct Row {
-        const char* what;
-        quint16 key;
-        KeyCommand command;
-    };
-    const Row rows[] = {
-        {"digit 6", 54, KeyCommand::None},
-        {"digit 8", 56, KeyCommand::None},
-        {"keypad 1", 97, KeyCommand::None},
-        {"letter Z", 90, KeyCommand::None},
-        {"no key at all", 0, KeyCommand::None},
-        {"Shift alone", 0x2000, KeyCommand::None},
-        {"keypad plus", 107, KeyCommand::AddColumn},
-        {"keypad minus", 109, KeyCommand::RemoveColumn},
-    };
-    for (const Row& r : rows) {
-        SCOPED_TRACE(r.what);
-        EXPECT_EQ(keyCommand(r.key), r.command);
-        EXPECT_FALSE(keyTrigger(r.key).has_value());
-    }
+    EXPECT_EQ(keyCommand(GetParam().key), GetParam().command);
+    EXPECT_FALSE(keyTrigger(GetParam().key).has_value());
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, NoteTableKeysThatPlayNothing,
+                         ::testing::Values(SilentKeyRow{"digit 6", 54, KeyCommand::None},
+                                           SilentKeyRow{"digit 8", 56, KeyCommand::None},
+                                           SilentKeyRow{"keypad 1", 97, KeyCommand::None},
+                                           SilentKeyRow{"letter Z", 90, KeyCommand::None},
+                                           SilentKeyRow{"no key at all", 0, KeyCommand::None},
+                                           SilentKeyRow{"Shift alone", 0x2000, KeyCommand::None},
+                                           SilentKeyRow{"keypad plus", 107, KeyCommand::AddColumn},
+                                           SilentKeyRow{"keypad minus", 109, KeyCommand::RemoveColumn}),
+                         RowName());
+
+TEST(NoteTable, PicturesThatPlayNothing)
+{
     EXPECT_FALSE(pictureTrigger(QStringLiteral("Image13")).has_value()); // the AÇ command
     EXPECT_FALSE(pictureTrigger(QStringLiteral("image3")).has_value());
 }

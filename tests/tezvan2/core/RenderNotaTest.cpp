@@ -1,3 +1,5 @@
+#include "support/NotaRecord.h"
+#include "support/RowName.h"
 #include "support/WaveImage.h"
 #include "tezvan2/core/RenderNota.h"
 
@@ -11,14 +13,10 @@
 #include <unistd.h>
 
 using namespace tezvan2;
+using testing_support::notaRecord;
+using testing_support::RowName;
 
 namespace {
-
-QByteArray record(const QByteArray& name, const QByteArray& duration)
-{
-    return char(name.size()) + name.leftJustified(5, '\0') + char(duration.size())
-        + duration.leftJustified(5, '\0');
-}
 
 struct RenderNotaTest : ::testing::Test {
     QTemporaryDir dir;
@@ -51,8 +49,8 @@ TEST_F(RenderNotaTest, SoundsEachNoteAtItsOnset)
 {
     // DO 100 ms, a rest of 50 ms, RE: RE starts at 150 ms = frame 6615.
     testing_support::writeFile(QStringLiteral("in.nota"),
-                             record("DO", "100") + record("es", "50") + record("RE", "10")
-                                 + record("", ""));
+                             notaRecord("DO", "100") + notaRecord("es", "50") + notaRecord("RE", "10")
+                                 + notaRecord("", ""));
     ASSERT_EQ(renderNotaCommand(QStringLiteral("in.nota"), QStringLiteral("out.wav")), 0);
     const auto f = frames(QStringLiteral("out.wav"));
     ASSERT_EQ(f.size(), std::size_t(6615 + 44100)); // the last note sounds to its end
@@ -87,8 +85,8 @@ TEST_F(RenderNotaTest, AFileThatCannotBePlayedIsToldApartFromAMissingOne)
     twelveBit[34] = 12; // bits per sample
     testing_support::writeFile(QStringLiteral("fa.wbs"), twelveBit);
     testing_support::writeFile(QStringLiteral("in.nota"),
-                             record("DO", "10") + record("FA", "10") + record("MI", "10") + record("FA", "10")
-                                 + record("", ""));
+                             notaRecord("DO", "10") + notaRecord("FA", "10") + notaRecord("MI", "10") + notaRecord("FA", "10")
+                                 + notaRecord("", ""));
     int code = -1;
     const QByteArray err =
         stderrOf([&] { code = renderNotaCommand(QStringLiteral("in.nota"), QStringLiteral("out.wav")); });
@@ -100,26 +98,32 @@ TEST_F(RenderNotaTest, AFileThatCannotBePlayedIsToldApartFromAMissingOne)
                     "tezvan2: no sample \"MI.wbs\" in " + folder + ": silent there\n");
 }
 
-TEST_F(RenderNotaTest, FailuresExitNonZeroAndWriteNothing)
+struct FailureRow {
+    const char* name;
+    QByteArray file; // null: no input file at all
+    const char* out;
+};
+
+void PrintTo(const FailureRow& r, std::ostream* os) { *os << r.name; }
+
+class RenderNotaFailure : public RenderNotaTest, public ::testing::WithParamInterface<FailureRow> {};
+
+TEST_P(RenderNotaFailure, ExitsNonZeroAndWritesNothing)
 {
-    struct Row {
-        const char* what;
-        QByteArray file; // null: no input file at all
-        const char* out;
-    };
-    const Row rows[] = {
-        {"missing input", QByteArray(), "a.wav"},
-        {"grid without a last name", record("DO", "10") + record("", "") + record("", ""), "b.wav"},
-        {"bad duration", record("DO", "x") + record("", ""), "c.wav"},
-        {"output folder missing", record("DO", "10") + record("", ""), "no/such/d.wav"},
-    };
-    for (const Row& r : rows) {
-        SCOPED_TRACE(r.what);
-        const QString in = QStringLiteral("in.nota");
-        QFile::remove(in);
-        if (!r.file.isNull())
-            testing_support::writeFile(in, r.file);
-        EXPECT_NE(renderNotaCommand(in, QString::fromUtf8(r.out)), 0);
-        EXPECT_FALSE(QFile::exists(QString::fromUtf8(r.out)));
-    }
+    const FailureRow& r = GetParam();
+    const QString in = QStringLiteral("in.nota");
+    if (!r.file.isNull())
+        testing_support::writeFile(in, r.file);
+    EXPECT_NE(renderNotaCommand(in, QString::fromUtf8(r.out)), 0);
+    EXPECT_FALSE(QFile::exists(QString::fromUtf8(r.out)));
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, RenderNotaFailure,
+    ::testing::Values(
+        FailureRow{"missing input", QByteArray(), "a.wav"},
+        FailureRow{"grid without a last name", notaRecord("DO", "10") + notaRecord("", "") + notaRecord("", ""),
+                   "b.wav"},
+        FailureRow{"bad duration", notaRecord("DO", "x") + notaRecord("", ""), "c.wav"},
+        FailureRow{"output folder missing", notaRecord("DO", "10") + notaRecord("", ""), "no/such/d.wav"}),
+    RowName());

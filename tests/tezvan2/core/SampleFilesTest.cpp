@@ -1,4 +1,5 @@
 #include "support/QStringPrinter.h"
+#include "support/RowName.h"
 #include "support/WaveImage.h"
 #include "tezvan2/core/SampleFiles.h"
 
@@ -11,6 +12,7 @@
 #include <gtest/gtest.h>
 
 using namespace tezvan2;
+using testing_support::RowName;
 using testing_support::waveImage;
 using testing_support::writeFile;
 
@@ -31,23 +33,45 @@ struct SampleFilesTest : ::testing::Test {
         const auto s = samples.load(QString::fromUtf8(name));
         return s && !s->frames().empty() ? s->frames().front() : qint16(0);
     }
+
+    // Files that are there but cannot be played, and a folder with a sample's name.
+    void putUnplayableFiles()
+    {
+        QByteArray compressed = waveImage(10, 1);
+        compressed[20] = 2; // the format tag: ADPCM
+        ASSERT_TRUE(writeFile(dir.filePath(QStringLiteral("bad.wbs")), QByteArray("not a wave at all")));
+        ASSERT_TRUE(writeFile(dir.filePath(QStringLiteral("empty.wbs")), QByteArray()));
+        ASSERT_TRUE(writeFile(dir.filePath(QStringLiteral("adpcm.wbs")), compressed));
+        QDir(dir.path()).mkdir(QStringLiteral("folder.wbs"));
+    }
 };
 
 } // namespace
 
-TEST_F(SampleFilesTest, FindsANameWithoutRegardToLetterCase)
+struct LookUpRow {
+    const char* name;
+    const char* asked;
+    bool found;
+};
+
+void PrintTo(const LookUpRow& r, std::ostream* os) { *os << r.name; }
+
+class SampleFilesLookUp : public SampleFilesTest, public ::testing::WithParamInterface<LookUpRow> {};
+
+TEST_P(SampleFilesLookUp, FindsANameWithoutRegardToLetterCase)
 {
     put("do.wbs", 100);
-    struct Row {
-        const char* asked;
-        bool found;
-    } rows[] = {{"do.wbs", true}, {"DO.wbs", true}, {"Do.WBS", true}, {"re.wbs", false},
-                {"do.wb", false},  {"", false}};
-    for (const Row& r : rows) {
-        SCOPED_TRACE(r.asked);
-        EXPECT_EQ(!samples.resolve(QString::fromUtf8(r.asked)).isEmpty(), r.found);
-    }
+    EXPECT_EQ(!samples.resolve(QString::fromUtf8(GetParam().asked)).isEmpty(), GetParam().found);
 }
+
+INSTANTIATE_TEST_SUITE_P(Rows, SampleFilesLookUp,
+                         ::testing::Values(LookUpRow{"the same name", "do.wbs", true},
+                                           LookUpRow{"upper case", "DO.wbs", true},
+                                           LookUpRow{"mixed case", "Do.WBS", true},
+                                           LookUpRow{"another name", "re.wbs", false},
+                                           LookUpRow{"the name cut short", "do.wb", false},
+                                           LookUpRow{"no name", "", false}),
+                         RowName());
 
 TEST_F(SampleFilesTest, TheExactNameWinsOverAnotherCase)
 {
@@ -70,31 +94,38 @@ TEST_F(SampleFilesTest, NamesWithAFolderPartAreNotLookedUp)
     EXPECT_FALSE(samples.play(QStringLiteral("sub/re.wbs")));
 }
 
-TEST_F(SampleFilesTest, SilentWhenTheFileIsMissingOrCannotBePlayed)
+struct UnplayableRow {
+    const char* name;
+    const char* why; // a part of the reason; empty: there is no such file
+};
+
+void PrintTo(const UnplayableRow& r, std::ostream* os) { *os << r.name; }
+
+class SampleFilesUnplayable : public SampleFilesTest, public ::testing::WithParamInterface<UnplayableRow> {};
+
+TEST_P(SampleFilesUnplayable, SilentWhenTheFileIsMissingOrCannotBePlayed)
 {
-    QByteArray compressed = waveImage(10, 1);
-    compressed[20] = 2; // the format tag: ADPCM
-    ASSERT_TRUE(writeFile(dir.filePath(QStringLiteral("bad.wbs")), QByteArray("not a wave at all")));
-    ASSERT_TRUE(writeFile(dir.filePath(QStringLiteral("empty.wbs")), QByteArray()));
-    ASSERT_TRUE(writeFile(dir.filePath(QStringLiteral("adpcm.wbs")), compressed));
-    QDir(dir.path()).mkdir(QStringLiteral("folder.wbs"));
-    struct Row {
-        const char* name;
-        const char* why; // a part of the reason; empty: there is no such file
-    } rows[] = {{"missing.wbs", ""},
-                {"bad.wbs", "not a RIFF/WAVE file"},
-                {"EMPTY.wbs", "not a RIFF/WAVE file"},
-                {"adpcm.wbs", "compressed (format tag 2)"},
-                {"folder.wbs", ""}};
-    for (const Row& r : rows) {
-        SCOPED_TRACE(r.name);
-        const QString name = QString::fromUtf8(r.name);
-        EXPECT_FALSE(samples.play(name));
-        const QString why = samples.whyUnplayable(name);
-        EXPECT_EQ(why.isEmpty(), !*r.why) << why.toStdString();
-        EXPECT_TRUE(why.contains(QString::fromUtf8(r.why))) << why.toStdString();
-    }
+    putUnplayableFiles();
+    const QString name = QString::fromUtf8(GetParam().name);
+    EXPECT_FALSE(samples.play(name));
+    const QString why = samples.whyUnplayable(name);
+    EXPECT_EQ(why.isEmpty(), !*GetParam().why) << why.toStdString();
+    EXPECT_TRUE(why.contains(QString::fromUtf8(GetParam().why))) << why.toStdString();
     EXPECT_TRUE(voice.started().empty()) << "silence: nothing starts, what sounded stops";
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, SampleFilesUnplayable,
+                         ::testing::Values(UnplayableRow{"missing.wbs", ""},
+                                           UnplayableRow{"bad.wbs", "not a RIFF/WAVE file"},
+                                           UnplayableRow{"EMPTY.wbs", "not a RIFF/WAVE file"},
+                                           UnplayableRow{"adpcm.wbs", "compressed (format tag 2)"},
+                                           UnplayableRow{"folder.wbs", ""}),
+                         RowName());
+
+TEST_F(SampleFilesTest, AFileMadePlayablePlays)
+{
+    putUnplayableFiles();
+    EXPECT_FALSE(samples.play(QStringLiteral("adpcm.wbs")));
     put("adpcm.wbs", 20);
     EXPECT_EQ(samples.whyUnplayable(QStringLiteral("adpcm.wbs")), QString()) << "a file made playable plays";
 }

@@ -1,13 +1,19 @@
 // The window's pictures as libjpeg decodes them from the program's resources, and the
-// decoder's answer to damaged data.
+// decoder's answer to damaged pictures.
 
 #include "platform/Jpeg.h"
 #include "tezvan2/core/NoteTable.h"
 
+#include "support/RowName.h"
+
 #include <QFile>
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace {
+
+using testing_support::RowName;
 
 QByteArray resource(int number)
 {
@@ -32,64 +38,66 @@ TEST(Pictures, everyPictureDecodesToTheSizeOfItsPlace)
 }
 
 // The artwork tool draws these in solid colours at known places.
-TEST(Pictures, knownPixelsKeepTheirColours)
+struct PixelRow {
+    const char* name;
+    int picture;
+    QPoint at;
+    QColor colour;
+};
+
+void PrintTo(const PixelRow& r, std::ostream* os) { *os << r.name; }
+
+class PicturesKnownPixels : public ::testing::TestWithParam<PixelRow> {};
+
+TEST_P(PicturesKnownPixels, keepTheirColours)
 {
-    struct Row {
-        const char* what;
-        int picture;
-        QPoint at;
-        QColor colour;
-    };
-    const Row rows[] = {
-        {"the red lamp beside the recording switch", 26, {75, 27}, QColor(206, 36, 30)},
-        {"the black display behind the note's name", 25, {560, 50}, QColor(0, 0, 0)},
-        {"the black well behind the recording switch", 26, {200, 24}, QColor(0, 0, 0)},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.what);
-        const QImage image = platform::decodeJpeg(resource(row.picture));
-        ASSERT_FALSE(image.isNull());
-        EXPECT_TRUE(near(image.pixel(row.at), row.colour, 12)) << std::hex << image.pixel(row.at);
-    }
+    const PixelRow& row = GetParam();
+    const QImage image = platform::decodeJpeg(resource(row.picture));
+    ASSERT_FALSE(image.isNull());
+    EXPECT_TRUE(near(image.pixel(row.at), row.colour, 12)) << std::hex << image.pixel(row.at);
 }
 
-TEST(Pictures, damagedDataDecodesToNothing)
+INSTANTIATE_TEST_SUITE_P(
+    Rows, PicturesKnownPixels,
+    ::testing::Values(PixelRow{"the red lamp beside the recording switch", 26, {75, 27}, QColor(206, 36, 30)},
+                      PixelRow{"the black display behind the note's name", 25, {560, 50}, QColor(0, 0, 0)},
+                      PixelRow{"the black well behind the recording switch", 26, {200, 24}, QColor(0, 0, 0)}),
+    RowName());
+
+// Damaged data made from a good picture of the program's.
+struct DamageRow {
+    const char* name;
+    std::function<QByteArray(const QByteArray& good)> damaged;
+};
+
+void PrintTo(const DamageRow& r, std::ostream* os) { *os << r.name; }
+
+class PicturesDamaged : public ::testing::TestWithParam<DamageRow> {};
+
+TEST_P(PicturesDamaged, decodeToNothing)
 {
     const QByteArray good = resource(25);
     ASSERT_GT(good.size(), 1000);
-    QByteArray scrambledHeader = good;
-    for (int i = 2; i < 200; ++i)
-        scrambledHeader[i] = char(0x55);
-    struct Row {
-        const char* what;
-        QByteArray data;
-    };
-    const Row rows[] = {
-        {"empty", QByteArray()},
-        {"one byte", QByteArray(1, char(0xFF))},
-        {"only the start marker", good.left(2)},
-        {"cut in half", good.left(good.size() / 2)},
-        {"scrambled header", scrambledHeader},
-        {"not a JPEG at all", QByteArray("RIFF....WAVEfmt ")},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.what);
-        EXPECT_TRUE(platform::decodeJpeg(row.data).isNull());
-    }
+    EXPECT_TRUE(platform::decodeJpeg(GetParam().damaged(good)).isNull());
 }
 
-TEST(Pictures, encodedPictureDecodesToItsColours)
-{
-    QImage image(40, 24, QImage::Format_RGB32);
-    image.fill(QColor(150, 84, 40));
-    for (int y = 0; y < 24; ++y)
-        for (int x = 20; x < 40; ++x)
-            image.setPixel(x, y, qRgb(244, 232, 206));
-    const QImage back = platform::decodeJpeg(platform::encodeJpeg(image, 92));
-    ASSERT_EQ(back.size(), image.size());
-    EXPECT_TRUE(near(back.pixel(5, 12), QColor(150, 84, 40), 6));
-    EXPECT_TRUE(near(back.pixel(34, 12), QColor(244, 232, 206), 6));
-    EXPECT_TRUE(platform::encodeJpeg(QImage(), 90).isEmpty());
-}
+INSTANTIATE_TEST_SUITE_P(Rows, PicturesDamaged,
+                         ::testing::Values(DamageRow{"empty", [](const QByteArray&) { return QByteArray(); }},
+                                           DamageRow{"one byte",
+                                                     [](const QByteArray&) { return QByteArray(1, char(0xFF)); }},
+                                           DamageRow{"only the start marker",
+                                                     [](const QByteArray& good) { return good.left(2); }},
+                                           DamageRow{"cut in half",
+                                                     [](const QByteArray& good) { return good.left(good.size() / 2); }},
+                                           DamageRow{"scrambled header",
+                                                     [](const QByteArray& good) {
+                                                         QByteArray scrambled = good;
+                                                         for (int i = 2; i < 200; ++i)
+                                                             scrambled[i] = char(0x55);
+                                                         return scrambled;
+                                                     }},
+                                           DamageRow{"not a JPEG at all",
+                                                     [](const QByteArray&) { return QByteArray("RIFF....WAVEfmt "); }}),
+                         RowName());
 
 } // namespace

@@ -7,6 +7,8 @@
 #include "support/WaveImage.h"
 #include "support/FakeDialogs.h"
 #include "support/FakeVoice.h"
+#include "support/KeysAndClicks.h"
+#include "support/RowName.h"
 
 #include "platform/VirtualClock.h"
 #include "tezvan2/core/GridPlayer.h"
@@ -38,46 +40,33 @@ namespace {
 
 using testing_support::FakeDialogs;
 using Shown = FakeDialogs::Shown;
+using testing_support::RowName;
 
 class GridWindow : public ::testing::Test {
-protected:
+public:
     void SetUp() override
     {
         ASSERT_TRUE(folder.isValid());
         for (const char* name : {"DO.wbs", "RE.wbs", "MI.wbs"})
             ASSERT_TRUE(testing_support::writeFile(folder.filePath(QString::fromLatin1(name)),
-                                                 testing_support::waveImage(4410, 1000)));
-        openWindow();
-    }
-
-    // A fresh window, as at program start; rows of a table each start with one.
-    void openWindow()
-    {
-        window.reset();
-        voice.events.clear();
-        dialogs.shown.clear();
+                                                   testing_support::waveImage(4410, 1000)));
         window = std::make_unique<tezvan2::Tfrmana>(
             tezvan2::Tfrmana::Services{voice, clock, dialogs, shell, folder.path()});
         window->show();
         QApplication::setActiveWindow(window.get());
     }
 
-    // A key release as the keyboard sends it: to the control that has the focus.
+    // A key's press and release as the keyboard sends them: to the control that has the focus.
     void release(int qtKey, const QString& text = {})
     {
-        QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : window.get();
-        QKeyEvent press(QEvent::KeyPress, qtKey, Qt::NoModifier, text);
-        QApplication::sendEvent(target, &press);
-        target = QApplication::focusWidget() ? QApplication::focusWidget() : window.get();
-        QKeyEvent up(QEvent::KeyRelease, qtKey, Qt::NoModifier, text);
-        QApplication::sendEvent(target, &up);
+        testing_support::pressAndRelease(window.get(), {qtKey, 0, Qt::NoModifier, text});
     }
 
     void click(const char* objectName)
     {
         QWidget* w = window->findChild<QWidget*>(QString::fromLatin1(objectName));
         ASSERT_NE(w, nullptr) << objectName;
-        QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, QPoint(w->width() / 2, w->height() / 2));
+        testing_support::clickMiddle(w);
     }
 
     // A click as the mouse makes it: at the control's place in the window, delivered to
@@ -86,8 +75,7 @@ protected:
     {
         QWidget* w = window->findChild<QWidget*>(QString::fromLatin1(objectName));
         ASSERT_NE(w, nullptr) << objectName;
-        QTest::mouseClick(window->windowHandle(), Qt::LeftButton, Qt::NoModifier,
-                          w->mapTo(window.get(), w->rect().center()));
+        testing_support::clickThroughWindow(window.get(), w->mapTo(window.get(), w->rect().center()));
     }
 
     // Clicks a cell of the grid, which opens its editor, and returns that editor.
@@ -194,29 +182,33 @@ TEST_F(GridWindow, pictureClicksSoundWhileTheGridIsBeingEdited)
     EXPECT_EQ(voice.started().size(), 1u);
 }
 
-TEST_F(GridWindow, bitirOutsideARecordingOnlyMovesTheFocusToTheCheckBox)
+struct BitirRow {
+    const char* name;
+    bool ticked;
+    const char* lastName;
+};
+
+void PrintTo(const BitirRow& r, std::ostream* os) { *os << r.name; }
+
+class GridWindowBitir : public GridWindow, public ::testing::WithParamInterface<BitirRow> {};
+
+TEST_P(GridWindowBitir, outsideARecordingOnlyMovesTheFocusToTheCheckBox)
 {
-    struct Row {
-        const char* what;
-        bool ticked;
-        const char* lastName;
-    };
-    const Row rows[] = {
-        {"box not ticked", false, ""},
-        {"last column already named", true, "MI"},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.what);
-        click("sg1");
-        checkBox()->setChecked(row.ticked);
-        grid().setName(0, QString::fromLatin1(row.lastName));
-        click("Image41");
-        EXPECT_EQ(QApplication::focusWidget(), checkBox());
-        EXPECT_TRUE(window->keyPreview());
-        EXPECT_EQ(checkBox()->isChecked(), row.ticked);
-        EXPECT_EQ(grid().count(), 1);
-    }
+    const BitirRow& row = GetParam();
+    click("sg1");
+    checkBox()->setChecked(row.ticked);
+    grid().setName(0, QString::fromLatin1(row.lastName));
+    click("Image41");
+    EXPECT_EQ(QApplication::focusWidget(), checkBox());
+    EXPECT_TRUE(window->keyPreview());
+    EXPECT_EQ(checkBox()->isChecked(), row.ticked);
+    EXPECT_EQ(grid().count(), 1);
 }
+
+INSTANTIATE_TEST_SUITE_P(Rows, GridWindowBitir,
+                         ::testing::Values(BitirRow{"box not ticked", false, ""},
+                                           BitirRow{"last column already named", true, "MI"}),
+                         RowName());
 
 TEST_F(GridWindow, bitirEndingARecordingLeavesTheFocusInTheGridAndKeysPlayAgain)
 {
@@ -279,7 +271,7 @@ TEST_F(GridWindow, dinlePlaysOnTheClockAndASecondClickStops)
     EXPECT_EQ(voice.started().size(), 2u);
 }
 
-TEST_F(GridWindow, saveWritesTheRecordsAndAsksBeforeCuttingLongCells)
+TEST_F(GridWindow, saveWritesTheRecords)
 {
     const QString path = folder.filePath(QStringLiteral("take.nota"));
     fill({{"DO", "600"}, {"RE", "375"}});
@@ -292,28 +284,43 @@ TEST_F(GridWindow, saveWritesTheRecordsAndAsksBeforeCuttingLongCells)
     QFile saved(path);
     ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
     EXPECT_EQ(saved.size(), 36);
-    saved.close();
-
-    struct Row {
-        const char* what;
-        bool answer;
-        qint64 sizeAfter;
-    };
-    const Row rows[] = {{"No keeps the file as it was", false, 36}, {"Yes saves the cut cells", true, 48}};
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.what);
-        dialogs.shown.clear();
-        fill({{"DO", "600"}, {"LAAKOR", "375"}, {"RE", "100000"}});
-        dialogs.fileNames = {path};
-        dialogs.answers = {row.answer};
-        click("Image29");
-        ASSERT_EQ(dialogs.shown.size(), 2u);
-        EXPECT_EQ(dialogs.shown[1].kind, Shown::Ask);
-        EXPECT_TRUE(dialogs.shown[1].text.contains(QStringLiteral("LAAKOR")));
-        EXPECT_TRUE(dialogs.shown[1].text.contains(QStringLiteral("100000")));
-        EXPECT_EQ(QFileInfo(path).size(), row.sizeAfter);
-    }
 }
+
+struct CutRow {
+    const char* name;
+    bool answer;
+    qint64 sizeAfter;
+};
+
+void PrintTo(const CutRow& r, std::ostream* os) { *os << r.name; }
+
+class GridWindowSaveOverLongCells : public GridWindow, public ::testing::WithParamInterface<CutRow> {};
+
+TEST_P(GridWindowSaveOverLongCells, asksBeforeCuttingThem)
+{
+    const CutRow& row = GetParam();
+    const QString path = folder.filePath(QStringLiteral("take.nota"));
+    fill({{"DO", "600"}, {"RE", "375"}});
+    dialogs.fileNames = {path};
+    click("Image29");
+    ASSERT_EQ(QFileInfo(path).size(), 36);
+
+    dialogs.shown.clear();
+    fill({{"DO", "600"}, {"LAAKOR", "375"}, {"RE", "100000"}});
+    dialogs.fileNames = {path};
+    dialogs.answers = {row.answer};
+    click("Image29");
+    ASSERT_EQ(dialogs.shown.size(), 2u);
+    EXPECT_EQ(dialogs.shown[1].kind, Shown::Ask);
+    EXPECT_TRUE(dialogs.shown[1].text.contains(QStringLiteral("LAAKOR")));
+    EXPECT_TRUE(dialogs.shown[1].text.contains(QStringLiteral("100000")));
+    EXPECT_EQ(QFileInfo(path).size(), row.sizeAfter);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, GridWindowSaveOverLongCells,
+                         ::testing::Values(CutRow{"No keeps the file as it was", false, 36},
+                                           CutRow{"Yes saves the cut cells", true, 48}),
+                         RowName());
 
 TEST_F(GridWindow, saveDropsTheEmptyLastColumnEvenWhenCancelled)
 {
@@ -323,21 +330,26 @@ TEST_F(GridWindow, saveDropsTheEmptyLastColumnEvenWhenCancelled)
     EXPECT_TRUE(told().isEmpty());
 }
 
-TEST_F(GridWindow, namesWithoutAFileAreReported)
+struct NoFileRow {
+    const char* name; // the picture clicked
+    const char* message;
+};
+
+void PrintTo(const NoFileRow& r, std::ostream* os) { *os << r.name; }
+
+class GridWindowNoFileName : public GridWindow, public ::testing::WithParamInterface<NoFileRow> {};
+
+TEST_P(GridWindowNoFileName, isReported)
 {
-    struct Row {
-        const char* picture;
-        const char* message;
-    };
-    const Row rows[] = {{"Image29", "Dosya adını girmediniz"}, {"Image13", "Dosya seçmediniz"}};
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.picture);
-        dialogs.shown.clear();
-        dialogs.fileNames = {folder.path() + QLatin1Char('/')};
-        click(row.picture);
-        EXPECT_EQ(told(), QStringList{QString::fromUtf8(row.message)});
-    }
+    dialogs.fileNames = {folder.path() + QLatin1Char('/')};
+    click(GetParam().name);
+    EXPECT_EQ(told(), QStringList{QString::fromUtf8(GetParam().message)});
 }
+
+INSTANTIATE_TEST_SUITE_P(Rows, GridWindowNoFileName,
+                         ::testing::Values(NoFileRow{"Image29", "Dosya adını girmediniz"},
+                                           NoFileRow{"Image13", "Dosya seçmediniz"}),
+                         RowName());
 
 TEST_F(GridWindow, openLoadsAFileAndReportsAMissingOne)
 {
@@ -367,69 +379,77 @@ TEST_F(GridWindow, openLoadsAFileAndReportsAMissingOne)
 
 // Typed text is in the grid while the cell's editor is still open: every command that
 // reads the grid sees it, and none loses it by closing the editor.
-TEST_F(GridWindow, typedTextIsPartOfTheGridBeforeTheEditorCloses)
+struct TypedRow {
+    const char* name;
+    std::function<void(GridWindow&)> act;
+    std::function<void(GridWindow&)> check;
+};
+
+void PrintTo(const TypedRow& r, std::ostream* os) { *os << r.name; }
+
+class GridWindowTypedText : public GridWindow, public ::testing::WithParamInterface<TypedRow> {};
+
+TEST_P(GridWindowTypedText, isPartOfTheGridBeforeTheEditorCloses)
 {
-    const QString path = folder.filePath(QStringLiteral("typed.nota"));
-    struct Row {
-        const char* what;
-        std::function<void()> act;
-        std::function<void()> check;
-    };
-    const Row rows[] = {
-        {"DİNLE plays the duration just typed",
-         [&] {
-             fill({{"DO", "100"}, {"RE", "100"}});
-             QTest::keyClicks(editCell(0, tezvan2::NoteGrid::kDurationRow), QStringLiteral("300"));
-             clickAt("Image35");
-         },
-         [&] {
-             clock.advanceMs(299);
-             EXPECT_EQ(voice.started().size(), 1u) << "RE waits the typed 300 ms";
-             clock.advanceMs(1);
-             EXPECT_EQ(voice.started().size(), 2u);
-         }},
-        {"KAYDET saves the name just typed",
-         [&] {
-             fill({{"DO", "600"}, {"", "375"}});
-             QTest::keyClicks(editCell(1, tezvan2::NoteGrid::kNameRow), QStringLiteral("RE"));
-             dialogs.fileNames = {path};
-             clickAt("Image29");
-         },
-         [&] {
-             EXPECT_EQ(grid().count(), 2);
-             QFile saved(path);
-             ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
-             EXPECT_EQ(saved.readAll().mid(12, 3), QByteArray("\x02RE"));
-         }},
-        {"minus and plus keep the typed name in the cell store",
-         [&] {
-             fill({{"DO", "600"}, {"", ""}});
-             QTest::keyClicks(editCell(1, tezvan2::NoteGrid::kNameRow), QStringLiteral("RE"));
-             clickAt("Image40");
-             clickAt("Image39");
-         },
-         [&] { EXPECT_EQ(grid().name(1), QStringLiteral("RE")); }},
-        {"Bitir while recording sees a name typed into the last column",
-         [&] {
-             checkBox()->setChecked(true);
-             release(Qt::Key_E);
-             QTest::keyClicks(editCell(1, tezvan2::NoteGrid::kNameRow), QStringLiteral("MI"));
-             clickAt("Image41");
-         },
-         [&] {
-             EXPECT_TRUE(checkBox()->isChecked()) << "a named last column is no end of a recording";
-             EXPECT_EQ(grid().count(), 2);
-             EXPECT_EQ(grid().name(1), QStringLiteral("MI"));
-         }},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.what);
-        openWindow();
-        row.act();
-        row.check();
-        EXPECT_TRUE(told().isEmpty());
-    }
+    GetParam().act(*this);
+    GetParam().check(*this);
+    EXPECT_TRUE(told().isEmpty());
 }
+
+QString typedFile(const GridWindow& t)
+{
+    return t.folder.filePath(QStringLiteral("typed.nota"));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, GridWindowTypedText,
+    ::testing::Values(
+        TypedRow{"DİNLE plays the duration just typed",
+                 [](GridWindow& t) {
+                     t.fill({{"DO", "100"}, {"RE", "100"}});
+                     QTest::keyClicks(t.editCell(0, tezvan2::NoteGrid::kDurationRow), QStringLiteral("300"));
+                     t.clickAt("Image35");
+                 },
+                 [](GridWindow& t) {
+                     t.clock.advanceMs(299);
+                     EXPECT_EQ(t.voice.started().size(), 1u) << "RE waits the typed 300 ms";
+                     t.clock.advanceMs(1);
+                     EXPECT_EQ(t.voice.started().size(), 2u);
+                 }},
+        TypedRow{"KAYDET saves the name just typed",
+                 [](GridWindow& t) {
+                     t.fill({{"DO", "600"}, {"", "375"}});
+                     QTest::keyClicks(t.editCell(1, tezvan2::NoteGrid::kNameRow), QStringLiteral("RE"));
+                     t.dialogs.fileNames = {typedFile(t)};
+                     t.clickAt("Image29");
+                 },
+                 [](GridWindow& t) {
+                     EXPECT_EQ(t.grid().count(), 2);
+                     QFile saved(typedFile(t));
+                     ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+                     EXPECT_EQ(saved.readAll().mid(12, 3), QByteArray("\x02RE"));
+                 }},
+        TypedRow{"minus and plus keep the typed name in the cell store",
+                 [](GridWindow& t) {
+                     t.fill({{"DO", "600"}, {"", ""}});
+                     QTest::keyClicks(t.editCell(1, tezvan2::NoteGrid::kNameRow), QStringLiteral("RE"));
+                     t.clickAt("Image40");
+                     t.clickAt("Image39");
+                 },
+                 [](GridWindow& t) { EXPECT_EQ(t.grid().name(1), QStringLiteral("RE")); }},
+        TypedRow{"Bitir while recording sees a name typed into the last column",
+                 [](GridWindow& t) {
+                     t.checkBox()->setChecked(true);
+                     t.release(Qt::Key_E);
+                     QTest::keyClicks(t.editCell(1, tezvan2::NoteGrid::kNameRow), QStringLiteral("MI"));
+                     t.clickAt("Image41");
+                 },
+                 [](GridWindow& t) {
+                     EXPECT_TRUE(t.checkBox()->isChecked()) << "a named last column is no end of a recording";
+                     EXPECT_EQ(t.grid().count(), 2);
+                     EXPECT_EQ(t.grid().name(1), QStringLiteral("MI"));
+                 }}),
+    RowName());
 
 // Each duration is the whole ticks since the previous note; the part of a tick left
 // over counts towards the next one, so a take's durations add up to its length.
@@ -449,101 +469,113 @@ TEST_F(GridWindow, theDurationsOfATakeAddUpToItsLength)
     EXPECT_LE(std::abs(sum - 100 * 155), 10) << "sum of durations " << sum;
 }
 
-TEST_F(GridWindow, aNameThatFindsNoPlayableSampleSilencesTheNoteStillSounding)
+struct SilencingRow {
+    const char* name;
+    const char* gridName; // the grid's second name; null: the key Q, whose LA.wbs is missing
+    bool ringsOn;
+};
+
+void PrintTo(const SilencingRow& r, std::ostream* os) { *os << r.name; }
+
+class GridWindowNoPlayableSample : public GridWindow, public ::testing::WithParamInterface<SilencingRow> {};
+
+TEST_P(GridWindowNoPlayableSample, silencesTheNoteStillSounding)
 {
+    const SilencingRow& row = GetParam();
     ASSERT_TRUE(testing_support::writeFile(folder.filePath(QStringLiteral("BOZUK.wbs")), "not a wave"));
-    struct Row {
-        const char* what;
-        const char* name; // the grid's second name; null: the key Q, whose LA.wbs is missing
-        bool ringsOn;
-    };
-    const Row rows[] = {
-        {"a grid name with no file", "LA", false},
-        {"a grid name whose file is no wave", "BOZUK", false},
-        {"the rest", "es", true},
-        {"a note key whose file is missing", nullptr, false},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.what);
-        openWindow();
-        if (row.name) {
-            fill({{"DO", "50"}, {row.name, "50"}});
-            clickAt("Image35");
-        } else {
-            release(Qt::Key_E);
-            clock.advanceMs(50);
-            release(Qt::Key_Q);
-        }
-        ASSERT_EQ(voice.started().size(), 1u);
-        clock.advanceMs(row.name ? 50 : 0);
-        EXPECT_EQ(voice.sounding(), row.ringsOn) << "DO, 100 ms long, at 50 ms";
+    if (row.gridName) {
+        fill({{"DO", "50"}, {row.gridName, "50"}});
+        clickAt("Image35");
+    } else {
+        release(Qt::Key_E);
+        clock.advanceMs(50);
+        release(Qt::Key_Q);
     }
+    ASSERT_EQ(voice.started().size(), 1u);
+    clock.advanceMs(row.gridName ? 50 : 0);
+    EXPECT_EQ(voice.sounding(), row.ringsOn) << "DO, 100 ms long, at 50 ms";
 }
+
+INSTANTIATE_TEST_SUITE_P(Rows, GridWindowNoPlayableSample,
+                         ::testing::Values(SilencingRow{"a grid name with no file", "LA", false},
+                                           SilencingRow{"a grid name whose file is no wave", "BOZUK", false},
+                                           SilencingRow{"the rest", "es", true},
+                                           SilencingRow{"a note key whose file is missing", nullptr, false}),
+                         RowName());
 
 // Key preview follows the focus inside the window: another window or program taking
 // the focus and giving it back is no entry into the grid.
-TEST_F(GridWindow, noteKeysStillPlayAfterAnotherWindowTookTheFocusAndGaveItBack)
-{
-    struct Row {
-        const char* what;
-        std::function<void()> away;
-    };
+class GridWindowFocusAway;
+
+struct AwayRow {
+    const char* name;
+    std::function<void(GridWindowFocusAway&)> away;
+};
+
+void PrintTo(const AwayRow& r, std::ostream* os) { *os << r.name; }
+
+class GridWindowFocusAway : public GridWindow, public ::testing::WithParamInterface<AwayRow> {
+public:
     // The window system hands the focus over between windows a moment later.
-    bool leftTheWindow = false;
-    auto seeWhereTheFocusIs = [&] {
+    void seeWhereTheFocusIs()
+    {
         (void)QTest::qWaitFor([&] { return !window->isActiveWindow(); }, 2000);
         const QWidget* focus = QApplication::focusWidget();
         leftTheWindow = !focus || !window->isAncestorOf(focus);
-    };
-    const Row rows[] = {
-        {"the about window",
-         [&] {
-             QTimer::singleShot(0, [&] {
-                 seeWhereTheFocusIs();
-                 QTest::mouseClick(window->frmhak().findChild<QWidget*>(QStringLiteral("Button1")), Qt::LeftButton);
-             });
-             clickAt("Image37");
-         }},
-        {"a message box",
-         [&] {
-             QMessageBox box(QMessageBox::Information, QStringLiteral("Wintezvan2"), QStringLiteral("?"),
-                             QMessageBox::Ok, window.get());
-             QTimer::singleShot(0, &box, [&] {
-                 seeWhereTheFocusIs();
-                 box.done(0);
-             });
-             box.exec();
-         }},
-        {"another program",
-         [&] {
-             QApplication::setActiveWindow(nullptr);
-             seeWhereTheFocusIs();
-             QApplication::setActiveWindow(window.get());
-         }},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.what);
-        openWindow();
-        checkBox()->setChecked(true);
-        release(Qt::Key_E);
-        editCell(0, tezvan2::NoteGrid::kDurationRow);
-        ASSERT_FALSE(window->keyPreview());
-        clickAt("Image41");
-        ASSERT_TRUE(window->keyPreview());
-
-        leftTheWindow = false;
-        row.away();
-        // What a window manager does when the window above closes: the main window is
-        // active again, with the focus inside it where it was.
-        QApplication::setActiveWindow(window.get());
-        EXPECT_TRUE(leftTheWindow) << "the focus never left the window";
-        const QWidget* back = QApplication::focusWidget();
-        EXPECT_TRUE(back && (back == sg1() || sg1()->isAncestorOf(back))) << "the focus came back to the grid";
-        EXPECT_TRUE(window->keyPreview());
-        release(Qt::Key_R);
-        EXPECT_EQ(voice.started().size(), 2u);
     }
+    bool leftTheWindow = false;
+};
+
+TEST_P(GridWindowFocusAway, noteKeysStillPlayAfterAnotherWindowTookTheFocusAndGaveItBack)
+{
+    checkBox()->setChecked(true);
+    release(Qt::Key_E);
+    editCell(0, tezvan2::NoteGrid::kDurationRow);
+    ASSERT_FALSE(window->keyPreview());
+    clickAt("Image41");
+    ASSERT_TRUE(window->keyPreview());
+
+    GetParam().away(*this);
+    // What a window manager does when the window above closes: the main window is
+    // active again, with the focus inside it where it was.
+    QApplication::setActiveWindow(window.get());
+    EXPECT_TRUE(leftTheWindow) << "the focus never left the window";
+    const QWidget* back = QApplication::focusWidget();
+    EXPECT_TRUE(back && (back == sg1() || sg1()->isAncestorOf(back))) << "the focus came back to the grid";
+    EXPECT_TRUE(window->keyPreview());
+    release(Qt::Key_R);
+    EXPECT_EQ(voice.started().size(), 2u);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, GridWindowFocusAway,
+    ::testing::Values(
+        AwayRow{"the about window",
+                [](GridWindowFocusAway& t) {
+                    QTimer::singleShot(0, [&t] {
+                        t.seeWhereTheFocusIs();
+                        QTest::mouseClick(t.window->frmhak().findChild<QWidget*>(QStringLiteral("Button1")),
+                                          Qt::LeftButton);
+                    });
+                    t.clickAt("Image37");
+                }},
+        AwayRow{"a message box",
+                [](GridWindowFocusAway& t) {
+                    QMessageBox box(QMessageBox::Information, QStringLiteral("Wintezvan2"), QStringLiteral("?"),
+                                    QMessageBox::Ok, t.window.get());
+                    QTimer::singleShot(0, &box, [&] {
+                        t.seeWhereTheFocusIs();
+                        box.done(0);
+                    });
+                    box.exec();
+                }},
+        AwayRow{"another program",
+                [](GridWindowFocusAway& t) {
+                    QApplication::setActiveWindow(nullptr);
+                    t.seeWhereTheFocusIs();
+                    QApplication::setActiveWindow(t.window.get());
+                }}),
+    RowName());
 
 // Root may write into any folder, so there the save runs as an ordinary user would.
 class AsOrdinaryUser {

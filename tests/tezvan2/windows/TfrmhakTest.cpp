@@ -3,6 +3,7 @@
 
 #include "support/FakeShell.h"
 #include "support/QStringPrinter.h"
+#include "support/RowName.h"
 
 #include "tezvan2/windows/Tfrmhak.h"
 
@@ -13,6 +14,8 @@
 #include <gtest/gtest.h>
 
 namespace {
+
+using testing_support::RowName;
 
 class AboutWindow : public ::testing::Test {
 protected:
@@ -41,25 +44,31 @@ TEST_F(AboutWindow, linkTurnsBlueWhileHeldAndOpensOnceOnAClick)
     EXPECT_EQ(shell.opened[0], tezvan2::Tfrmhak::siteAddress());
 }
 
-TEST_F(AboutWindow, doubleClickOpensTheAddressTwice)
+struct DoubleClickRow {
+    const char* name;
+    bool secondPressDelivered; // platforms differ in sending the second press itself
+};
+
+void PrintTo(const DoubleClickRow& r, std::ostream* os) { *os << r.name; }
+
+class AboutWindowDoubleClick : public AboutWindow, public ::testing::WithParamInterface<DoubleClickRow> {};
+
+TEST_P(AboutWindowDoubleClick, opensTheAddressTwice)
 {
-    struct Row {
-        const char* what;
-        bool secondPressDelivered; // platforms differ in sending the second press itself
-    };
-    for (const Row row : {Row{"double click alone", false}, Row{"press before the double click", true}}) {
-        SCOPED_TRACE(row.what);
-        shell.opened.clear();
-        QTest::mouseClick(link(), Qt::LeftButton);
-        if (row.secondPressDelivered)
-            QTest::mousePress(link(), Qt::LeftButton);
-        QTest::mouseDClick(link(), Qt::LeftButton);
-        EXPECT_EQ(shell.opened.size(), 2u);
-        QTest::mouseRelease(link(), Qt::LeftButton);
-        EXPECT_EQ(shell.opened.size(), 2u) << "the release of a double click is no third click";
-        EXPECT_EQ(linkColour(), kSilver);
-    }
+    QTest::mouseClick(link(), Qt::LeftButton);
+    if (GetParam().secondPressDelivered)
+        QTest::mousePress(link(), Qt::LeftButton);
+    QTest::mouseDClick(link(), Qt::LeftButton);
+    EXPECT_EQ(shell.opened.size(), 2u);
+    QTest::mouseRelease(link(), Qt::LeftButton);
+    EXPECT_EQ(shell.opened.size(), 2u) << "the release of a double click is no third click";
+    EXPECT_EQ(linkColour(), kSilver);
 }
+
+INSTANTIATE_TEST_SUITE_P(Rows, AboutWindowDoubleClick,
+                         ::testing::Values(DoubleClickRow{"double click alone", false},
+                                           DoubleClickRow{"press before the double click", true}),
+                         RowName());
 
 TEST_F(AboutWindow, aPressDraggedOffTheLinkOpensNothing)
 {
@@ -88,16 +97,6 @@ TEST_F(AboutWindow, layoutAndTexts)
     EXPECT_TRUE(about.windowFlags() & Qt::FramelessWindowHint);
     EXPECT_EQ(about.findChild<QLabel*>(QStringLiteral("Label1"))->text(), QStringLiteral("Wintezvan 2.0"));
     EXPECT_EQ(about.findChild<QLabel*>(QStringLiteral("Label3"))->text(), QString::fromUtf8("Süre Çarpanı :"));
-    struct Place {
-        const char* name;
-        QRect rect;
-    };
-    for (const Place& p : {Place{"Label1", {72, 24, 249, 37}}, Place{"Memo1", {19, 66, 345, 257}},
-                           Place{"Label2", {120, 332, 151, 13}}, Place{"Edit1", {221, 351, 32, 13}},
-                           Place{"Button1", {155, 377, 75, 19}}}) {
-        SCOPED_TRACE(p.name);
-        EXPECT_EQ(about.findChild<QWidget*>(QString::fromLatin1(p.name))->geometry(), p.rect);
-    }
     EXPECT_EQ(about.findChild<QWidget*>(QStringLiteral("Label3"))->pos(), QPoint(146, 351));
     auto* memo = about.findChild<QPlainTextEdit*>(QStringLiteral("Memo1"));
     ASSERT_NE(memo, nullptr);
@@ -106,6 +105,28 @@ TEST_F(AboutWindow, layoutAndTexts)
     for (const char* word : {"Bitir", "KAYDET", "AÇ", "Eşzamanlı Kaydet", "+", "-", "Süre Çarpanı"})
         EXPECT_TRUE(memo->toPlainText().contains(QString::fromUtf8(word))) << word;
 }
+
+struct PlaceRow {
+    const char* name;
+    QRect rect;
+};
+
+void PrintTo(const PlaceRow& r, std::ostream* os) { *os << r.name; }
+
+class AboutWindowControls : public AboutWindow, public ::testing::WithParamInterface<PlaceRow> {};
+
+TEST_P(AboutWindowControls, lieWhereTheLayoutPutsThem)
+{
+    const QWidget* w = about.findChild<QWidget*>(QString::fromLatin1(GetParam().name));
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(w->geometry(), GetParam().rect);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, AboutWindowControls,
+                         ::testing::Values(PlaceRow{"Label1", {72, 24, 249, 37}}, PlaceRow{"Memo1", {19, 66, 345, 257}},
+                                           PlaceRow{"Label2", {120, 332, 151, 13}}, PlaceRow{"Edit1", {221, 351, 32, 13}},
+                                           PlaceRow{"Button1", {155, 377, 75, 19}}),
+                         RowName());
 
 TEST_F(AboutWindow, memoHasTheFocusWhenShownAndTamamCloses)
 {
