@@ -5,8 +5,6 @@
 #include "platform/WaveFile.h"
 
 #include <QByteArray>
-#include <QFile>
-#include <QString>
 #include <vector>
 
 namespace testing_support {
@@ -14,12 +12,6 @@ namespace testing_support {
 inline QByteArray waveImage(int frames, qint16 value)
 {
     return platform::waveFileImage(std::vector<qint16>(std::size_t(frames), value), 44100);
-}
-
-inline bool writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
 }
 
 } // namespace testing_support

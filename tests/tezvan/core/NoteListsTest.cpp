@@ -2,11 +2,14 @@
 // points past the end.
 #include "tezvan/core/NoteLists.h"
 
+#include "support/RowName.h"
+
 #include <QSignalSpy>
 #include <gtest/gtest.h>
 
 namespace {
 
+using testing_support::RowName;
 using tezvan::NoteLists;
 
 TEST(NoteLists, EveryChangeKeepsEntriesAndLinesParallel)
@@ -27,33 +30,37 @@ TEST(NoteLists, EveryChangeKeepsEntriesAndLinesParallel)
     EXPECT_EQ(counts.last().first().toInt(), 2);
 }
 
-TEST(NoteLists, CurrentIndexStaysInsideTheList)
+struct CurrentIndexRow {
+    const char* name;
+    int set;
+    int removeAt; // -1: none
+    int expected;
+};
+
+void PrintTo(const CurrentIndexRow& r, std::ostream* os) { *os << r.name; }
+
+class NoteListsCurrentIndex : public ::testing::TestWithParam<CurrentIndexRow> {};
+
+TEST_P(NoteListsCurrentIndex, StaysInsideTheList)
 {
-    struct Row {
-        const char* name;
-        int set;
-        int removeAt; // -1: none
-        int expected;
-    };
-    const Row rows[] = {
-        {"a line of the list", 2, -1, 2},
-        {"none", -1, -1, -1},
-        {"past the end becomes none", 3, -1, -1},
-        {"below -1 becomes none", -5, -1, -1},
-        {"the last line removed moves it up", 2, 2, 1},
-        {"a line above removed keeps the number", 1, 0, 1},
-    };
-    for (const Row& r : rows) {
-        SCOPED_TRACE(r.name);
-        NoteLists l;
-        for (int i = 0; i < 3; ++i)
-            l.append(QStringLiteral("0%1=0").arg(i), QStringLiteral("x"));
-        l.setCurrentIndex(r.set);
-        if (r.removeAt >= 0)
-            l.removeAt(r.removeAt);
-        EXPECT_EQ(l.currentIndex(), r.expected);
-    }
+    const CurrentIndexRow& r = GetParam();
+    NoteLists l;
+    for (int i = 0; i < 3; ++i)
+        l.append(QStringLiteral("0%1=0").arg(i), QStringLiteral("x"));
+    l.setCurrentIndex(r.set);
+    if (r.removeAt >= 0)
+        l.removeAt(r.removeAt);
+    EXPECT_EQ(l.currentIndex(), r.expected);
 }
+
+INSTANTIATE_TEST_SUITE_P(Rows, NoteListsCurrentIndex,
+                         ::testing::Values(CurrentIndexRow{"a line of the list", 2, -1, 2},
+                                           CurrentIndexRow{"none", -1, -1, -1},
+                                           CurrentIndexRow{"past the end becomes none", 3, -1, -1},
+                                           CurrentIndexRow{"below -1 becomes none", -5, -1, -1},
+                                           CurrentIndexRow{"the last line removed moves it up", 2, 2, 1},
+                                           CurrentIndexRow{"a line above removed keeps the number", 1, 0, 1}),
+                         RowName());
 
 TEST(NoteLists, ReplacingAllIsOneResetAndClearsTheCurrentIndex)
 {

@@ -1,9 +1,8 @@
-// The bank built into tezvan: its sixteen sounds' formats and lengths, their pitches, the
-// generator's determinism, and --export-samples.
+// The bank built into tezvan: its sixteen sounds' formats and lengths, their pitches and the
+// generator's determinism.
 #include "make_tezvan_bank/TezvanBank.h"
 #include "synth/PitchEstimate.h"
 #include "tezvan/core/SampleBank.h"
-#include "tezvan/core/SampleExport.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,7 +10,10 @@
 #include <QtEndian>
 #include <gtest/gtest.h>
 
+#include "support/RowName.h"
+
 using tezvan::SampleBank;
+using testing_support::RowName;
 
 namespace {
 
@@ -59,52 +61,73 @@ protected:
 
 } // namespace
 
-TEST_F(BuiltInBank, ItemsHaveTheTableFormatsAndLengths)
+struct ItemRow {
+    const char* name; // the item's place and description
+    int index;
+    const char* description;
+    qint32 ident;
+    quint32 rate;
+    int fileBytes;
+    quint32 dataBytes;
+};
+
+void PrintTo(const ItemRow& r, std::ostream* os) { *os << r.name; }
+
+class BuiltInBankItems : public BuiltInBank, public ::testing::WithParamInterface<ItemRow> {};
+
+TEST_P(BuiltInBankItems, HaveTheTableFormatsAndLengths)
 {
-    struct Row {
-        const char* description;
-        qint32 ident;
-        quint32 rate;
-        int fileBytes;
-        quint32 dataBytes;
-    };
-    const Row rows[] = {
-        {"DO_K", 0, 11025, 30088, 30044},   {"RE_", 0, 11025, 27634, 27590},
-        {"MI_", 0, 11025, 23596, 23552},    {"FA_", 0, 11025, 18584, 18540},
-        {"SOL_K", 0, 11025, 23398, 23354},  {"LA_", 0, 11025, 23912, 23868},
-        {"SI_", 0, 11025, 29076, 29032},    {"SOLID", 0, 11025, 20316, 20272},
-        {"DO_I", 0, 11025, 23496, 23452},   {"RE_I", 0, 11025, 22246, 22202},
-        {"SOL_", 0, 11025, 25844, 25800},   {"MI_", 0, 11025, 27830, 27786},
-        {"DO_", 0, 11025, 36636, 36592},    {"BITIS", 0, 11025, 55776, 55732},
-        {"Dolasim", 14, 22050, 230, 174},   {"Cks", 15, 22050, 111268, 111142},
-    };
+    const ItemRow& r = GetParam();
+    ASSERT_EQ(bank.count(), 16);
+    const tezvan::SampleItem& item = bank.item(r.index);
+    const QByteArray& w = item.wave;
+    EXPECT_EQ(item.description, QByteArray(r.description));
+    EXPECT_EQ(item.ident, r.ident);
+    ASSERT_EQ(w.size(), r.fileBytes);
+    EXPECT_EQ(u32At(w, 4), quint32(r.fileBytes - 8)) << "RIFF size";
+    EXPECT_EQ(w.mid(8, 8), QByteArray("WAVEfmt "));
+    EXPECT_EQ(u32At(w, 16), 16u);
+    EXPECT_EQ(u16At(w, 20), 1) << "PCM";
+    EXPECT_EQ(u16At(w, 22), 1) << "mono";
+    EXPECT_EQ(u32At(w, 24), r.rate);
+    EXPECT_EQ(u32At(w, 28), r.rate * 2) << "byte rate";
+    EXPECT_EQ(u16At(w, 32), 2) << "block align";
+    EXPECT_EQ(u16At(w, 34), 16) << "bits";
+    EXPECT_EQ(w.mid(36, 4), QByteArray("data"));
+    EXPECT_EQ(u32At(w, 40), r.dataBytes);
+    EXPECT_TRUE(item.sound) << "prepared for the voice when loaded";
+    if (r.index < 14) {
+        EXPECT_EQ(chunksOf(w).size(), 2u) << "nothing after the data";
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, BuiltInBankItems,
+                         ::testing::Values(ItemRow{"00 DO_K", 0, "DO_K", 0, 11025, 30088, 30044},
+                                           ItemRow{"01 RE_", 1, "RE_", 0, 11025, 27634, 27590},
+                                           ItemRow{"02 MI_", 2, "MI_", 0, 11025, 23596, 23552},
+                                           ItemRow{"03 FA_", 3, "FA_", 0, 11025, 18584, 18540},
+                                           ItemRow{"04 SOL_K", 4, "SOL_K", 0, 11025, 23398, 23354},
+                                           ItemRow{"05 LA_", 5, "LA_", 0, 11025, 23912, 23868},
+                                           ItemRow{"06 SI_", 6, "SI_", 0, 11025, 29076, 29032},
+                                           ItemRow{"07 SOLID", 7, "SOLID", 0, 11025, 20316, 20272},
+                                           ItemRow{"08 DO_I", 8, "DO_I", 0, 11025, 23496, 23452},
+                                           ItemRow{"09 RE_I", 9, "RE_I", 0, 11025, 22246, 22202},
+                                           ItemRow{"10 SOL_", 10, "SOL_", 0, 11025, 25844, 25800},
+                                           ItemRow{"11 MI_", 11, "MI_", 0, 11025, 27830, 27786},
+                                           ItemRow{"12 DO_", 12, "DO_", 0, 11025, 36636, 36592},
+                                           ItemRow{"13 BITIS", 13, "BITIS", 0, 11025, 55776, 55732},
+                                           ItemRow{"14 Dolasim", 14, "Dolasim", 14, 22050, 230, 174},
+                                           ItemRow{"15 Cks", 15, "Cks", 15, 22050, 111268, 111142}),
+                         RowName());
+
+TEST_F(BuiltInBank, SixteenItemsOfTheirTotalSizeAndTheClosingFigureIsTheLongestNote)
+{
     ASSERT_EQ(bank.count(), 16);
     qint64 total = 0, notes = 0;
     for (int i = 0; i < 16; ++i) {
-        const Row& r = rows[i];
-        const tezvan::SampleItem& item = bank.item(i);
-        const QByteArray& w = item.wave;
-        SCOPED_TRACE(r.description);
-        EXPECT_EQ(item.description, QByteArray(r.description));
-        EXPECT_EQ(item.ident, r.ident);
-        ASSERT_EQ(w.size(), r.fileBytes);
-        EXPECT_EQ(u32At(w, 4), quint32(r.fileBytes - 8)) << "RIFF size";
-        EXPECT_EQ(w.mid(8, 8), QByteArray("WAVEfmt "));
-        EXPECT_EQ(u32At(w, 16), 16u);
-        EXPECT_EQ(u16At(w, 20), 1) << "PCM";
-        EXPECT_EQ(u16At(w, 22), 1) << "mono";
-        EXPECT_EQ(u32At(w, 24), r.rate);
-        EXPECT_EQ(u32At(w, 28), r.rate * 2) << "byte rate";
-        EXPECT_EQ(u16At(w, 32), 2) << "block align";
-        EXPECT_EQ(u16At(w, 34), 16) << "bits";
-        EXPECT_EQ(w.mid(36, 4), QByteArray("data"));
-        EXPECT_EQ(u32At(w, 40), r.dataBytes);
-        EXPECT_TRUE(item.sound) << "prepared for the voice when loaded";
-        total += w.size();
-        if (i < 14) {
-            notes += w.size();
-            EXPECT_EQ(chunksOf(w).size(), 2u) << "nothing after the data";
-        }
+        total += bank.item(i).wave.size();
+        if (i < 14)
+            notes += bank.item(i).wave.size();
     }
     EXPECT_EQ(total, 499930);
     EXPECT_EQ(notes, 388432);
@@ -150,24 +173,35 @@ TEST_F(BuiltInBank, StoredFlagsAreAsTheWriterSetsThem)
     EXPECT_EQ(pos, stored.size());
 }
 
-TEST_F(BuiltInBank, NotesSoundAtTheirFundamentals)
+struct PitchRow {
+    const char* name;
+    int index;
+    double hz;
+    double fromSeconds; // where the sustained note is
+};
+
+void PrintTo(const PitchRow& r, std::ostream* os) { *os << r.name; }
+
+class BuiltInBankNotes : public BuiltInBank, public ::testing::WithParamInterface<PitchRow> {};
+
+TEST_P(BuiltInBankNotes, SoundAtTheirFundamentals)
 {
-    struct Row {
-        int index;
-        double hz;
-        double fromSeconds; // where the sustained note is
-    };
-    const Row rows[] = {
-        {0, 202, 0.15}, {1, 226, 0.15}, {2, 248, 0.15}, {3, 270, 0.15}, {4, 151, 0.15},
-        {5, 170, 0.15}, {6, 185, 0.15}, {7, 180, 0.15}, {8, 201, 0.15}, {9, 226, 0.15},
-        {10, 151, 0.15}, {11, 136, 0.15}, {12, 101, 0.15}, {13, 202, 1.0},
-    };
-    for (const Row& r : rows) {
-        const std::vector<std::int16_t> s = samplesOf(bank.item(r.index).wave);
-        const double hz = saz::estimatePitch(s, 11025, std::size_t(r.fromSeconds * 11025), std::size_t(0.4 * 11025));
-        EXPECT_NEAR(hz, r.hz, 0.03 * r.hz) << "item " << r.index;
-    }
+    const PitchRow& r = GetParam();
+    const std::vector<std::int16_t> s = samplesOf(bank.item(r.index).wave);
+    const double hz = saz::estimatePitch(s, 11025, std::size_t(r.fromSeconds * 11025), std::size_t(0.4 * 11025));
+    EXPECT_NEAR(hz, r.hz, 0.03 * r.hz);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, BuiltInBankNotes,
+    ::testing::Values(PitchRow{"item 0", 0, 202, 0.15}, PitchRow{"item 1", 1, 226, 0.15},
+                      PitchRow{"item 2", 2, 248, 0.15}, PitchRow{"item 3", 3, 270, 0.15},
+                      PitchRow{"item 4", 4, 151, 0.15}, PitchRow{"item 5", 5, 170, 0.15},
+                      PitchRow{"item 6", 6, 185, 0.15}, PitchRow{"item 7", 7, 180, 0.15},
+                      PitchRow{"item 8", 8, 201, 0.15}, PitchRow{"item 9", 9, 226, 0.15},
+                      PitchRow{"item 10", 10, 151, 0.15}, PitchRow{"item 11", 11, 136, 0.15},
+                      PitchRow{"item 12", 12, 101, 0.15}, PitchRow{"item 13, the closing figure", 13, 202, 1.0}),
+    RowName());
 
 TEST_F(BuiltInBank, IsExactlyWhatTheGeneratorMakesInAnyProcess)
 {
@@ -176,34 +210,4 @@ TEST_F(BuiltInBank, IsExactlyWhatTheGeneratorMakesInAnyProcess)
     ASSERT_EQ(qsizetype(fresh.size()), built.size());
     EXPECT_TRUE(std::equal(fresh.begin(), fresh.end(), reinterpret_cast<const std::uint8_t*>(built.constData())))
         << "the bank generated at build time differs from one rendered now";
-}
-
-TEST_F(BuiltInBank, ExportWritesTheSixteenImagesExactly)
-{
-    QTemporaryDir tmp;
-    const QString dir = tmp.filePath(QStringLiteral("new/folder"));
-    ASSERT_EQ(tezvan::exportSamplesCommand(dir), 0);
-    const QStringList files = QDir(dir).entryList(QDir::Files, QDir::Name);
-    ASSERT_EQ(files.size(), 16);
-    for (int i = 0; i < 16; ++i) {
-        const QString name = QStringLiteral("%1.wav").arg(i, 2, 10, QLatin1Char('0'));
-        EXPECT_EQ(files[i], name);
-        QFile f(QDir(dir).filePath(name));
-        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-        EXPECT_EQ(f.readAll(), bank.item(i).wave) << name.toStdString();
-    }
-    EXPECT_EQ(tezvan::exportSamplesCommand(dir), 0) << "exporting again replaces the files";
-}
-
-TEST_F(BuiltInBank, ExportIntoAPlaceThatCannotBeAFolderFails)
-{
-    QTemporaryDir tmp;
-    const QString file = tmp.filePath(QStringLiteral("plain-file"));
-    QFile f(file);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("x");
-    f.close();
-    EXPECT_NE(tezvan::exportSamplesCommand(file), 0) << "a file where the folder should be";
-    EXPECT_NE(tezvan::exportSamplesCommand(file + QStringLiteral("/below")), 0) << "a folder under a file";
-    EXPECT_NE(tezvan::exportSamplesCommand(QString()), 0) << "no folder given";
 }

@@ -4,6 +4,9 @@
 #include "tezvan/core/TakeRenderer.h"
 
 #include "support/FakeVoice.h"
+#include "support/Files.h"
+#include "support/QStringPrinter.h"
+#include "support/RowName.h"
 
 #include "platform/VirtualClock.h"
 
@@ -12,7 +15,13 @@
 #include <QtEndian>
 #include <gtest/gtest.h>
 
+#include <functional>
+
 using namespace tezvan;
+using testing_support::lines;
+using testing_support::readFile;
+using testing_support::RowName;
+using testing_support::writeFile;
 
 namespace {
 
@@ -89,23 +98,9 @@ qint64 frameOfMs(qint64 ms)
     return qRound64(double(ms) * kRenderRate / 1000.0);
 }
 
-QStringList lines(std::initializer_list<const char*> utf8)
-{
-    QStringList out;
-    for (const char* s : utf8)
-        out.append(QString::fromUtf8(s));
-    return out;
-}
-
-QByteArray readBytes(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
-}
-
 } // namespace
 
-TEST(TakeRenderer, EachNoteStartsAtItsPlaybackOnsetToTheSample)
+TEST(TakeRenderer, TheBanksNotesAreMonoSixteenBitAtTheRenderRate)
 {
     const std::vector<Pcm> samples = bankSamples();
     ASSERT_EQ(samples.size(), std::size_t(kSampleCount));
@@ -115,33 +110,45 @@ TEST(TakeRenderer, EachNoteStartsAtItsPlaybackOnsetToTheSample)
         ASSERT_EQ(samples[std::size_t(n)].channels, 1) << "note " << n;
         ASSERT_GT(samples[std::size_t(n)].frames.size(), 1000u) << "note " << n;
     }
-
-    struct Row {
-        const char* name;
-        QStringList entries;
-        std::vector<std::pair<qint64, int>> onsetMsAndNote;
-    };
-    const std::vector<Row> rows = {
-        {"two notes: the second cuts off the first", lines({"00=0", "01=451"}), {{1, 0}, {453, 1}}},
-        {"a pause longer than the sample leaves silence", lines({"05=0", "06=9000"}), {{1, 5}, {9002, 6}}},
-        {"skipped entries add no wait", lines({"02=5", "xx", "99=0", "04=20"}), {{6, 2}, {27, 4}}},
-        {"a negative pause starts with the note before", lines({"02=5", "03=-1", "13=2"}),
-         {{6, 2}, {6, 3}, {9, 13}}},
-        {"odd milliseconds round to the nearest frame", lines({"07=2", "08=4", "09=6"}),
-         {{3, 7}, {8, 8}, {15, 9}}},
-    };
-    for (const Row& row : rows) {
-        std::vector<std::pair<qint64, int>> onsets;
-        for (const auto& [ms, note] : row.onsetMsAndNote)
-            onsets.emplace_back(frameOfMs(ms), note);
-        const Pcm take = readPcm(renderTake(row.entries));
-        EXPECT_EQ(take.rate, kRenderRate) << row.name;
-        EXPECT_EQ(take.bits, 16) << row.name;
-        EXPECT_EQ(take.channels, 1) << row.name;
-        EXPECT_TRUE(take.frames == expectedTake(onsets, samples)) << row.name;
-    }
     EXPECT_EQ(frameOfMs(453), 4994);
 }
+
+struct OnsetRow {
+    const char* name;
+    QStringList entries;
+    std::vector<std::pair<qint64, int>> onsetMsAndNote;
+};
+
+void PrintTo(const OnsetRow& r, std::ostream* os) { *os << r.name; }
+
+class TakeRendererOnsets : public ::testing::TestWithParam<OnsetRow> {};
+
+TEST_P(TakeRendererOnsets, EachNoteStartsAtItsPlaybackOnsetToTheSample)
+{
+    const OnsetRow& row = GetParam();
+    const std::vector<Pcm> samples = bankSamples();
+    ASSERT_EQ(samples.size(), std::size_t(kSampleCount));
+    std::vector<std::pair<qint64, int>> onsets;
+    for (const auto& [ms, note] : row.onsetMsAndNote)
+        onsets.emplace_back(frameOfMs(ms), note);
+    const Pcm take = readPcm(renderTake(row.entries));
+    EXPECT_EQ(take.rate, kRenderRate);
+    EXPECT_EQ(take.bits, 16);
+    EXPECT_EQ(take.channels, 1);
+    EXPECT_TRUE(take.frames == expectedTake(onsets, samples));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, TakeRendererOnsets,
+    ::testing::Values(
+        OnsetRow{"two notes: the second cuts off the first", lines({"00=0", "01=451"}), {{1, 0}, {453, 1}}},
+        OnsetRow{"a pause longer than the sample leaves silence", lines({"05=0", "06=9000"}), {{1, 5}, {9002, 6}}},
+        OnsetRow{"skipped entries add no wait", lines({"02=5", "xx", "99=0", "04=20"}), {{6, 2}, {27, 4}}},
+        OnsetRow{"a negative pause starts with the note before", lines({"02=5", "03=-1", "13=2"}),
+                 {{6, 2}, {6, 3}, {9, 13}}},
+        OnsetRow{"odd milliseconds round to the nearest frame", lines({"07=2", "08=4", "09=6"}),
+                 {{3, 7}, {8, 8}, {15, 9}}}),
+    RowName());
 
 TEST(TakeRenderer, ATakeWithoutNotesIsAnEmptyWave)
 {
@@ -152,56 +159,68 @@ TEST(TakeRenderer, ATakeWithoutNotesIsAnEmptyWave)
     }
 }
 
-TEST(TakeRenderer, CommandReportsWhatItCouldNotDo)
-{
-    QTemporaryDir dir;
-    const QString in = dir.filePath(QStringLiteral("parça.tnl"));
+// A folder holding a note file of two notes (parça.tnl) and an earlier output (old.wav).
+class TakeRendererCommand : public ::testing::Test {
+protected:
+    void SetUp() override
     {
-        QFile f(in);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write("00=0\r\n01=451\r\n");
-    }
-    const QString old = dir.filePath(QStringLiteral("old.wav"));
-    {
-        QFile f(old);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write("old");
+        ASSERT_TRUE(writeFile(in(), "00=0\r\n01=451\r\n"));
+        ASSERT_TRUE(writeFile(path("old.wav"), "old"));
     }
 
-    struct Row {
-        const char* name;
-        QString in;
-        QString out;
-        int result;
-    };
-    const std::vector<Row> rows = {
-        {"a take is written", in, dir.filePath(QStringLiteral("take.wav")), 0},
-        {"an earlier file is replaced", in, old, 0},
-        {"a note file that is not there", dir.filePath(QStringLiteral("yok.tnl")),
-         dir.filePath(QStringLiteral("none.wav")), 1},
-        {"a note file that is a folder", dir.path(), dir.filePath(QStringLiteral("none.wav")), 1},
-        {"an output folder that is not there", in, dir.filePath(QStringLiteral("yok/take.wav")), 2},
-        {"an output that is a folder", in, dir.path(), 2},
-    };
-    const QByteArray expected = renderTake(lines({"00=0", "01=451"}));
-    for (const Row& row : rows) {
-        EXPECT_EQ(renderCommand(row.in, row.out), row.result) << row.name;
-        if (row.result == 0) {
-            EXPECT_EQ(readBytes(row.out), expected) << row.name;
-        }
+public:
+    QString path(const char* name) const { return dir.filePath(QString::fromUtf8(name)); }
+    QString in() const { return path("parça.tnl"); }
+
+    QTemporaryDir dir;
+};
+
+struct CommandRow {
+    const char* name;
+    std::function<QString(const TakeRendererCommand&)> in;
+    std::function<QString(const TakeRendererCommand&)> out;
+    int result;
+};
+
+void PrintTo(const CommandRow& r, std::ostream* os) { *os << r.name; }
+
+class TakeRendererCommandRows : public TakeRendererCommand, public ::testing::WithParamInterface<CommandRow> {};
+
+TEST_P(TakeRendererCommandRows, ReportsWhatItCouldNotDo)
+{
+    const CommandRow& row = GetParam();
+    const QString out = row.out(*this);
+    EXPECT_EQ(renderCommand(row.in(*this), out), row.result);
+    if (row.result == 0) {
+        EXPECT_EQ(readFile(out), renderTake(lines({"00=0", "01=451"})));
     }
-    EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("none.wav"))));
+    EXPECT_FALSE(QFile::exists(path("none.wav")));
 }
+
+QString theNoteFile(const TakeRendererCommand& t)
+{
+    return t.in();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, TakeRendererCommandRows,
+    ::testing::Values(
+        CommandRow{"a take is written", theNoteFile, [](const auto& t) { return t.path("take.wav"); }, 0},
+        CommandRow{"an earlier file is replaced", theNoteFile, [](const auto& t) { return t.path("old.wav"); }, 0},
+        CommandRow{"a note file that is not there", [](const auto& t) { return t.path("yok.tnl"); },
+                   [](const auto& t) { return t.path("none.wav"); }, 1},
+        CommandRow{"a note file that is a folder", [](const auto& t) { return t.dir.path(); },
+                   [](const auto& t) { return t.path("none.wav"); }, 1},
+        CommandRow{"an output folder that is not there", theNoteFile,
+                   [](const auto& t) { return t.path("yok/take.wav"); }, 2},
+        CommandRow{"an output that is a folder", theNoteFile, [](const auto& t) { return t.dir.path(); }, 2}),
+    RowName());
 
 TEST(TakeRenderer, RefusesATakeTooLongToHold)
 {
     QTemporaryDir dir;
     const QString in = dir.filePath(QStringLiteral("uzun.tnl"));
-    {
-        QFile f(in);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write("00=2000000000\r\n01=2000000000\r\n");
-    }
+    ASSERT_TRUE(writeFile(in, "00=2000000000\r\n01=2000000000\r\n"));
     const QString out = dir.filePath(QStringLiteral("uzun.wav"));
     EXPECT_EQ(renderCommand(in, out), 4);
     EXPECT_FALSE(QFile::exists(out));

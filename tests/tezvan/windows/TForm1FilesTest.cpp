@@ -1,6 +1,7 @@
 // The file commands in the window: the questions and their answers, the dialogs' filters,
 // what Open and Save do to the lists and to disk, errors, and the start-up open.
 #include "WindowFixture.h"
+#include "support/Files.h"
 #include "support/RowName.h"
 
 #include <QDir>
@@ -13,6 +14,7 @@
 namespace {
 
 using testing_support::FakeDialogs;
+using testing_support::readFile;
 using testing_support::RowName;
 using testing_support::WindowFixture;
 using Icon = platform::Dialogs::Icon;
@@ -27,15 +29,8 @@ public:
     QString writeFile(const char* name, const QByteArray& bytes)
     {
         const QString path = dir.filePath(QString::fromUtf8(name));
-        QFile f(path);
-        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
+        EXPECT_TRUE(testing_support::writeFile(path, bytes)) << name;
         return path;
-    }
-    QByteArray readFile(const QString& path)
-    {
-        QFile f(path);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
     }
     void click(const char* name) { QTest::mouseClick(control<QWidget>(name), Qt::LeftButton); }
     void recordTwo()

@@ -1,9 +1,9 @@
 // Playback in the window on the virtual clock: the lock, the selections of both lists,
 // the lit button, skipped entries, Stop, and the idle state after every ending.
 #include "WindowFixture.h"
+#include "support/Files.h"
 #include "support/RowName.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -198,10 +198,7 @@ TEST_P(PlaybackStoppedBy, NewAndOpenFirst)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("a.tnl"));
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("05=0\r\n");
-    f.close();
+    ASSERT_TRUE(testing_support::writeFile(path, "05=0\r\n"));
 
     load({QStringLiteral("00=50"), QStringLiteral("01=50")});
     start();

@@ -1,3 +1,4 @@
+#include "support/Files.h"
 #include "support/QStringPrinter.h"
 #include "support/WaveImage.h"
 #include "tezvan2/core/GridPlayer.h"

@@ -1,3 +1,4 @@
+#include "support/Files.h"
 #include "support/NotaRecord.h"
 #include "support/RowName.h"
 #include "support/WaveImage.h"

@@ -3,8 +3,10 @@
 // the save and open commands with their dialogs.
 
 #include "support/FakeShell.h"
+#include "support/Files.h"
 #include "support/QStringPrinter.h"
 #include "support/WaveImage.h"
+#include "support/AsOrdinaryUser.h"
 #include "support/FakeDialogs.h"
 #include "support/FakeVoice.h"
 #include "support/KeysAndClicks.h"
@@ -34,7 +36,6 @@
 #include <cmath>
 #include <functional>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -577,22 +578,6 @@ INSTANTIATE_TEST_SUITE_P(
                 }}),
     RowName());
 
-// Root may write into any folder, so there the save runs as an ordinary user would.
-class AsOrdinaryUser {
-public:
-    AsOrdinaryUser() : root_(::geteuid() == 0) { ok_ = !root_ || ::seteuid(65534) == 0; }
-    ~AsOrdinaryUser()
-    {
-        if (root_ && ok_)
-            (void)::seteuid(0);
-    }
-    bool ok() const { return ok_; }
-
-private:
-    bool root_;
-    bool ok_ = true;
-};
-
 TEST_F(GridWindow, aWritableFileInAFolderThatTakesNoNewFileIsSavedInPlace)
 {
     const QString locked = folder.filePath(QStringLiteral("kilitli"));
@@ -606,7 +591,7 @@ TEST_F(GridWindow, aWritableFileInAFolderThatTakesNoNewFileIsSavedInPlace)
     fill({{"DO", "600"}, {"RE", "375"}});
     dialogs.fileNames = {path};
     {
-        AsOrdinaryUser user;
+        testing_support::AsOrdinaryUser user;
         if (!user.ok())
             GTEST_SKIP() << "running as root and cannot act as an ordinary user (seteuid failed)";
         clickAt("Image29");

@@ -3,6 +3,7 @@
 // where the layout puts them.
 
 #include "support/FakeShell.h"
+#include "support/Files.h"
 #include "support/QStringPrinter.h"
 #include "support/WaveImage.h"
 #include "support/FakeDialogs.h"
