@@ -1,5 +1,6 @@
 #include "platform/OfflineVoice.h"
 #include "platform/VirtualClock.h"
+#include "support/RowName.h"
 
 #include <QtEndian>
 #include <gtest/gtest.h>
@@ -61,7 +62,7 @@ INSTANTIATE_TEST_SUITE_P(
                       OnsetRow{"below_half_a_frame_22050", 22050, 22, 0},       // 0.485
                       OnsetRow{"just_below_half_11025", 11025, 1'000'045, 11025}, // 11025.496
                       OnsetRow{"just_above_half_11025", 11025, 1'000'046, 11026}), // 11025.507
-    [](const auto& info) { return std::string(info.param.name); });
+    testing_support::RowName());
 
 TEST(OfflineVoice, StartCutsOffTheSoundBefore)
 {

@@ -1,11 +1,11 @@
 #include "support/WaveChunks.h"
 
 #include "platform/PreparedSound.h"
+#include "support/RowName.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cctype>
 #include <cmath>
 #include <complex>
 
@@ -61,7 +61,7 @@ INSTANTIATE_TEST_SUITE_P(
         ExactRow{"32_bit_float_full_scale_and_beyond_is_clipped",
                  riff(chunk("fmt ", fmtBody(1, 44100, 32, 3)) + chunk("data", encoded({0.5, -1.0, 1.5, -2.0}, 3, 32))),
                  {16384, -32768, 32767, -32768}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    testing_support::RowName());
 
 // A 440 Hz sine of amplitude `level` (full scale 1.0) at the given rate, per channel.
 std::vector<double> sine(int rate, int frames, double level, double hz = 440.0)
@@ -166,31 +166,38 @@ INSTANTIATE_TEST_SUITE_P(
                   riff(chunk("fmt ", fmtBody(1, 11025, 16)) + QByteArray("data") + le32(kFrames11k * 2 + 1000)
                        + kSine11k),
                   kFrames11k * 4, 0.5, 4}),
-    [](const auto& info) {
-        std::string n;
-        for (char c : std::string(info.param.name))
-            n += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
-        return n;
-    });
+    testing_support::RowName());
 
 // The resampler keeps a sound where it is: a click stays on its frame (no leading delay)
 // and one on the last frame is not cut off.
-TEST(PrepareSoundTiming, AClickStaysOnItsFrame)
+struct ClickRow {
+    const char* name;
+    int at; // the click's frame in 2000 at 11025 Hz
+};
+
+void PrintTo(const ClickRow& r, std::ostream* os) { *os << r.name; }
+
+class PrepareSoundClick : public ::testing::TestWithParam<ClickRow> {};
+
+TEST_P(PrepareSoundClick, StaysOnItsFrame)
 {
-    for (const int at : {0, 100, 1999}) {
-        SCOPED_TRACE(at);
-        Frames source(2000, 0);
-        source[std::size_t(at)] = 20000;
-        const platform::SoundPtr s = prepareSound(wave16(1, 11025, source));
-        ASSERT_TRUE(s);
-        ASSERT_EQ(s->frames().size(), source.size() * 4);
-        const auto& f = s->frames();
-        const auto peak =
-            std::max_element(f.begin(), f.end(), [](qint16 a, qint16 b) { return std::abs(a) < std::abs(b); });
-        EXPECT_EQ(peak - f.begin(), at * 4);
-        EXPECT_GT(*peak, 15000);
-    }
+    const int at = GetParam().at;
+    Frames source(2000, 0);
+    source[std::size_t(at)] = 20000;
+    const platform::SoundPtr s = prepareSound(wave16(1, 11025, source));
+    ASSERT_TRUE(s);
+    ASSERT_EQ(s->frames().size(), source.size() * 4);
+    const auto& f = s->frames();
+    const auto peak =
+        std::max_element(f.begin(), f.end(), [](qint16 a, qint16 b) { return std::abs(a) < std::abs(b); });
+    EXPECT_EQ(peak - f.begin(), at * 4);
+    EXPECT_GT(*peak, 15000);
 }
+
+INSTANTIATE_TEST_SUITE_P(Rows, PrepareSoundClick,
+                         ::testing::Values(ClickRow{"on the first frame", 0}, ClickRow{"inside", 100},
+                                           ClickRow{"on the last frame", 1999}),
+                         testing_support::RowName());
 
 // A full-scale square wave overshoots after filtering: clipped, never wrapped around.
 TEST(PrepareSoundTiming, OvershootIsClippedNotWrapped)
@@ -293,6 +300,6 @@ INSTANTIATE_TEST_SUITE_P(
         BadRow{"longer_than_ten_minutes",
                riff(chunk("fmt ", fmtBody(1, 8000, 8)) + chunk("data", QByteArray(8000 * 601, '\x80'))),
                "longer than ten minutes"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    testing_support::RowName());
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "platform/VirtualKey.h"
+#include "support/RowName.h"
 
 #include <QKeyEvent>
 #include <gtest/gtest.h>
@@ -46,7 +47,7 @@ INSTANTIATE_TEST_SUITE_P(
         KeyRow{"F12", 96, Qt::Key_F12, kNone, 0x7B},
         KeyRow{"azerty_A_in_the_place_of_Q_is_Q", 24, Qt::Key_A, kNone, 'Q'},
         KeyRow{"unknown_native_code_falls_back_to_the_Qt_key", 100, Qt::Key_S, kNone, 'S'}),
-    [](const auto& info) { return std::string(info.param.name); });
+    testing_support::RowName());
 
 INSTANTIATE_TEST_SUITE_P(
     QtKeyFallback, VirtualKeyRows,
@@ -63,7 +64,7 @@ INSTANTIATE_TEST_SUITE_P(
         KeyRow{"apostrophe", 0, Qt::Key_Apostrophe, kNone, vk::Oem7},
         KeyRow{"F12", 0, Qt::Key_F12, kNone, 0x7B},
         KeyRow{"key_without_a_code", 0, Qt::Key_MediaPlay, kNone, 0}),
-    [](const auto& info) { return std::string(info.param.name); });
+    testing_support::RowName());
 
 INSTANTIATE_TEST_SUITE_P(
     Modifiers, VirtualKeyRows,
@@ -73,7 +74,7 @@ INSTANTIATE_TEST_SUITE_P(
         KeyRow{"alt", 32, Qt::Key_O, Qt::AltModifier, 0x804F},
         KeyRow{"ctrl_alt_shift", 38, Qt::Key_A, Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier, 0xE041},
         KeyRow{"keypad_is_no_bit", 86, Qt::Key_Plus, Qt::KeypadModifier | Qt::ControlModifier, 0x4000 | vk::Add}),
-    [](const auto& info) { return std::string(info.param.name); });
+    testing_support::RowName());
 
 TEST(VirtualKey, XkbCodesOutsideTheTableHaveNone)
 {

@@ -1,46 +1,53 @@
 #include "platform/WholeNumber.h"
 #include "support/CommandErrorMessage.h"
+#include "support/RowName.h"
 
 #include <gtest/gtest.h>
 
 #include <limits>
 #include <optional>
-#include <vector>
 
 using namespace platform;
+using testing_support::RowName;
 
-TEST(WholeNumber, ReadsDecimalTextOfThirtyTwoBits)
+struct NumberRow {
+    const char* name;
+    const char* text;
+    std::optional<qint32> value;
+};
+
+void PrintTo(const NumberRow& r, std::ostream* os) { *os << r.name; }
+
+class WholeNumberTexts : public ::testing::TestWithParam<NumberRow> {};
+
+TEST_P(WholeNumberTexts, ReadsDecimalTextOfThirtyTwoBits)
 {
-    struct Row {
-        const char* name;
-        const char* text;
-        std::optional<qint32> value;
-    };
-    const std::vector<Row> rows = {
-        {"digits", "451", 451},
-        {"zero", "0", 0},
-        {"leading zeros", "007", 7},
-        {"plus sign", "+12", 12},
-        {"minus sign", "-20", -20},
-        {"largest value", "2147483647", 2147483647},
-        {"smallest value", "-2147483648", std::numeric_limits<qint32>::min()},
-        {"one over the largest", "2147483648", std::nullopt},
-        {"one under the smallest", "-2147483649", std::nullopt},
-        {"far too long", "99999999999999999999", std::nullopt},
-        {"empty", "", std::nullopt},
-        {"sign alone", "-", std::nullopt},
-        {"two signs", "--1", std::nullopt},
-        {"leading blank", " 1", std::nullopt},
-        {"trailing blank", "1 ", std::nullopt},
-        {"letter after digits", "1a", std::nullopt},
-        {"decimal point", "12.5", std::nullopt},
-        {"hexadecimal", "0x10", std::nullopt},
-        {"digits of another script", "\xD9\xA1\xD9\xA2", std::nullopt}, // Arabic-Indic 1 2
-        {"full-width digit", "\xEF\xBC\x91", std::nullopt},
-    };
-    for (const Row& row : rows)
-        EXPECT_EQ(parseWholeNumber(QString::fromUtf8(row.text)), row.value) << row.name;
+    EXPECT_EQ(parseWholeNumber(QString::fromUtf8(GetParam().text)), GetParam().value);
 }
+
+INSTANTIATE_TEST_SUITE_P(Rows, WholeNumberTexts,
+                         ::testing::Values(
+                      NumberRow{"digits", "451", 451},
+                      NumberRow{"zero", "0", 0},
+                      NumberRow{"leading zeros", "007", 7},
+                      NumberRow{"plus sign", "+12", 12},
+                      NumberRow{"minus sign", "-20", -20},
+                      NumberRow{"largest value", "2147483647", 2147483647},
+                      NumberRow{"smallest value", "-2147483648", std::numeric_limits<qint32>::min()},
+                      NumberRow{"one over the largest", "2147483648", std::nullopt},
+                      NumberRow{"one under the smallest", "-2147483649", std::nullopt},
+                      NumberRow{"far too long", "99999999999999999999", std::nullopt},
+                      NumberRow{"empty", "", std::nullopt},
+                      NumberRow{"sign alone", "-", std::nullopt},
+                      NumberRow{"two signs", "--1", std::nullopt},
+                      NumberRow{"leading blank", " 1", std::nullopt},
+                      NumberRow{"trailing blank", "1 ", std::nullopt},
+                      NumberRow{"letter after digits", "1a", std::nullopt},
+                      NumberRow{"decimal point", "12.5", std::nullopt},
+                      NumberRow{"hexadecimal", "0x10", std::nullopt},
+                      NumberRow{"digits of another script", "\xD9\xA1\xD9\xA2", std::nullopt}, // Arabic-Indic 1 2
+                      NumberRow{"full-width digit", "\xEF\xBC\x91", std::nullopt}),
+                         RowName());
 
 TEST(WholeNumber, ReadsAPartOfALongerText)
 {

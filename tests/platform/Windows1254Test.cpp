@@ -1,34 +1,44 @@
 #include "platform/Windows1254.h"
 
+#include "support/QStringPrinter.h"
+#include "support/RowName.h"
+
 #include <gtest/gtest.h>
 
-#include <vector>
-
 using namespace platform;
+using testing_support::RowName;
 
-TEST(Windows1254, TurkishLettersAreSingleBytes)
+struct TextRow {
+    const char* name;
+    const char* text;
+    QByteArray bytes;
+};
+
+void PrintTo(const TextRow& r, std::ostream* os) { *os << r.name; }
+
+class Windows1254Texts : public ::testing::TestWithParam<TextRow> {};
+
+TEST_P(Windows1254Texts, TurkishLettersAreSingleBytes)
 {
-    struct Row {
-        const char* text;
-        QByteArray bytes;
-    };
-    const std::vector<Row> rows = {
-        {"BİTİŞ (13)", QByteArray("B\xDDT\xDD\xDE (13)")},
-        {"Mİ (02)", QByteArray("M\xDD (02)")},
-        {"ıİşŞğĞçÇöÖüÜ", QByteArray("\xFD\xDD\xFE\xDE\xF0\xD0\xE7\xC7\xF6\xD6\xFC\xDC")},
-        {"€…", QByteArray("\x80\x85")},
-        {"日", QByteArray("?")},
-        // Latin-1 letters whose bytes now hold Turkish ones are not in the code page.
-        {"ÐÝÞðýþ", QByteArray("??????")},
-    };
-    for (const Row& row : rows) {
-        const QString text = QString::fromUtf8(row.text);
-        EXPECT_EQ(encodeWindows1254(text), row.bytes) << row.text;
-        if (!row.bytes.contains('?')) {
-            EXPECT_EQ(decodeWindows1254(row.bytes), text) << row.text;
-        }
+    const TextRow& row = GetParam();
+    const QString text = QString::fromUtf8(row.text);
+    EXPECT_EQ(encodeWindows1254(text), row.bytes);
+    if (!row.bytes.contains('?')) {
+        EXPECT_EQ(decodeWindows1254(row.bytes), text);
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, Windows1254Texts,
+    ::testing::Values(TextRow{"BITIS with dotted capital I and S cedilla", "BİTİŞ (13)", QByteArray("B\xDDT\xDD\xDE (13)")},
+                      TextRow{"MI with dotted capital I", "Mİ (02)", QByteArray("M\xDD (02)")},
+                      TextRow{"every Turkish letter", "ıİşŞğĞçÇöÖüÜ",
+                              QByteArray("\xFD\xDD\xFE\xDE\xF0\xD0\xE7\xC7\xF6\xD6\xFC\xDC")},
+                      TextRow{"euro sign and ellipsis", "€…", QByteArray("\x80\x85")},
+                      TextRow{"a letter outside the code page", "日", QByteArray("?")},
+                      // Latin-1 letters whose bytes now hold Turkish ones are not in the code page.
+                      TextRow{"Latin-1 letters the Turkish ones replaced", "ÐÝÞðýþ", QByteArray("??????")}),
+    RowName());
 
 TEST(Windows1254, EveryByteSurvivesDecodeAndEncode)
 {

@@ -1,9 +1,17 @@
 // The fourteen notes against the table they were written from, and the code lookups.
 #include "tezvan/core/NoteCatalogue.h"
 
+#include "support/QStringPrinter.h"
+#include "support/RowName.h"
+
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <string>
+
 namespace {
+
+using testing_support::RowName;
 
 struct Expected {
     const char* code;
@@ -13,6 +21,8 @@ struct Expected {
     const char* button;
     quint16 key;
 };
+
+void PrintTo(const Expected& e, std::ostream* os) { *os << e.code; }
 
 constexpr Expected kTable[] = {
     {"00", "DO_K", 1, "DO-K (00)", "N0", 65},    {"01", "RE_", 2, "RE (01)", "N1", 83},
@@ -24,33 +34,62 @@ constexpr Expected kTable[] = {
     {"12", "DO_", 13, "DO-1 (12)", "N12", 69},   {"13", "BITIS", 14, "BİTİŞ (13)", "N13", 82},
 };
 
-TEST(NoteCatalogue, EveryNoteMatchesItsRow)
+class NoteCatalogueNotes : public ::testing::TestWithParam<Expected> {};
+
+TEST_P(NoteCatalogueNotes, EveryNoteMatchesItsRow)
 {
+    const Expected& e = GetParam();
+    const int k = int(std::strtol(e.code, nullptr, 10));
     const auto& notes = tezvan::noteCatalogue();
-    for (std::size_t k = 0; k < notes.size(); ++k) {
-        const auto& n = notes[k];
-        const Expected& e = kTable[k];
-        SCOPED_TRACE(e.code);
-        EXPECT_EQ(n.number, int(k));
-        EXPECT_EQ(n.code(), QLatin1String(e.code));
-        EXPECT_STREQ(n.action, e.action);
-        EXPECT_EQ(n.tag(), e.tag);
-        EXPECT_EQ(n.displayName(), QString::fromUtf8(e.display));
-        EXPECT_EQ(n.buttonName(), QLatin1String(e.button));
-        EXPECT_EQ(n.factoryKey, e.key);
-        EXPECT_EQ(tezvan::noteNumberOfCode(n.code()), int(k));
-        EXPECT_EQ(tezvan::displayNameOfCode(n.code()), QString::fromUtf8(e.display));
-    }
+    ASSERT_LT(std::size_t(k), notes.size());
+    const auto& n = notes[std::size_t(k)];
+    EXPECT_EQ(n.number, k);
+    EXPECT_EQ(n.code(), QLatin1String(e.code));
+    EXPECT_STREQ(n.action, e.action);
+    EXPECT_EQ(n.tag(), e.tag);
+    EXPECT_EQ(n.displayName(), QString::fromUtf8(e.display));
+    EXPECT_EQ(n.buttonName(), QLatin1String(e.button));
+    EXPECT_EQ(n.factoryKey, e.key);
+    EXPECT_EQ(tezvan::noteNumberOfCode(n.code()), k);
+    EXPECT_EQ(tezvan::displayNameOfCode(n.code()), QString::fromUtf8(e.display));
 }
 
-TEST(NoteCatalogue, TextsThatAreNoNoteCode)
+INSTANTIATE_TEST_SUITE_P(Rows, NoteCatalogueNotes, ::testing::ValuesIn(kTable), [](const auto& info) {
+    return "note_" + std::string(info.param.code) + "_" + std::string(info.param.action);
+});
+
+TEST(NoteCatalogue, HoldsTheFourteenNotesOfTheTable)
 {
-    for (const char* text : {"14", "99", "-1", "0", "000", "1 ", " 1", "", "DO", "+1"}) {
-        SCOPED_TRACE(text);
-        EXPECT_FALSE(tezvan::noteNumberOfCode(QLatin1String(text)));
-        EXPECT_FALSE(tezvan::displayNameOfCode(QLatin1String(text)));
-    }
+    EXPECT_EQ(tezvan::noteCatalogue().size(), std::size(kTable));
 }
+
+struct NoCodeRow {
+    const char* name;
+    const char* text;
+};
+
+void PrintTo(const NoCodeRow& r, std::ostream* os) { *os << r.name; }
+
+class NoteCatalogueNoCode : public ::testing::TestWithParam<NoCodeRow> {};
+
+TEST_P(NoteCatalogueNoCode, TextsThatAreNoNoteCode)
+{
+    EXPECT_FALSE(tezvan::noteNumberOfCode(QLatin1String(GetParam().text)));
+    EXPECT_FALSE(tezvan::displayNameOfCode(QLatin1String(GetParam().text)));
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, NoteCatalogueNoCode,
+                         ::testing::Values(NoCodeRow{"14, past the last note", "14"},
+                                           NoCodeRow{"99", "99"},
+                                           NoCodeRow{"minus 1", "-1"},
+                                           NoCodeRow{"one digit", "0"},
+                                           NoCodeRow{"three digits", "000"},
+                                           NoCodeRow{"a blank after", "1 "},
+                                           NoCodeRow{"a blank before", " 1"},
+                                           NoCodeRow{"empty", ""},
+                                           NoCodeRow{"letters", "DO"},
+                                           NoCodeRow{"plus 1", "+1"}),
+                         RowName());
 
 TEST(NoteCatalogue, EntryTextAsTheRecorderWritesIt)
 {

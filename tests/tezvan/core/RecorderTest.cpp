@@ -3,6 +3,7 @@
 #include "tezvan/core/Recorder.h"
 
 #include "platform/VirtualClock.h"
+#include "support/RowName.h"
 
 #include <gtest/gtest.h>
 #include <functional>
@@ -119,13 +120,7 @@ TEST_P(RecorderTable, LeavesStateCaptionAndPauses)
 }
 
 INSTANTIATE_TEST_SUITE_P(States, RecorderTable, ::testing::ValuesIn(rows()),
-                         [](const auto& info) {
-                             std::string n = info.param.name;
-                             for (char& c : n)
-                                 if (!std::isalnum(static_cast<unsigned char>(c)))
-                                     c = '_';
-                             return n;
-                         });
+                         testing_support::RowName());
 
 TEST(Recorder, SubMillisecondRemaindersAreDropped)
 {

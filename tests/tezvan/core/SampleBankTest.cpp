@@ -4,6 +4,8 @@
 #include "platform/VirtualClock.h"
 #include "platform/WaveFile.h"
 #include "support/FakeVoice.h"
+#include "support/RowName.h"
+#include "support/WaveChunks.h"
 #include "tezvan/core/SampleBank.h"
 
 #include <QtEndian>
@@ -12,15 +14,10 @@
 using tezvan::SampleBank;
 using tezvan::SampleBankError;
 using Reason = SampleBankError::Reason;
+using testing_support::le32;
+using testing_support::RowName;
 
 namespace {
-
-QByteArray le32(quint32 v)
-{
-    QByteArray b(4, '\0');
-    qToLittleEndian(v, b.data());
-    return b;
-}
 
 // A RIFF image of the given total size (44 or more, even): 11025 Hz 16-bit mono silence.
 QByteArray waveOfSize(int size)
@@ -96,13 +93,16 @@ TEST(SampleBankInternalValue, NoSampleFlagLeavesTheItemEmpty)
     EXPECT_TRUE(item.empty());
 }
 
-TEST(SampleBankLoad, RefusesBadInput)
+struct BadInputRow {
+    const char* name;
+    QByteArray stored;
+    Reason reason;
+};
+
+void PrintTo(const BadInputRow& r, std::ostream* os) { *os << r.name; }
+
+std::vector<BadInputRow> badInputs()
 {
-    struct Case {
-        const char* name;
-        QByteArray stored;
-        Reason reason;
-    };
     QByteArray badRiff = waveOfSize(60);
     badRiff.replace(0, 4, "RIFX");
     QByteArray badWave = waveOfSize(60);
@@ -115,8 +115,7 @@ TEST(SampleBankLoad, RefusesBadInput)
     compressed[0] = char(0x0B);
     QByteArray unknownFlag = good;
     unknownFlag[0] = char(0x1A);
-
-    const std::vector<Case> cases{
+    return {
         {"tag RIFF wrong", container({{"", noteValue(badRiff)}}), Reason::InvalidWave},
         {"tag WAVE wrong", container({{"", noteValue(badWave)}}), Reason::InvalidWave},
         {"tag fmt wrong", container({{"", noteValue(badFmt)}}), Reason::InvalidWave},
@@ -131,20 +130,27 @@ TEST(SampleBankLoad, RefusesBadInput)
         {"not our container", QByteArray("RIFF....WAVE"), Reason::Damaged},
         {"empty", QByteArray(), Reason::Damaged},
     };
-    for (const Case& c : cases) {
-        platform::VirtualClock clock;
-        testing_support::FakeVoice voice(clock);
-        SampleBank bank(voice);
-        try {
-            bank.load(c.stored);
-            ADD_FAILURE() << c.name << ": loaded";
-        } catch (const SampleBankError& e) {
-            EXPECT_EQ(e.reason(), c.reason) << c.name << ": " << e.what();
-            EXPECT_FALSE(e.message().isEmpty()) << c.name;
-        }
-        EXPECT_EQ(bank.count(), 0) << c.name;
-    }
 }
+
+class SampleBankBadInput : public ::testing::TestWithParam<BadInputRow> {};
+
+TEST_P(SampleBankBadInput, IsRefusedWithItsReason)
+{
+    const BadInputRow& c = GetParam();
+    platform::VirtualClock clock;
+    testing_support::FakeVoice voice(clock);
+    SampleBank bank(voice);
+    try {
+        bank.load(c.stored);
+        ADD_FAILURE() << "loaded";
+    } catch (const SampleBankError& e) {
+        EXPECT_EQ(e.reason(), c.reason) << e.what();
+        EXPECT_FALSE(e.message().isEmpty());
+    }
+    EXPECT_EQ(bank.count(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, SampleBankBadInput, ::testing::ValuesIn(badInputs()), RowName());
 
 TEST(SampleBankLoad, ThirtyFourBytesAreEnoughAndTheFailingItemIsNamed)
 {

@@ -3,6 +3,7 @@
 #include "make_wbs/WbsSamples.h"
 #include "platform/PreparedSound.h"
 #include "synth/PitchEstimate.h"
+#include "support/RowName.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,6 +11,8 @@
 #include <QtEndian>
 #include <cmath>
 #include <gtest/gtest.h>
+
+#include <string>
 
 namespace {
 
@@ -62,12 +65,14 @@ double levelAt(const std::vector<std::int16_t>& pcm, double hz)
 }
 
 struct Note {
-    const char* file;
+    const char* name; // the file's
     double hz; // 0 for the chords and the closing figure
 };
 
 // What each name means: unmarked names in the octave LA3..SOL4, "-" an octave down,
 // "+" one up, "++" two up, D a sharp, SIB2/SIB5 the SI two and five komas lower.
+void PrintTo(const Note& n, std::ostream* os) { *os << n.name; }
+
 const std::vector<Note>& notes()
 {
     static const std::vector<Note> table{
@@ -94,43 +99,64 @@ TEST(WbsSamples, EveryNameOfTheKeyTableLiesBesideTheProgram)
     ASSERT_EQ(notes().size(), 23u);
     QSet<QString> folded;
     for (const Note& n : notes()) {
-        const QString name = QString::fromLatin1(n.file);
+        const QString name = QString::fromLatin1(n.name);
         folded.insert(name.toLower());
-        EXPECT_TRUE(QFile::exists(QDir(kFolder).filePath(name))) << n.file << " (exactly this case)";
+        EXPECT_TRUE(QFile::exists(QDir(kFolder).filePath(name))) << n.name << " (exactly this case)";
     }
     EXPECT_EQ(folded.size(), 23) << "23 files even where names are compared without case";
     EXPECT_EQ(wbs::wbsSounds().size(), 23u);
 }
 
-TEST(WbsSamples, EachIsAPlayablePcmWave)
+// A row's name is its file's, with + and - spelt out: "fa+.wbs" is fa_plus_wbs.
+std::string fileRowName(const ::testing::TestParamInfo<Note>& info)
 {
-    for (const Note& n : notes()) {
-        const QByteArray w = readSample(QString::fromLatin1(n.file));
-        SCOPED_TRACE(n.file);
-        ASSERT_GT(w.size(), 44);
-        EXPECT_EQ(w.left(4), QByteArray("RIFF"));
-        EXPECT_EQ(qFromLittleEndian<quint32>(w.constData() + 4), quint32(w.size() - 8));
-        EXPECT_EQ(qFromLittleEndian<quint16>(w.constData() + 22), 1) << "mono";
-        EXPECT_EQ(qFromLittleEndian<quint32>(w.constData() + 24), 22050u);
-        EXPECT_EQ(qFromLittleEndian<quint16>(w.constData() + 34), 16);
-        const platform::SoundPtr sound = platform::prepareSound(w);
-        ASSERT_TRUE(sound);
-        EXPECT_GT(sound->durationUs(), 900'000) << "a note that can be heard out";
-        EXPECT_LT(sound->durationUs(), 3'000'000);
-    }
+    std::string words;
+    for (const char c : std::string(info.param.name))
+        words += c == '+' ? std::string(" plus ") : c == '-' ? std::string(" minus ") : std::string(1, c);
+    return testing_support::plainWords(words);
 }
 
-TEST(WbsSamples, NotesAreTunedToTheirNames)
+class WbsSample : public ::testing::TestWithParam<Note> {};
+
+TEST_P(WbsSample, IsAPlayablePcmWave)
 {
-    for (const Note& n : notes()) {
-        if (n.hz == 0)
-            continue;
-        const std::vector<std::int16_t> pcm = pcmOf(readSample(QString::fromLatin1(n.file)));
-        const double hz = saz::estimatePitch(pcm, 22050, std::size_t(0.15 * 22050), std::size_t(0.4 * 22050));
-        // Within 15 cents: tight enough that SIB2 cannot pass for SI (45 cents apart).
-        EXPECT_NEAR(centsBetween(hz, n.hz), 0.0, 15.0) << n.file << " measured " << hz << " Hz, meant " << n.hz;
-    }
+    const QByteArray w = readSample(QString::fromLatin1(GetParam().name));
+    ASSERT_GT(w.size(), 44);
+    EXPECT_EQ(w.left(4), QByteArray("RIFF"));
+    EXPECT_EQ(qFromLittleEndian<quint32>(w.constData() + 4), quint32(w.size() - 8));
+    EXPECT_EQ(qFromLittleEndian<quint16>(w.constData() + 22), 1) << "mono";
+    EXPECT_EQ(qFromLittleEndian<quint32>(w.constData() + 24), 22050u);
+    EXPECT_EQ(qFromLittleEndian<quint16>(w.constData() + 34), 16);
+    const platform::SoundPtr sound = platform::prepareSound(w);
+    ASSERT_TRUE(sound);
+    EXPECT_GT(sound->durationUs(), 900'000) << "a note that can be heard out";
+    EXPECT_LT(sound->durationUs(), 3'000'000);
 }
+
+INSTANTIATE_TEST_SUITE_P(Rows, WbsSample, ::testing::ValuesIn(notes()), fileRowName);
+
+// The notes of one pitch: the chords and the closing figure have none.
+std::vector<Note> tunedNotes()
+{
+    std::vector<Note> out;
+    for (const Note& n : notes())
+        if (n.hz != 0)
+            out.push_back(n);
+    return out;
+}
+
+class WbsNote : public ::testing::TestWithParam<Note> {};
+
+TEST_P(WbsNote, IsTunedToItsName)
+{
+    const Note& n = GetParam();
+    const std::vector<std::int16_t> pcm = pcmOf(readSample(QString::fromLatin1(n.name)));
+    const double hz = saz::estimatePitch(pcm, 22050, std::size_t(0.15 * 22050), std::size_t(0.4 * 22050));
+    // Within 15 cents: tight enough that SIB2 cannot pass for SI (45 cents apart).
+    EXPECT_NEAR(centsBetween(hz, n.hz), 0.0, 15.0) << "measured " << hz << " Hz, meant " << n.hz;
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, WbsNote, ::testing::ValuesIn(tunedNotes()), fileRowName);
 
 TEST(WbsSamples, TheTwoChordsAreDifferentVoicings)
 {
