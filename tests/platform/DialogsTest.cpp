@@ -121,8 +121,7 @@ protected:
 
 enum class BoxKind { Ask, Tell, Error };
 
-struct BoxRow {
-    const char* name;
+struct BoxRow : testing_support::NamedRow {
     BoxKind kind;
     const char* title; // nullptr: the application's title
     const char* text;
@@ -132,8 +131,6 @@ struct BoxRow {
     int lines;
     QMessageBox::Icon shownIcon;
 };
-
-void PrintTo(const BoxRow& r, std::ostream* os) { *os << r.name; }
 
 using enum BoxKind;
 
@@ -191,15 +188,12 @@ INSTANTIATE_TEST_SUITE_P(Rows, DialogsBoxes, ::testing::Values(
         BoxRow{"error box: the application's title and a full stop", Error, nullptr, "Cannot open file x",
          Icon::Stop, true, "Cannot open file x.", 1, QMessageBox::Critical}), RowName());
 
-struct FilterRow {
-    const char* name;
+struct FilterRow : testing_support::NamedRow {
     bool save;
     const char* filter;
     const char* shown;
     const char* listed;
 };
-
-void PrintTo(const FilterRow& r, std::ostream* os) { *os << r.name; }
 
 class DialogsFileDialogs : public DialogsTest, public ::testing::WithParamInterface<FilterRow> {};
 
@@ -252,13 +246,10 @@ INSTANTIATE_TEST_SUITE_P(Rows, DialogsFileDialogs, ::testing::Values(
         FilterRow{"a description without a pattern", false, "Notalar|*.tnl", "Notalar", "ilk.tnl"}), RowName());
 
 // The filter a file dialog is given, as Qt reads it: Qt filters by the pattern after the bar.
-struct NameFilterRow {
-    const char* name;
+struct NameFilterRow : testing_support::NamedRow {
     const char* filter;
     const char* expected;
 };
-
-void PrintTo(const NameFilterRow& r, std::ostream* os) { *os << r.name; }
 
 class NameFilter : public ::testing::TestWithParam<NameFilterRow> {};
 

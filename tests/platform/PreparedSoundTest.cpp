@@ -2,12 +2,12 @@
 
 #include "platform/PreparedSound.h"
 #include "support/RowName.h"
+#include "support/Tones.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
-#include <complex>
 
 using namespace testing_support;
 using platform::kOutputRate;
@@ -25,13 +25,10 @@ QByteArray pcm8(const std::vector<quint8>& samples)
 const Frames kSource = {0, 1000, -1000, 32767, -32768, 12345, -7, 3};
 
 // At the output rate nothing is filtered: every format's decoding shows bit for bit.
-struct ExactRow {
-    const char* name;
+struct ExactRow : testing_support::NamedRow {
     QByteArray image;
     Frames expected;
 };
-
-void PrintTo(const ExactRow& r, std::ostream* os) { *os << r.name; }
 
 class PrepareSoundAtTheOutputRate : public ::testing::TestWithParam<ExactRow> {};
 
@@ -63,15 +60,6 @@ INSTANTIATE_TEST_SUITE_P(
                  {16384, -32768, 32767, -32768}}),
     testing_support::RowName());
 
-// A 440 Hz sine of amplitude `level` (full scale 1.0) at the given rate, per channel.
-std::vector<double> sine(int rate, int frames, double level, double hz = 440.0)
-{
-    std::vector<double> v(static_cast<std::size_t>(frames));
-    for (int i = 0; i < frames; ++i)
-        v[std::size_t(i)] = level * std::sin(2 * M_PI * hz * i / rate);
-    return v;
-}
-
 // Channels side by side: channel c of frame i is levels[c] times the sine.
 std::vector<double> interleaved(int rate, int frames, const std::vector<double>& levels)
 {
@@ -94,8 +82,7 @@ double worstDeviation(const Frames& f, double level)
     return worst;
 }
 
-struct FormatRow {
-    const char* name;
+struct FormatRow : testing_support::NamedRow {
     QByteArray image;
     std::size_t frames; // expected at the output rate
     double level;       // of the channels' average
@@ -123,8 +110,6 @@ FormatRow extensible(const char* name, int tag, int bits, int rate, const std::v
 }
 
 const QByteArray kSine11k = encoded(sine(11025, kFrames11k, 0.5), 1, 16);
-
-void PrintTo(const FormatRow& r, std::ostream* os) { *os << r.name; }
 
 class PrepareSoundFormats : public ::testing::TestWithParam<FormatRow> {};
 
@@ -170,12 +155,9 @@ INSTANTIATE_TEST_SUITE_P(
 
 // The resampler keeps a sound where it is: a click stays on its frame (no leading delay)
 // and one on the last frame is not cut off.
-struct ClickRow {
-    const char* name;
+struct ClickRow : testing_support::NamedRow {
     int at; // the click's frame in 2000 at 11025 Hz
 };
-
-void PrintTo(const ClickRow& r, std::ostream* os) { *os << r.name; }
 
 class PrepareSoundClick : public ::testing::TestWithParam<ClickRow> {};
 
@@ -215,17 +197,6 @@ TEST(PrepareSoundTiming, OvershootIsClippedNotWrapped)
     }
 }
 
-// The power of the sound at one frequency, through a Hann window (Goertzel).
-double powerAt(const Frames& f, std::size_t from, std::size_t n, double hz)
-{
-    std::complex<double> sum = 0;
-    for (std::size_t i = 0; i < n; ++i) {
-        const double w = 0.5 - 0.5 * std::cos(2 * M_PI * double(i) / double(n - 1));
-        sum += w * double(f[from + i]) * std::polar(1.0, -2 * M_PI * hz * double(i) / kOutputRate);
-    }
-    return std::norm(sum);
-}
-
 // A 1 kHz tone recorded at 11025 Hz has nothing above 5.5 kHz; converted to 44.1 kHz it
 // must not gain its images at 11025 ∓ 1000 Hz (linear interpolation leaves them at -40 dB).
 TEST(PrepareSoundSpectrum, ATonesImagesAreGone)
@@ -237,20 +208,17 @@ TEST(PrepareSoundSpectrum, ATonesImagesAreGone)
         return f;
     }()));
     ASSERT_TRUE(s);
-    const double tone = powerAt(s->frames(), 4410, 32768, 1000.0);
+    const double tone = levelAt(s->frames(), 4410, 32768, 1000.0, kOutputRate);
     for (const double image : {10025.0, 12025.0, 21050.0}) {
         SCOPED_TRACE(image);
-        EXPECT_LT(10 * std::log10(powerAt(s->frames(), 4410, 32768, image) / tone), -90.0);
+        EXPECT_LT(20 * std::log10(levelAt(s->frames(), 4410, 32768, image, kOutputRate) / tone), -90.0);
     }
 }
 
-struct BadRow {
-    const char* name;
+struct BadRow : testing_support::NamedRow {
     QByteArray image;
     const char* reason; // a part of the reason given
 };
-
-void PrintTo(const BadRow& r, std::ostream* os) { *os << r.name; }
 
 class PrepareSoundBad : public ::testing::TestWithParam<BadRow> {};
 

@@ -10,13 +10,10 @@
 using namespace platform;
 using testing_support::RowName;
 
-struct NumberRow {
-    const char* name;
+struct NumberRow : testing_support::NamedRow {
     const char* text;
     std::optional<qint32> value;
 };
-
-void PrintTo(const NumberRow& r, std::ostream* os) { *os << r.name; }
 
 class WholeNumberTexts : public ::testing::TestWithParam<NumberRow> {};
 

@@ -8,13 +8,10 @@
 using namespace platform;
 using testing_support::RowName;
 
-struct TextRow {
-    const char* name;
+struct TextRow : testing_support::NamedRow {
     const char* text;
     QByteArray bytes;
 };
-
-void PrintTo(const TextRow& r, std::ostream* os) { *os << r.name; }
 
 class Windows1254Texts : public ::testing::TestWithParam<TextRow> {};
 

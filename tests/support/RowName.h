@@ -1,15 +1,30 @@
 #pragma once
-// Names for the rows of a table-driven test (INSTANTIATE_TEST_SUITE_P's fourth argument):
-// the row's name in plain words, each run of other characters (spaces, punctuation, letters
-// outside ASCII) made one underscore, so "box cleared: free" is run alone as
-// --gtest_filter='*/box_cleared_free'.
+// The rows of a table-driven test (TEST_P): a row derives from NamedRow, so it is named in
+// plain words and a failure shows that name ("where GetParam() = box cleared: free"); RowName
+// makes the name a test's (INSTANTIATE_TEST_SUITE_P's fourth argument), each run of other
+// characters (spaces, punctuation, letters outside ASCII) one underscore, so that row is run
+// alone as --gtest_filter='*/box_cleared_free'.
 
 #include <QString>
 #include <cctype>
+#include <concepts>
+#include <ostream>
 #include <string>
 #include <string_view>
 
 namespace testing_support {
+
+struct NamedRow {
+    const char* name;
+};
+
+// GoogleTest prints a row by its name (found through the row's base), not as its bytes.
+template <typename Row>
+    requires std::derived_from<Row, NamedRow>
+void PrintTo(const Row& row, std::ostream* os)
+{
+    *os << row.name;
+}
 
 inline std::string plainWords(std::string_view text)
 {

@@ -63,12 +63,9 @@ TEST(NoteCatalogue, HoldsTheFourteenNotesOfTheTable)
     EXPECT_EQ(tezvan::noteCatalogue().size(), std::size(kTable));
 }
 
-struct NoCodeRow {
-    const char* name;
+struct NoCodeRow : testing_support::NamedRow {
     const char* text;
 };
-
-void PrintTo(const NoCodeRow& r, std::ostream* os) { *os << r.name; }
 
 class NoteCatalogueNoCode : public ::testing::TestWithParam<NoCodeRow> {};
 

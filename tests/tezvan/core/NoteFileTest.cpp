@@ -24,13 +24,10 @@ using testing_support::readFile;
 using testing_support::RowName;
 using testing_support::writeFile;
 
-struct SplitRow {
-    const char* name;
+struct SplitRow : testing_support::NamedRow {
     QByteArray bytes;
     QStringList expected;
 };
-
-void PrintTo(const SplitRow& r, std::ostream* os) { *os << r.name; }
 
 class NoteFileReader : public ::testing::TestWithParam<SplitRow> {};
 
@@ -69,13 +66,10 @@ TEST(NoteFileReader, ReadsAFileAndNamesTheOneItCannotOpen)
     EXPECT_EQ(commandErrorOf([&] { readNoteFile(dir.path()); }), QStringLiteral("Cannot open file ") + dir.path());
 }
 
-struct WriteRow {
-    const char* name;
+struct WriteRow : testing_support::NamedRow {
     QStringList entries;
     QByteArray expected;
 };
-
-void PrintTo(const WriteRow& r, std::ostream* os) { *os << r.name; }
 
 class NoteFileWriterBytes : public ::testing::TestWithParam<WriteRow> {};
 
@@ -110,14 +104,11 @@ TEST(NoteFileWriter, ReadBackGivesTheSameEntries)
     EXPECT_EQ(readNoteFile(path), entries);
 }
 
-struct FailedSaveRow {
-    const char* name;
+struct FailedSaveRow : testing_support::NamedRow {
     QString fileName;
     bool lockFolder;
     const char* message; // the start of the expected message
 };
-
-void PrintTo(const FailedSaveRow& r, std::ostream* os) { *os << r.name; }
 
 class NoteFileWriterFailedSave : public ::testing::TestWithParam<FailedSaveRow> {};
 
@@ -159,12 +150,9 @@ INSTANTIATE_TEST_SUITE_P(Rows, NoteFileWriterFailedSave,
                                                          QString(250, QLatin1Char('a')), false, "Cannot "}),
                          RowName());
 
-struct UncreatableRow {
-    const char* name;
+struct UncreatableRow : testing_support::NamedRow {
     std::function<QString(const QTemporaryDir&)> path;
 };
-
-void PrintTo(const UncreatableRow& r, std::ostream* os) { *os << r.name; }
 
 class NoteFileWriterUncreatable : public ::testing::TestWithParam<UncreatableRow> {};
 
@@ -184,13 +172,10 @@ INSTANTIATE_TEST_SUITE_P(
                       UncreatableRow{"a folder in the file's place", [](const QTemporaryDir& dir) { return dir.path(); }}),
     RowName());
 
-struct VisibleRow {
-    const char* name;
+struct VisibleRow : testing_support::NamedRow {
     const char* entry;
     const char* visible;
 };
-
-void PrintTo(const VisibleRow& r, std::ostream* os) { *os << r.name; }
 
 class NoteFileLinesVisible : public ::testing::TestWithParam<VisibleRow> {};
 
@@ -218,15 +203,12 @@ TEST(NoteFileLines, VisibleLinesOfAList)
     EXPECT_EQ(visibleLinesOf(lines({"00=0", "x"})), lines({"DO-K (00)", "x"}));
 }
 
-struct NumbersRow {
-    const char* name;
+struct NumbersRow : testing_support::NamedRow {
     const char* entry;
     bool playable;
     int code;
     int pause;
 };
-
-void PrintTo(const NumbersRow& r, std::ostream* os) { *os << r.name; }
 
 class NoteFileLinesNumbers : public ::testing::TestWithParam<NumbersRow> {};
 

@@ -4,6 +4,7 @@
 #include "tezvan/core/NoteLists.h"
 
 #include "platform/VirtualClock.h"
+#include "support/Files.h"
 #include "support/LateClock.h"
 #include "support/QStringPrinter.h"
 #include "support/RowName.h"
@@ -14,6 +15,7 @@
 
 using namespace tezvan;
 using testing_support::LateClock;
+using testing_support::lines;
 using testing_support::RowName;
 
 namespace {
@@ -70,13 +72,14 @@ private:
     qint64 t0_;
 };
 
-QStringList lines(std::initializer_list<const char*> utf8)
-{
-    QStringList out;
-    for (const char* s : utf8)
-        out.append(QString::fromUtf8(s));
-    return out;
-}
+// A player on a virtual clock of its own, telling a recording host what it does.
+struct Rig {
+    explicit Rig(const QStringList& entries) : host(clock, entries) { host.listenTo(player); }
+
+    platform::VirtualClock clock;
+    RecordingHost host;
+    NoteListPlayer player{clock, host.lists};
+};
 
 void runToEnd(platform::VirtualClock& clock, const NoteListPlayer& player)
 {
@@ -86,23 +89,18 @@ void runToEnd(platform::VirtualClock& clock, const NoteListPlayer& player)
 
 } // namespace
 
-struct StepsRow {
-    const char* name;
+struct StepsRow : testing_support::NamedRow {
     QStringList entries;
     QStringList steps;
 };
-
-void PrintTo(const StepsRow& r, std::ostream* os) { *os << r.name; }
 
 class NoteListPlayerSteps : public ::testing::TestWithParam<StepsRow> {};
 
 TEST_P(NoteListPlayerSteps, TellsTheHostEachStepInOrderAndOnTime)
 {
     const StepsRow& row = GetParam();
-    platform::VirtualClock clock;
-    RecordingHost host(clock, row.entries);
-    NoteListPlayer player(clock, host.lists);
-    host.listenTo(player);
+    Rig rig(row.entries);
+    auto& [clock, host, player] = rig;
     EXPECT_TRUE(player.start());
     runToEnd(clock, player);
     EXPECT_EQ(host.steps, row.steps);
@@ -136,21 +134,16 @@ INSTANTIATE_TEST_SUITE_P(Rows, NoteListPlayerSteps, ::testing::ValuesIn(std::vec
 
 TEST(NoteListPlayer, NothingHappensForAnEmptyList)
 {
-    platform::VirtualClock clock;
-    RecordingHost host(clock, {});
-    NoteListPlayer player(clock, host.lists);
-    host.listenTo(player);
+    Rig rig({});
+    auto& [clock, host, player] = rig;
     EXPECT_FALSE(player.start());
     EXPECT_FALSE(player.isPlaying());
     EXPECT_TRUE(host.steps.isEmpty());
 }
 
-struct LatenessRow {
-    const char* name;
+struct LatenessRow : testing_support::NamedRow {
     qint64 latenessUs;
 };
-
-void PrintTo(const LatenessRow& r, std::ostream* os) { *os << r.name; }
 
 class NoteListPlayerLateTimers : public ::testing::TestWithParam<LatenessRow> {};
 
@@ -188,24 +181,19 @@ INSTANTIATE_TEST_SUITE_P(Rows, NoteListPlayerLateTimers,
                                            LatenessRow{"each timer later than the next wait", 3500}),
                          RowName());
 
-struct EndingRow {
-    const char* name;
+struct EndingRow : testing_support::NamedRow {
     QStringList entries;
     std::function<void(platform::VirtualClock&, NoteListPlayer&, RecordingHost&)> act;
     QStringList steps;
 };
-
-void PrintTo(const EndingRow& r, std::ostream* os) { *os << r.name; }
 
 class NoteListPlayerEndings : public ::testing::TestWithParam<EndingRow> {};
 
 TEST_P(NoteListPlayerEndings, EndInTheIdleStateWithOneFinish)
 {
     const EndingRow& row = GetParam();
-    platform::VirtualClock clock;
-    RecordingHost host(clock, row.entries);
-    NoteListPlayer player(clock, host.lists);
-    host.listenTo(player);
+    Rig rig(row.entries);
+    auto& [clock, host, player] = rig;
     ASSERT_TRUE(player.start());
     row.act(clock, player, host);
     EXPECT_EQ(host.steps, row.steps);
@@ -270,10 +258,8 @@ INSTANTIATE_TEST_SUITE_P(Rows, NoteListPlayerEndings, ::testing::ValuesIn(std::v
 
 TEST(NoteListPlayer, StopOutsidePlaybackDoesNothingAndTheNextStartPlays)
 {
-    platform::VirtualClock clock;
-    RecordingHost host(clock, lines({"04=2"}));
-    NoteListPlayer player(clock, host.lists);
-    host.listenTo(player);
+    Rig rig(lines({"04=2"}));
+    auto& [clock, host, player] = rig;
     player.stop();
     EXPECT_TRUE(host.steps.isEmpty());
     EXPECT_TRUE(player.start());
@@ -283,10 +269,8 @@ TEST(NoteListPlayer, StopOutsidePlaybackDoesNothingAndTheNextStartPlays)
 
 TEST(NoteListPlayer, APlaybackStartedWhenTheLastOneFinishedRunsOnItsOwn)
 {
-    platform::VirtualClock clock;
-    RecordingHost host(clock, lines({"00=0", "01=0"}));
-    NoteListPlayer player(clock, host.lists);
-    host.listenTo(player);
+    Rig rig(lines({"00=0", "01=0"}));
+    auto& [clock, host, player] = rig;
     bool again = true;
     host.onFinished = [&] {
         EXPECT_FALSE(player.isPlaying());
@@ -312,10 +296,8 @@ TEST(NoteListPlayer, ALongRunOfSkippedEntriesLetsTheLoopTurnButAddsNoWait)
     for (int k = 0; k < 5000; ++k)
         entries.append(QStringLiteral("xx"));
     entries.append(QStringLiteral("06=0"));
-    platform::VirtualClock clock;
-    RecordingHost host(clock, entries);
-    NoteListPlayer player(clock, host.lists);
-    host.listenTo(player);
+    Rig rig(entries);
+    auto& [clock, host, player] = rig;
     player.start();
     EXPECT_TRUE(player.isPlaying());
     EXPECT_LT(host.steps.size(), 1000) << "the first batch returned to the event loop";

@@ -30,14 +30,11 @@ TEST(NoteLists, EveryChangeKeepsEntriesAndLinesParallel)
     EXPECT_EQ(counts.last().first().toInt(), 2);
 }
 
-struct CurrentIndexRow {
-    const char* name;
+struct CurrentIndexRow : testing_support::NamedRow {
     int set;
     int removeAt; // -1: none
     int expected;
 };
-
-void PrintTo(const CurrentIndexRow& r, std::ostream* os) { *os << r.name; }
 
 class NoteListsCurrentIndex : public ::testing::TestWithParam<CurrentIndexRow> {};
 

@@ -61,8 +61,7 @@ protected:
 
 } // namespace
 
-struct ItemRow {
-    const char* name; // the item's place and description
+struct ItemRow : testing_support::NamedRow { // name: the item's place and description
     int index;
     const char* description;
     qint32 ident;
@@ -70,8 +69,6 @@ struct ItemRow {
     int fileBytes;
     quint32 dataBytes;
 };
-
-void PrintTo(const ItemRow& r, std::ostream* os) { *os << r.name; }
 
 class BuiltInBankItems : public BuiltInBank, public ::testing::WithParamInterface<ItemRow> {};
 
@@ -173,14 +170,11 @@ TEST_F(BuiltInBank, StoredFlagsAreAsTheWriterSetsThem)
     EXPECT_EQ(pos, stored.size());
 }
 
-struct PitchRow {
-    const char* name;
+struct PitchRow : testing_support::NamedRow {
     int index;
     double hz;
     double fromSeconds; // where the sustained note is
 };
-
-void PrintTo(const PitchRow& r, std::ostream* os) { *os << r.name; }
 
 class BuiltInBankNotes : public BuiltInBank, public ::testing::WithParamInterface<PitchRow> {};
 

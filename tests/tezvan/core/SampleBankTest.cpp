@@ -93,13 +93,10 @@ TEST(SampleBankInternalValue, NoSampleFlagLeavesTheItemEmpty)
     EXPECT_TRUE(item.empty());
 }
 
-struct BadInputRow {
-    const char* name;
+struct BadInputRow : testing_support::NamedRow {
     QByteArray stored;
     Reason reason;
 };
-
-void PrintTo(const BadInputRow& r, std::ostream* os) { *os << r.name; }
 
 std::vector<BadInputRow> badInputs()
 {

@@ -113,13 +113,10 @@ TEST(TakeRenderer, TheBanksNotesAreMonoSixteenBitAtTheRenderRate)
     EXPECT_EQ(frameOfMs(453), 4994);
 }
 
-struct OnsetRow {
-    const char* name;
+struct OnsetRow : testing_support::NamedRow {
     QStringList entries;
     std::vector<std::pair<qint64, int>> onsetMsAndNote;
 };
-
-void PrintTo(const OnsetRow& r, std::ostream* os) { *os << r.name; }
 
 class TakeRendererOnsets : public ::testing::TestWithParam<OnsetRow> {};
 
@@ -175,14 +172,11 @@ public:
     QTemporaryDir dir;
 };
 
-struct CommandRow {
-    const char* name;
+struct CommandRow : testing_support::NamedRow {
     std::function<QString(const TakeRendererCommand&)> in;
     std::function<QString(const TakeRendererCommand&)> out;
     int result;
 };
-
-void PrintTo(const CommandRow& r, std::ostream* os) { *os << r.name; }
 
 class TakeRendererCommandRows : public TakeRendererCommand, public ::testing::WithParamInterface<CommandRow> {};
 

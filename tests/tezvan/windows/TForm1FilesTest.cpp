@@ -82,8 +82,7 @@ TEST_F(FilesTest, OpenReadsAnyLineEndsAndRebuildsTheVisibleLines)
     EXPECT_EQ(countLabel(), QString::fromUtf8("Toplam Nota Sayısı : 0"));
 }
 
-struct QuestionRow {
-    const char* name;
+struct QuestionRow : testing_support::NamedRow {
     bool recording;
     const char* command;
     std::deque<bool> answers;
@@ -94,8 +93,6 @@ struct QuestionRow {
     int countAfter; // lines after the command
     bool recordingAfter;
 };
-
-void PrintTo(const QuestionRow& r, std::ostream* os) { *os << r.name; }
 
 class FilesQuestions : public FilesTest, public ::testing::WithParamInterface<QuestionRow> {};
 

@@ -118,12 +118,9 @@ TEST_F(PlaybackTest, EntriesThatAreNoNotesAreSkippedWithoutWaiting)
     expectIdleAfterPlayback();
 }
 
-struct StopRow {
-    const char* name;
+struct StopRow : testing_support::NamedRow {
     std::function<void(PlaybackTest*)> stop;
 };
-
-void PrintTo(const StopRow& r, std::ostream* os) { *os << r.name; }
 
 class PlaybackStop : public PlaybackTest, public ::testing::WithParamInterface<StopRow> {};
 
@@ -184,13 +181,10 @@ TEST_F(PlaybackTest, StartEndsARecordingAndAnEmptyListDoesNothing)
     EXPECT_EQ(window->noteLists().entry(1), QStringLiteral("02=0"));
 }
 
-struct CommandRow {
-    const char* name;
+struct CommandRow : testing_support::NamedRow {
     std::function<void(PlaybackTest*, const QString& noteFile)> command;
     int countAfter;
 };
-
-void PrintTo(const CommandRow& r, std::ostream* os) { *os << r.name; }
 
 class PlaybackStoppedBy : public PlaybackTest, public ::testing::WithParamInterface<CommandRow> {};
 

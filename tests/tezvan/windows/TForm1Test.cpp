@@ -64,15 +64,12 @@ TEST_F(TForm1Test, NotesWithTheBoxClearedSoundButAreNotKept)
     EXPECT_FALSE(note(4)->raised());
 }
 
-struct StatusRow {
-    const char* name;
+struct StatusRow : testing_support::NamedRow {
     bool ticked;
     bool recordFirst;
     const char* status;
     bool markStays;
 };
-
-void PrintTo(const StatusRow& r, std::ostream* os) { *os << r.name; }
 
 class TForm1StatusButton : public WindowFixture, public ::testing::WithParamInterface<StatusRow> {};
 
@@ -100,15 +97,12 @@ INSTANTIATE_TEST_SUITE_P(
         StatusRow{"box ticked, not recording: nothing changes", true, false, "Serbest...(Kayıt Yok)", true}),
     RowName());
 
-struct ClosingRow {
-    const char* name;
+struct ClosingRow : testing_support::NamedRow {
     bool record;
     std::deque<bool> answers;
     bool asked;
     bool closed;
 };
-
-void PrintTo(const ClosingRow& r, std::ostream* os) { *os << r.name; }
 
 class TForm1Closing : public WindowFixture, public ::testing::WithParamInterface<ClosingRow> {};
 
@@ -151,15 +145,12 @@ TEST_F(TForm1Test, AfterNoToClosingTheNextRecordedNoteStartsANewRecording)
     EXPECT_EQ(window->noteLists().entry(1), QStringLiteral("01=0"));
 }
 
-struct LayoutRow {
-    const char* name;
+struct LayoutRow : testing_support::NamedRow {
     int qtKey;
     quint32 scanCode;
     const char* text;
     std::vector<int> played;
 };
-
-void PrintTo(const LayoutRow& r, std::ostream* os) { *os << r.name; }
 
 class TForm1KeyRightOfL : public WindowFixture, public ::testing::WithParamInterface<LayoutRow> {};
 
@@ -231,13 +222,10 @@ void leave(QWidget* w)
     QApplication::sendEvent(w, &e);
 }
 
-struct HoverRow {
-    const char* name;
+struct HoverRow : testing_support::NamedRow {
     int button;
     const char* hint;
 };
-
-void PrintTo(const HoverRow& r, std::ostream* os) { *os << r.name; }
 
 class TForm1Hover : public WindowFixture, public ::testing::WithParamInterface<HoverRow> {};
 
@@ -274,12 +262,9 @@ TEST_F(TForm1Test, HoverShowsAReassignedKeyAndTheSaveButtonsColours)
     EXPECT_FALSE(save->font().underline());
 }
 
-struct CommandRow {
-    const char* name;
+struct CommandRow : testing_support::NamedRow {
     std::function<void(tezvan::TForm1*)> command;
 };
-
-void PrintTo(const CommandRow& r, std::ostream* os) { *os << r.name; }
 
 class TForm1CommandsOpeningOtherWindows : public WindowFixture, public ::testing::WithParamInterface<CommandRow> {};
 
@@ -314,12 +299,9 @@ TEST_F(TForm1Test, CountLabelGrowsWithItsText)
     EXPECT_EQ(label->height(), 13);
 }
 
-struct PlaceRow {
-    const char* name;
+struct PlaceRow : testing_support::NamedRow {
     QRect geometry;
 };
-
-void PrintTo(const PlaceRow& r, std::ostream* os) { *os << r.name; }
 
 class TForm1Controls : public WindowFixture, public ::testing::WithParamInterface<PlaceRow> {};
 

@@ -92,14 +92,11 @@ TEST_F(GridPlayerTest, PlaysEachColumnAtTheSumOfTheDurationsBeforeIt)
     EXPECT_TRUE(errors.isEmpty());
 }
 
-struct SilentColumnRow {
-    const char* name;
+struct SilentColumnRow : testing_support::NamedRow {
     GridPlayerTest::Columns grid;
     std::vector<Onset> onsets;
     qint64 lengthMs;
 };
-
-void PrintTo(const SilentColumnRow& r, std::ostream* os) { *os << r.name; }
 
 class GridPlayerColumnsThatSoundNothing : public GridPlayerTest,
                                           public ::testing::WithParamInterface<SilentColumnRow> {};
@@ -153,14 +150,11 @@ TEST_F(GridPlayerTest, AnEmptyLastNameIsReportedAndNothingPlays)
     EXPECT_EQ(clock.pendingTimers(), 0u);
 }
 
-struct BadDurationRow {
-    const char* name;
+struct BadDurationRow : testing_support::NamedRow {
     GridPlayerTest::Columns grid;
     const char* message;
     std::vector<Onset> onsets;
 };
-
-void PrintTo(const BadDurationRow& r, std::ostream* os) { *os << r.name; }
 
 class GridPlayerBadDuration : public GridPlayerTest, public ::testing::WithParamInterface<BadDurationRow> {};
 

@@ -77,13 +77,10 @@ TEST_F(GridRecorderTest, TicksAreWholeTenMillisecondsOfElapsedTime)
     }
 }
 
-struct MultiplierRow {
-    const char* name;
+struct MultiplierRow : testing_support::NamedRow {
     const char* text;
     const char* duration; // of the first note after 40 ticks; null: the step fails
 };
-
-void PrintTo(const MultiplierRow& r, std::ostream* os) { *os << r.name; }
 
 class GridRecorderMultiplier : public GridRecorderTest, public ::testing::WithParamInterface<MultiplierRow> {};
 
@@ -136,13 +133,10 @@ TEST_F(GridRecorderTest, AfterABadMultiplierTheNextNoteOverwritesTheName)
     EXPECT_EQ(names(), QStringLiteral("DO/200 | MI/ | /"));
 }
 
-struct NothingToFinishRow {
-    const char* name;
+struct NothingToFinishRow : testing_support::NamedRow {
     bool ticked;
     const char* lastName;
 };
-
-void PrintTo(const NothingToFinishRow& r, std::ostream* os) { *os << r.name; }
 
 class GridRecorderNothingToFinish : public GridRecorderTest,
                                     public ::testing::WithParamInterface<NothingToFinishRow> {};
@@ -222,14 +216,11 @@ TEST_F(GridRecorderTest, ClearStopsTheClockAndTheNextNoteStartsItAgain)
     EXPECT_EQ(grid.duration(0), QStringLiteral("150"));
 }
 
-struct ProductRow {
-    const char* name;
+struct ProductRow : testing_support::NamedRow {
     qint64 ticks;
     qint32 multiplier;
     qint32 value;
 };
-
-void PrintTo(const ProductRow& r, std::ostream* os) { *os << r.name; }
 
 class GridRecorderDuration : public ::testing::TestWithParam<ProductRow> {};
 

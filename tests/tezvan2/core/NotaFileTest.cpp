@@ -80,13 +80,10 @@ TEST(NotaFile, TheClosingRecordHoldsTheFirstHiddenColumn)
     EXPECT_EQ(nota::encode(g).mid(12), notaRecord("RE", "2"));
 }
 
-struct ReadingRow {
-    const char* name;
+struct ReadingRow : testing_support::NamedRow {
     QByteArray file;
     const char* grid; // after loading into DO/1 | RE/2 | MI/3
 };
-
-void PrintTo(const ReadingRow& r, std::ostream* os) { *os << r.name; }
 
 class NotaFileReading : public ::testing::TestWithParam<ReadingRow> {};
 

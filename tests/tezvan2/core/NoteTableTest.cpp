@@ -11,8 +11,7 @@ using testing_support::RowName;
 
 namespace {
 
-struct KeyRow {
-    const char* name;
+struct KeyRow : testing_support::NamedRow {
     quint16 key;
     const char* sample;
     const char* gridName;
@@ -20,8 +19,6 @@ struct KeyRow {
 };
 
 // Every key of the table, written out independently of the table's code.
-void PrintTo(const KeyRow& r, std::ostream* os) { *os << r.name; }
-
 const KeyRow kKeys[] = {
     {"key left of 1", 192, "fa+.wbs", "FA+", "Fa+"},
     {"1", 49, "sol+.wbs", "SOL+", "Sol+"},
@@ -48,13 +45,10 @@ const KeyRow kKeys[] = {
     {"D", 68, "BITIS.wbs", "BITIS", "Bitis"},
 };
 
-struct PictureRow {
-    const char* name; // the picture's
+struct PictureRow : testing_support::NamedRow { // name: the picture's
     const char* sample;
     const char* gridName;
 };
-
-void PrintTo(const PictureRow& r, std::ostream* os) { *os << r.name; }
 
 const PictureRow kPictureRows[] = {
     {"Image3", "fa+.wbs", "FA+"},     {"Image4", "sol+.wbs", "SOL+"},
@@ -138,13 +132,10 @@ TEST(NoteTable, ModifiersAreIgnored)
     EXPECT_EQ(keyCommand(107 | 0x2000), KeyCommand::AddColumn);
 }
 
-struct SilentKeyRow {
-    const char* name;
+struct SilentKeyRow : testing_support::NamedRow {
     quint16 key;
     KeyCommand command;
 };
-
-void PrintTo(const SilentKeyRow& r, std::ostream* os) { *os << r.name; }
 
 class NoteTableKeysThatPlayNothing : public ::testing::TestWithParam<SilentKeyRow> {};
 

@@ -99,13 +99,10 @@ TEST_F(RenderNotaTest, AFileThatCannotBePlayedIsToldApartFromAMissingOne)
                     "tezvan2: no sample \"MI.wbs\" in " + folder + ": silent there\n");
 }
 
-struct FailureRow {
-    const char* name;
+struct FailureRow : testing_support::NamedRow {
     QByteArray file; // null: no input file at all
     const char* out;
 };
-
-void PrintTo(const FailureRow& r, std::ostream* os) { *os << r.name; }
 
 class RenderNotaFailure : public RenderNotaTest, public ::testing::WithParamInterface<FailureRow> {};
 

@@ -49,13 +49,10 @@ struct SampleFilesTest : ::testing::Test {
 
 } // namespace
 
-struct LookUpRow {
-    const char* name;
+struct LookUpRow : testing_support::NamedRow {
     const char* asked;
     bool found;
 };
-
-void PrintTo(const LookUpRow& r, std::ostream* os) { *os << r.name; }
 
 class SampleFilesLookUp : public SampleFilesTest, public ::testing::WithParamInterface<LookUpRow> {};
 
@@ -95,12 +92,9 @@ TEST_F(SampleFilesTest, NamesWithAFolderPartAreNotLookedUp)
     EXPECT_FALSE(samples.play(QStringLiteral("sub/re.wbs")));
 }
 
-struct UnplayableRow {
-    const char* name;
+struct UnplayableRow : testing_support::NamedRow {
     const char* why; // a part of the reason; empty: there is no such file
 };
-
-void PrintTo(const UnplayableRow& r, std::ostream* os) { *os << r.name; }
 
 class SampleFilesUnplayable : public SampleFilesTest, public ::testing::WithParamInterface<UnplayableRow> {};
 

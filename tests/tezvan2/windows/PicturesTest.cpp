@@ -38,14 +38,11 @@ TEST(Pictures, everyPictureDecodesToTheSizeOfItsPlace)
 }
 
 // The artwork tool draws these in solid colours at known places.
-struct PixelRow {
-    const char* name;
+struct PixelRow : testing_support::NamedRow {
     int picture;
     QPoint at;
     QColor colour;
 };
-
-void PrintTo(const PixelRow& r, std::ostream* os) { *os << r.name; }
 
 class PicturesKnownPixels : public ::testing::TestWithParam<PixelRow> {};
 
@@ -65,12 +62,9 @@ INSTANTIATE_TEST_SUITE_P(
     RowName());
 
 // Damaged data made from a good picture of the program's.
-struct DamageRow {
-    const char* name;
+struct DamageRow : testing_support::NamedRow {
     std::function<QByteArray(const QByteArray& good)> damaged;
 };
-
-void PrintTo(const DamageRow& r, std::ostream* os) { *os << r.name; }
 
 class PicturesDamaged : public ::testing::TestWithParam<DamageRow> {};
 

@@ -183,13 +183,10 @@ TEST_F(GridWindow, pictureClicksSoundWhileTheGridIsBeingEdited)
     EXPECT_EQ(voice.started().size(), 1u);
 }
 
-struct BitirRow {
-    const char* name;
+struct BitirRow : testing_support::NamedRow {
     bool ticked;
     const char* lastName;
 };
-
-void PrintTo(const BitirRow& r, std::ostream* os) { *os << r.name; }
 
 class GridWindowBitir : public GridWindow, public ::testing::WithParamInterface<BitirRow> {};
 
@@ -287,13 +284,10 @@ TEST_F(GridWindow, saveWritesTheRecords)
     EXPECT_EQ(saved.size(), 36);
 }
 
-struct CutRow {
-    const char* name;
+struct CutRow : testing_support::NamedRow {
     bool answer;
     qint64 sizeAfter;
 };
-
-void PrintTo(const CutRow& r, std::ostream* os) { *os << r.name; }
 
 class GridWindowSaveOverLongCells : public GridWindow, public ::testing::WithParamInterface<CutRow> {};
 
@@ -331,12 +325,9 @@ TEST_F(GridWindow, saveDropsTheEmptyLastColumnEvenWhenCancelled)
     EXPECT_TRUE(told().isEmpty());
 }
 
-struct NoFileRow {
-    const char* name; // the picture clicked
+struct NoFileRow : testing_support::NamedRow { // name: the picture clicked
     const char* message;
 };
-
-void PrintTo(const NoFileRow& r, std::ostream* os) { *os << r.name; }
 
 class GridWindowNoFileName : public GridWindow, public ::testing::WithParamInterface<NoFileRow> {};
 
@@ -380,13 +371,10 @@ TEST_F(GridWindow, openLoadsAFileAndReportsAMissingOne)
 
 // Typed text is in the grid while the cell's editor is still open: every command that
 // reads the grid sees it, and none loses it by closing the editor.
-struct TypedRow {
-    const char* name;
+struct TypedRow : testing_support::NamedRow {
     std::function<void(GridWindow&)> act;
     std::function<void(GridWindow&)> check;
 };
-
-void PrintTo(const TypedRow& r, std::ostream* os) { *os << r.name; }
 
 class GridWindowTypedText : public GridWindow, public ::testing::WithParamInterface<TypedRow> {};
 
@@ -470,13 +458,10 @@ TEST_F(GridWindow, theDurationsOfATakeAddUpToItsLength)
     EXPECT_LE(std::abs(sum - 100 * 155), 10) << "sum of durations " << sum;
 }
 
-struct SilencingRow {
-    const char* name;
+struct SilencingRow : testing_support::NamedRow {
     const char* gridName; // the grid's second name; null: the key Q, whose LA.wbs is missing
     bool ringsOn;
 };
-
-void PrintTo(const SilencingRow& r, std::ostream* os) { *os << r.name; }
 
 class GridWindowNoPlayableSample : public GridWindow, public ::testing::WithParamInterface<SilencingRow> {};
 
@@ -508,12 +493,9 @@ INSTANTIATE_TEST_SUITE_P(Rows, GridWindowNoPlayableSample,
 // the focus and giving it back is no entry into the grid.
 class GridWindowFocusAway;
 
-struct AwayRow {
-    const char* name;
+struct AwayRow : testing_support::NamedRow {
     std::function<void(GridWindowFocusAway&)> away;
 };
-
-void PrintTo(const AwayRow& r, std::ostream* os) { *os << r.name; }
 
 class GridWindowFocusAway : public GridWindow, public ::testing::WithParamInterface<AwayRow> {
 public:

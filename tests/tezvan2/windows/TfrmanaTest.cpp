@@ -99,15 +99,12 @@ protected:
     std::unique_ptr<tezvan2::Tfrmana> window;
 };
 
-struct KeyRow {
-    const char* name;
+struct KeyRow : testing_support::NamedRow {
     int qtKey;
     quint32 scanCode; // the physical key's xkb code, where the key is named by its place
     const char* sample;
     const char* display;
 };
-
-void PrintTo(const KeyRow& r, std::ostream* os) { *os << r.name; }
 
 class MainWindowKeys : public MainWindow, public ::testing::WithParamInterface<KeyRow> {};
 
@@ -154,13 +151,10 @@ TEST_P(MainWindowKeys, everyNoteKeySoundsItsSampleOnReleaseAndShowsItsName)
     EXPECT_EQ(display(), QString::fromUtf8(row.display));
 }
 
-struct PictureRow {
-    const char* name;
+struct PictureRow : testing_support::NamedRow {
     const char* sample;
     const char* display;
 };
-
-void PrintTo(const PictureRow& r, std::ostream* os) { *os << r.name; }
 
 class MainWindowPictures : public MainWindow, public ::testing::WithParamInterface<PictureRow> {};
 
@@ -183,13 +177,10 @@ TEST_P(MainWindowPictures, everyNotePictureSoundsItsSampleWhenClicked)
     EXPECT_EQ(display(), QString::fromUtf8(row.display));
 }
 
-struct OutsideRow {
-    const char* name;
+struct OutsideRow : testing_support::NamedRow {
     int qtKey;
     Qt::KeyboardModifiers modifiers;
 };
-
-void PrintTo(const OutsideRow& r, std::ostream* os) { *os << r.name; }
 
 class MainWindowKeysOutsideTheTable : public MainWindow, public ::testing::WithParamInterface<OutsideRow> {};
 
@@ -274,12 +265,9 @@ TEST_F(MainWindow, titleBandPicturesCloseAndOpen)
     EXPECT_FALSE(window->isVisible());
 }
 
-struct PlaceRow {
-    const char* name;
+struct PlaceRow : testing_support::NamedRow {
     QRect place;
 };
-
-void PrintTo(const PlaceRow& r, std::ostream* os) { *os << r.name; }
 
 class MainWindowPlaces : public MainWindow, public ::testing::WithParamInterface<PlaceRow> {};
 
@@ -350,13 +338,10 @@ TEST_F(MainWindow, theWindowHasItsLayoutsSizeTitleAndPictureCount)
     EXPECT_EQ(window->findChildren<tezvan2::Picture*>().size(), 43);
 }
 
-struct HintRow {
-    const char* name;
+struct HintRow : testing_support::NamedRow {
     const char* hint;
     bool hand;
 };
-
-void PrintTo(const HintRow& r, std::ostream* os) { *os << r.name; }
 
 class MainWindowHints : public MainWindow, public ::testing::WithParamInterface<HintRow> {};
 

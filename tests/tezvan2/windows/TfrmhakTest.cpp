@@ -44,12 +44,9 @@ TEST_F(AboutWindow, linkTurnsBlueWhileHeldAndOpensOnceOnAClick)
     EXPECT_EQ(shell.opened[0], tezvan2::Tfrmhak::siteAddress());
 }
 
-struct DoubleClickRow {
-    const char* name;
+struct DoubleClickRow : testing_support::NamedRow {
     bool secondPressDelivered; // platforms differ in sending the second press itself
 };
-
-void PrintTo(const DoubleClickRow& r, std::ostream* os) { *os << r.name; }
 
 class AboutWindowDoubleClick : public AboutWindow, public ::testing::WithParamInterface<DoubleClickRow> {};
 
@@ -106,12 +103,9 @@ TEST_F(AboutWindow, layoutAndTexts)
         EXPECT_TRUE(memo->toPlainText().contains(QString::fromUtf8(word))) << word;
 }
 
-struct PlaceRow {
-    const char* name;
+struct PlaceRow : testing_support::NamedRow {
     QRect rect;
 };
-
-void PrintTo(const PlaceRow& r, std::ostream* os) { *os << r.name; }
 
 class AboutWindowControls : public AboutWindow, public ::testing::WithParamInterface<PlaceRow> {};
 

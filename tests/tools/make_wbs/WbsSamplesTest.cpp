@@ -4,6 +4,7 @@
 #include "platform/PreparedSound.h"
 #include "synth/PitchEstimate.h"
 #include "support/RowName.h"
+#include "support/Tones.h"
 
 #include <QDir>
 #include <QFile>
@@ -50,29 +51,18 @@ double centsBetween(double a, double b)
     return 1200.0 * std::log2(a / b);
 }
 
-// Amplitude of one frequency over the ringing part (0.3 s to 1.3 s), Hann-windowed.
+// Amplitude of one frequency over the ringing part (0.3 s to 1.3 s).
 double levelAt(const std::vector<std::int16_t>& pcm, double hz)
 {
-    const std::size_t from = std::size_t(0.3 * 22050), length = 22050;
-    double re = 0, im = 0;
-    for (std::size_t i = 0; i < length && from + i < pcm.size(); ++i) {
-        const double w = 0.5 - 0.5 * std::cos(2 * M_PI * double(i) / double(length));
-        const double phase = 2 * M_PI * hz * double(i) / 22050.0;
-        re += w * pcm[from + i] * std::cos(phase);
-        im += w * pcm[from + i] * std::sin(phase);
-    }
-    return std::hypot(re, im);
+    return testing_support::levelAt(pcm, std::size_t(0.3 * 22050), 22050, hz, 22050.0);
 }
 
-struct Note {
-    const char* name; // the file's
+struct Note : testing_support::NamedRow { // name: the file's
     double hz; // 0 for the chords and the closing figure
 };
 
 // What each name means: unmarked names in the octave LA3..SOL4, "-" an octave down,
 // "+" one up, "++" two up, D a sharp, SIB2/SIB5 the SI two and five komas lower.
-void PrintTo(const Note& n, std::ostream* os) { *os << n.name; }
-
 const std::vector<Note>& notes()
 {
     static const std::vector<Note> table{
