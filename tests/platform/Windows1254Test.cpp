@@ -45,10 +45,16 @@ TEST(Windows1254, EveryByteSurvivesDecodeAndEncode)
     EXPECT_EQ(encodeWindows1254(decodeWindows1254(all)), all);
 }
 
-TEST(Windows1254, UndefinedBytesReadAsControlCharactersOfTheirNumber)
+class Windows1254UndefinedByte : public ::testing::TestWithParam<unsigned char> {};
+
+TEST_P(Windows1254UndefinedByte, ReadsAsTheControlCharacterOfItsNumber)
 {
-    for (const unsigned char b : {0x81, 0x8D, 0x8E, 0x8F, 0x90, 0x9D, 0x9E}) {
-        const char byte = char(b);
-        EXPECT_EQ(decodeWindows1254(QByteArrayView(&byte, 1)), QString(QChar(char16_t(b)))) << int(b);
-    }
+    const char byte = char(GetParam());
+    EXPECT_EQ(decodeWindows1254(QByteArrayView(&byte, 1)), QString(QChar(char16_t(GetParam()))));
 }
+
+INSTANTIATE_TEST_SUITE_P(Rows, Windows1254UndefinedByte,
+                         ::testing::Values(0x81, 0x8D, 0x8E, 0x8F, 0x90, 0x9D, 0x9E),
+                         [](const ::testing::TestParamInfo<unsigned char>& info) {
+                             return "byte_" + QByteArray::number(info.param, 16).toUpper().toStdString();
+                         });

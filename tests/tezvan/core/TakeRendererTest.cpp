@@ -147,14 +147,23 @@ INSTANTIATE_TEST_SUITE_P(
                  {{3, 7}, {8, 8}, {15, 9}}}),
     RowName());
 
-TEST(TakeRenderer, ATakeWithoutNotesIsAnEmptyWave)
+struct NoNotesRow : testing_support::NamedRow {
+    QStringList entries;
+};
+
+class TakeRendererWithoutNotes : public ::testing::TestWithParam<NoNotesRow> {};
+
+TEST_P(TakeRendererWithoutNotes, IsAnEmptyWave)
 {
-    for (const QStringList& entries : {QStringList(), lines({"xx", "99=3", ""})}) {
-        const QByteArray wave = renderTake(entries);
-        EXPECT_EQ(wave.size(), 44);
-        EXPECT_TRUE(readPcm(wave).frames.empty());
-    }
+    const QByteArray wave = renderTake(GetParam().entries);
+    EXPECT_EQ(wave.size(), 44);
+    EXPECT_TRUE(readPcm(wave).frames.empty());
 }
+
+INSTANTIATE_TEST_SUITE_P(Rows, TakeRendererWithoutNotes,
+                         ::testing::Values(NoNotesRow{"no entries", QStringList()},
+                                           NoNotesRow{"entries that are no notes", lines({"xx", "99=3", ""})}),
+                         RowName());
 
 // A folder holding a note file of two notes (parça.tnl) and an earlier output (old.wav).
 class TakeRendererCommand : public ::testing::Test {

@@ -171,22 +171,29 @@ INSTANTIATE_TEST_SUITE_P(
                       LayoutRow{"no native code: the Qt key decides", Qt::Key_Semicolon, 0, ";", {9}}),
     RowName());
 
-TEST_F(TForm1Test, NoteKeysWorkWhicheverControlHasTheFocus)
+struct FocusRow : testing_support::NamedRow {}; // name: the control that has the focus
+
+class TForm1NoteKeys : public WindowFixture, public ::testing::WithParamInterface<FocusRow> {};
+
+TEST_P(TForm1NoteKeys, WorkWhicheverControlHasTheFocus)
 {
     tick(true);
-    const char* targets[] = {"ListBox1", "oto_kayit", "PLAY_", "N5"};
-    for (const char* t : targets) {
-        SCOPED_TRACE(t);
-        QWidget* w = control<QWidget>(t);
-        w->setFocus();
-        sound.played.clear();
-        press(Qt::Key_H, 43, Qt::NoModifier, w, QStringLiteral("h"));
-        EXPECT_EQ(sound.indexes(), std::vector<int>{5});
-    }
-    EXPECT_EQ(window->noteLists().count(), 4);
-    // A reassigned key takes effect at once; the old one no longer sounds.
+    QWidget* w = control<QWidget>(GetParam().name);
+    w->setFocus();
+    press(Qt::Key_H, 43, Qt::NoModifier, w, QStringLiteral("h"));
+    EXPECT_EQ(sound.indexes(), std::vector<int>{5});
+    EXPECT_EQ(window->noteLists().count(), 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, TForm1NoteKeys,
+                         ::testing::Values(FocusRow{"ListBox1"}, FocusRow{"oto_kayit"}, FocusRow{"PLAY_"},
+                                           FocusRow{"N5"}),
+                         RowName());
+
+TEST_F(TForm1Test, AReassignedNoteKeyTakesEffectAtOnce)
+{
+    // The old key no longer sounds.
     window->setNoteShortcut(0, 0x4000 | 'A');
-    sound.played.clear();
     press(Qt::Key_A, 38);
     press(Qt::Key_A, 38, Qt::ControlModifier);
     EXPECT_EQ(sound.indexes(), std::vector<int>{0});
@@ -335,45 +342,55 @@ TEST_F(TForm1Test, CursorsAndWindowFlagsAreTheDesigns)
     EXPECT_TRUE(window->windowFlags() & Qt::WindowStaysOnTopHint);
 }
 
-TEST_F(TForm1Test, EveryPixelOfAClickableControlBelongsToIt)
+struct ShownRow : testing_support::NamedRow {
+    bool expanded; // the list shown
+    bool playing;
+};
+
+class TForm1ClickableControls : public WindowFixture, public ::testing::WithParamInterface<ShownRow> {};
+
+// Nothing drawn over a control (a label, a panel) may swallow the clicks meant for it:
+// with the list hidden and shown, idle and during playback (when PAUSE_ shows).
+TEST_P(TForm1ClickableControls, OwnEveryPixelOfTheirs)
 {
-    // Nothing drawn over a control (a label, a panel) may swallow the clicks meant for it:
-    // with the list hidden and shown, idle and during playback (when PAUSE_ shows).
+    const ShownRow& row = GetParam();
     load({QStringLiteral("00=100000"), QStringLiteral("01=0")});
-    for (const bool expanded : {false, true}) {
-        for (const bool playing : {false, true}) {
-            SCOPED_TRACE(testing::Message() << (expanded ? "list shown" : "list hidden")
-                                            << (playing ? ", playing" : ", idle"));
-            if ((window->height() > tezvan::TForm1::kCollapsedHeight) != expanded)
-                window->mnlisteExecute();
-            if (window->isPlaying() != playing)
-                QTest::mouseClick(control<QWidget>(playing ? "PLAY_" : "PAUSE_"), Qt::LeftButton);
-            ASSERT_EQ(window->isPlaying(), playing);
-            int checked = 0;
-            for (QWidget* c : window->findChildren<QWidget*>()) {
-                const bool clickable = qobject_cast<QAbstractButton*>(c) || qobject_cast<QAbstractItemView*>(c);
-                if (!clickable || !c->isVisible())
+    if (row.expanded)
+        window->mnlisteExecute();
+    if (row.playing)
+        QTest::mouseClick(control<QWidget>("PLAY_"), Qt::LeftButton);
+    ASSERT_EQ(window->height() > tezvan::TForm1::kCollapsedHeight, row.expanded);
+    ASSERT_EQ(window->isPlaying(), row.playing);
+    int checked = 0;
+    for (QWidget* c : window->findChildren<QWidget*>()) {
+        const bool clickable = qobject_cast<QAbstractButton*>(c) || qobject_cast<QAbstractItemView*>(c);
+        if (!clickable || !c->isVisible())
+            continue;
+        ++checked;
+        // The part of the control that lies inside the window.
+        const QRect shown = QRect(placeOf(c, {0, 0}), c->size()).intersected(window->rect());
+        int lost = 0;
+        QString firstLoss;
+        for (int y = shown.top(); y <= shown.bottom(); ++y) {
+            for (int x = shown.left(); x <= shown.right(); ++x) {
+                QWidget* hit = window->childAt(x, y);
+                if (hit == c || c->isAncestorOf(hit))
                     continue;
-                ++checked;
-                // The part of the control that lies inside the window.
-                const QRect shown = QRect(placeOf(c, {0, 0}), c->size()).intersected(window->rect());
-                int lost = 0;
-                QString firstLoss;
-                for (int y = shown.top(); y <= shown.bottom(); ++y) {
-                    for (int x = shown.left(); x <= shown.right(); ++x) {
-                        QWidget* hit = window->childAt(x, y);
-                        if (hit == c || c->isAncestorOf(hit))
-                            continue;
-                        if (lost++ == 0)
-                            firstLoss = QStringLiteral("%1 at %2,%3").arg(hit ? hit->objectName() : QStringLiteral("-")).arg(x).arg(y);
-                    }
-                }
-                EXPECT_EQ(lost, 0) << qPrintable(c->objectName()) << " loses clicks to " << qPrintable(firstLoss);
+                if (lost++ == 0)
+                    firstLoss = QStringLiteral("%1 at %2,%3").arg(hit ? hit->objectName() : QStringLiteral("-")).arg(x).arg(y);
             }
-            EXPECT_GE(checked, 14 + 5 + 3 + 2);
         }
+        EXPECT_EQ(lost, 0) << qPrintable(c->objectName()) << " loses clicks to " << qPrintable(firstLoss);
     }
+    EXPECT_GE(checked, 14 + 5 + 3 + 2);
 }
+
+INSTANTIATE_TEST_SUITE_P(Rows, TForm1ClickableControls,
+                         ::testing::Values(ShownRow{"list hidden, idle", false, false},
+                                           ShownRow{"list hidden, playing", false, true},
+                                           ShownRow{"list shown, idle", true, false},
+                                           ShownRow{"list shown, playing", true, true}),
+                         RowName());
 
 TEST_F(TForm1Test, TheLowerRowsOfTheBoxTheStatusAndStopRespond)
 {
