@@ -1,5 +1,6 @@
 // JPEG pictures through libjpeg: what the encoder writes decodes to its colours.
 #include "platform/Jpeg.h"
+#include "support/NearColour.h"
 
 #include <QColor>
 #include <QImage>
@@ -7,11 +8,7 @@
 
 namespace {
 
-bool near(QRgb actual, QColor expected, int tolerance)
-{
-    return qAbs(qRed(actual) - expected.red()) <= tolerance && qAbs(qGreen(actual) - expected.green()) <= tolerance
-        && qAbs(qBlue(actual) - expected.blue()) <= tolerance;
-}
+using testing_support::nearColour;
 
 TEST(Jpeg, encodedPictureDecodesToItsColours)
 {
@@ -22,8 +19,8 @@ TEST(Jpeg, encodedPictureDecodesToItsColours)
             image.setPixel(x, y, qRgb(244, 232, 206));
     const QImage back = platform::decodeJpeg(platform::encodeJpeg(image, 92));
     ASSERT_EQ(back.size(), image.size());
-    EXPECT_TRUE(near(back.pixel(5, 12), QColor(150, 84, 40), 6));
-    EXPECT_TRUE(near(back.pixel(34, 12), QColor(244, 232, 206), 6));
+    EXPECT_TRUE(nearColour(back.pixel(5, 12), QColor(150, 84, 40), 6));
+    EXPECT_TRUE(nearColour(back.pixel(34, 12), QColor(244, 232, 206), 6));
     EXPECT_TRUE(platform::encodeJpeg(QImage(), 90).isEmpty());
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // Builds RIFF/WAVE file images for tests chunk by chunk, so damaged and unusual files
-// are as easy to write as plain ones. A plain, sound file is platform::waveFileImage's.
+// are as easy to write as plain ones, and reads a 16-bit file back on its own, walking its
+// chunks. A plain, sound file is platform::waveFileImage's.
 
 #include "platform/WaveFile.h"
 
@@ -94,6 +95,35 @@ inline QByteArray encoded(const std::vector<double>& samples, int tag, int bits)
 inline QByteArray wave16(int channels, int rate, const std::vector<qint16>& samples)
 {
     return platform::waveFileImage(samples, rate, channels);
+}
+
+// The format and the 16-bit frames of a RIFF/WAVE image, as its "fmt " and "data" chunks say.
+struct Pcm {
+    int rate = 0;
+    int channels = 0;
+    int bits = 0;
+    std::vector<qint16> frames;
+};
+
+inline Pcm readPcm(const QByteArray& wave)
+{
+    Pcm pcm;
+    qsizetype at = 12;
+    while (at + 8 <= wave.size()) {
+        const QByteArray tag = wave.mid(at, 4);
+        const qsizetype size = qFromLittleEndian<quint32>(wave.constData() + at + 4);
+        const char* body = wave.constData() + at + 8;
+        if (tag == "fmt ") {
+            pcm.channels = qFromLittleEndian<quint16>(body + 2);
+            pcm.rate = int(qFromLittleEndian<quint32>(body + 4));
+            pcm.bits = qFromLittleEndian<quint16>(body + 14);
+        } else if (tag == "data") {
+            for (qsizetype i = 0; i + 1 < size && at + 8 + i + 1 < wave.size(); i += 2)
+                pcm.frames.push_back(qFromLittleEndian<qint16>(body + i));
+        }
+        at += 8 + size + (size & 1);
+    }
+    return pcm;
 }
 
 } // namespace testing_support

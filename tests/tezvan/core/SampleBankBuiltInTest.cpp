@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include "support/RowName.h"
+#include "support/WaveChunks.h"
 
 using tezvan::SampleBank;
 using testing_support::RowName;
@@ -43,14 +44,6 @@ std::vector<Chunk> chunksOf(const QByteArray& wave)
 quint16 u16At(const QByteArray& b, int at) { return qFromLittleEndian<quint16>(b.constData() + at); }
 quint32 u32At(const QByteArray& b, int at) { return qFromLittleEndian<quint32>(b.constData() + at); }
 
-std::vector<std::int16_t> samplesOf(const QByteArray& wave)
-{
-    const Chunk data = chunksOf(wave).at(1);
-    std::vector<std::int16_t> out(data.size / 2);
-    for (std::size_t i = 0; i < out.size(); ++i)
-        out[i] = qint16(u16At(wave, int(data.offset + 8 + 2 * qint64(i))));
-    return out;
-}
 
 class BuiltInBank : public ::testing::Test {
 protected:
@@ -181,7 +174,7 @@ class BuiltInBankNotes : public BuiltInBank, public ::testing::WithParamInterfac
 TEST_P(BuiltInBankNotes, SoundAtTheirFundamentals)
 {
     const PitchRow& r = GetParam();
-    const std::vector<std::int16_t> s = samplesOf(bank.item(r.index).wave);
+    const std::vector<std::int16_t> s = testing_support::readPcm(bank.item(r.index).wave).frames;
     const double hz = saz::estimatePitch(s, 11025, std::size_t(r.fromSeconds * 11025), std::size_t(0.4 * 11025));
     EXPECT_NEAR(hz, r.hz, 0.03 * r.hz);
 }

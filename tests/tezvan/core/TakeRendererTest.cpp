@@ -7,6 +7,7 @@
 #include "support/Files.h"
 #include "support/QStringPrinter.h"
 #include "support/RowName.h"
+#include "support/WaveChunks.h"
 
 #include "platform/VirtualClock.h"
 
@@ -19,40 +20,13 @@
 
 using namespace tezvan;
 using testing_support::lines;
+using testing_support::Pcm;
+using testing_support::readPcm;
 using testing_support::readFile;
 using testing_support::RowName;
 using testing_support::writeFile;
 
 namespace {
-
-struct Pcm {
-    int rate = 0;
-    int channels = 0;
-    int bits = 0;
-    std::vector<qint16> frames;
-};
-
-// The format and 16-bit frames of a RIFF/WAVE image, walking its chunks.
-Pcm readPcm(const QByteArray& wave)
-{
-    Pcm pcm;
-    qsizetype at = 12;
-    while (at + 8 <= wave.size()) {
-        const QByteArray tag = wave.mid(at, 4);
-        const qsizetype size = qFromLittleEndian<quint32>(wave.constData() + at + 4);
-        const char* body = wave.constData() + at + 8;
-        if (tag == "fmt ") {
-            pcm.channels = qFromLittleEndian<quint16>(body + 2);
-            pcm.rate = int(qFromLittleEndian<quint32>(body + 4));
-            pcm.bits = qFromLittleEndian<quint16>(body + 14);
-        } else if (tag == "data") {
-            for (qsizetype i = 0; i + 1 < size && at + 8 + i + 1 < wave.size(); i += 2)
-                pcm.frames.push_back(qFromLittleEndian<qint16>(body + i));
-        }
-        at += 8 + size + (size & 1);
-    }
-    return pcm;
-}
 
 // The samples of the built-in bank: their stored format, and the frames the voice plays
 // of each (converted when loaded) at the render's rate.

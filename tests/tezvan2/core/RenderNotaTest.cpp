@@ -1,6 +1,7 @@
 #include "support/Files.h"
 #include "support/NotaRecord.h"
 #include "support/RowName.h"
+#include "support/WaveChunks.h"
 #include "support/WaveImage.h"
 #include "tezvan2/core/RenderNota.h"
 
@@ -34,12 +35,9 @@ struct RenderNotaTest : ::testing::Test {
 
     std::vector<qint16> frames(const QString& wav)
     {
-        QFile f(wav);
-        EXPECT_TRUE(f.open(QIODevice::ReadOnly));
-        const QByteArray b = f.readAll();
-        std::vector<qint16> out;
-        for (qsizetype i = 44; i + 1 < b.size(); i += 2)
-            out.push_back(qFromLittleEndian<qint16>(b.constData() + i));
+        const QByteArray bytes = testing_support::readFile(wav);
+        const std::vector<qint16> out = testing_support::readPcm(bytes).frames;
+        EXPECT_EQ(bytes.size(), 44 + 2 * qsizetype(out.size())) << "a plain header, then the frames alone";
         return out;
     }
 };

@@ -4,6 +4,7 @@
 #include "platform/Jpeg.h"
 #include "tezvan2/core/NoteTable.h"
 
+#include "support/NearColour.h"
 #include "support/RowName.h"
 
 #include <QFile>
@@ -13,18 +14,13 @@
 
 namespace {
 
+using testing_support::nearColour;
 using testing_support::RowName;
 
 QByteArray resource(int number)
 {
     QFile f(QStringLiteral(":/tezvan2/Image%1.jpg").arg(number));
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-bool near(QRgb actual, QColor expected, int tolerance)
-{
-    return qAbs(qRed(actual) - expected.red()) <= tolerance && qAbs(qGreen(actual) - expected.green()) <= tolerance
-        && qAbs(qBlue(actual) - expected.blue()) <= tolerance;
 }
 
 TEST(Pictures, everyPictureDecodesToTheSizeOfItsPlace)
@@ -51,7 +47,7 @@ TEST_P(PicturesKnownPixels, keepTheirColours)
     const PixelRow& row = GetParam();
     const QImage image = platform::decodeJpeg(resource(row.picture));
     ASSERT_FALSE(image.isNull());
-    EXPECT_TRUE(near(image.pixel(row.at), row.colour, 12)) << std::hex << image.pixel(row.at);
+    EXPECT_TRUE(nearColour(image.pixel(row.at), row.colour, 12)) << std::hex << image.pixel(row.at);
 }
 
 INSTANTIATE_TEST_SUITE_P(

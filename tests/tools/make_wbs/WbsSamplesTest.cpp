@@ -5,6 +5,7 @@
 #include "synth/PitchEstimate.h"
 #include "support/RowName.h"
 #include "support/Tones.h"
+#include "support/WaveChunks.h"
 
 #include <QDir>
 #include <QFile>
@@ -29,10 +30,7 @@ QByteArray readSample(const QString& name)
 
 std::vector<std::int16_t> pcmOf(const QByteArray& wave)
 {
-    std::vector<std::int16_t> out(std::size_t(qMax<qsizetype>(0, wave.size() - 44) / 2));
-    for (std::size_t i = 0; i < out.size(); ++i)
-        out[i] = qFromLittleEndian<qint16>(wave.constData() + 44 + 2 * i);
-    return out;
+    return testing_support::readPcm(wave).frames;
 }
 
 double tempered(int semitonesFromA4)
@@ -117,6 +115,8 @@ TEST_P(WbsSample, IsAPlayablePcmWave)
     EXPECT_EQ(qFromLittleEndian<quint16>(w.constData() + 22), 1) << "mono";
     EXPECT_EQ(qFromLittleEndian<quint32>(w.constData() + 24), 22050u);
     EXPECT_EQ(qFromLittleEndian<quint16>(w.constData() + 34), 16);
+    EXPECT_EQ(testing_support::readPcm(w).frames.size() * 2, std::size_t(w.size() - 44))
+        << "a plain header, then the frames alone";
     const platform::SoundPtr sound = platform::prepareSound(w);
     ASSERT_TRUE(sound);
     EXPECT_GT(sound->durationUs(), 900'000) << "a note that can be heard out";
