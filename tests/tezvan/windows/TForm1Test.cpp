@@ -418,41 +418,61 @@ TEST_F(TForm1Test, TheLowerRowsOfTheBoxTheStatusAndStopRespond)
     EXPECT_FALSE(window->isPlaying());
 }
 
-TEST_F(TForm1Test, AClickedLineBecomesTheCurrentEntry)
-{
-    QStringList entries;
-    for (int i = 0; i < 20; ++i)
-        entries << QStringLiteral("%1=0").arg(i % 14, 2, 10, QLatin1Char('0'));
-    load(entries);
-    window->mnlisteExecute();
-    tezvan::NoteLists& lists = window->noteLists();
-    auto clickLine = [this](int row) {
+// The list shown with twenty lines, and a click on a line as the mouse makes it.
+class TForm1ListClicks : public WindowFixture {
+public:
+    void SetUp() override
+    {
+        WindowFixture::SetUp();
+        QStringList entries;
+        for (int i = 0; i < 20; ++i)
+            entries << QStringLiteral("%1=0").arg(i % 14, 2, 10, QLatin1Char('0'));
+        load(entries);
+        window->mnlisteExecute();
+    }
+
+    void clickLine(int row)
+    {
         QListView* list = listBox();
         const QRect r = list->visualRect(list->model()->index(row, 0));
         ASSERT_TRUE(list->viewport()->rect().contains(r.center())) << "line " << row << " is in view";
         clickAt(placeOf(list->viewport(), r.center()));
-    };
-    struct Row {
-        const char* name;
-        int currentBefore; // the hidden list's index before the click
-        int line;
-    };
-    const Row rows[] = {
-        {"a first click", -1, 3},
-        {"another line", 3, 16},
-        {"the line already selected, after the hidden list moved on", 0, 16},
-        {"the line already selected, hidden list unchanged", 16, 16},
-    };
-    for (const Row& r : rows) {
-        SCOPED_TRACE(r.name);
-        lists.setCurrentIndex(r.currentBefore);
-        clickLine(r.line);
-        EXPECT_EQ(lists.currentIndex(), r.line);
-        EXPECT_EQ(selectedLine(), r.line);
     }
-    // The keyboard moves both lists too.
+};
+
+struct ClickedLineRow : testing_support::NamedRow {
+    int clickedBefore;  // the line clicked before; -1: none
+    int currentBefore;  // the hidden list's index before the click
+    int line;
+};
+
+class TForm1ClickedLine : public TForm1ListClicks, public ::testing::WithParamInterface<ClickedLineRow> {};
+
+TEST_P(TForm1ClickedLine, BecomesTheCurrentEntry)
+{
+    const ClickedLineRow& r = GetParam();
+    tezvan::NoteLists& lists = window->noteLists();
+    if (r.clickedBefore >= 0)
+        clickLine(r.clickedBefore);
+    lists.setCurrentIndex(r.currentBefore);
+    clickLine(r.line);
+    EXPECT_EQ(lists.currentIndex(), r.line);
+    EXPECT_EQ(selectedLine(), r.line);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, TForm1ClickedLine,
+    ::testing::Values(ClickedLineRow{"a first click", -1, -1, 3}, ClickedLineRow{"another line", 3, 3, 16},
+                      ClickedLineRow{"the line already selected, after the hidden list moved on", 16, 0, 16},
+                      ClickedLineRow{"the line already selected, hidden list unchanged", 16, 16, 16}),
+    RowName());
+
+TEST_F(TForm1ListClicks, TheKeyboardMovesBothListsToo)
+{
+    clickLine(16);
     QTest::keyClick(listBox(), Qt::Key_Up);
-    EXPECT_EQ(lists.currentIndex(), 15);
+    EXPECT_EQ(window->noteLists().currentIndex(), 15);
+    EXPECT_EQ(selectedLine(), 15);
 }
 
 TEST_F(TForm1Test, SwitchingToAnotherApplicationEndsTheRecording)
