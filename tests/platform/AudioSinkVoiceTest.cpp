@@ -2,25 +2,19 @@
 
 #include "platform/AudioSinkVoice.h"
 #include "platform/Clock.h"
+#include "support/Ramp.h"
 
 #include <gtest/gtest.h>
-#include <numeric>
 
 using namespace std::chrono_literals;
 using platform::AudioSinkVoice;
-using platform::PreparedSound;
 using platform::SoundPtr;
 using testing_support::TestSink;
 using Frames = std::vector<qint16>;
 
 namespace {
 
-SoundPtr ramp(qint16 first, std::size_t n)
-{
-    std::vector<qint16> f(n);
-    std::iota(f.begin(), f.end(), first);
-    return std::make_shared<const PreparedSound>(std::move(f));
-}
+using testing_support::ramp;
 
 bool contains(const Frames& f, qint16 v)
 {

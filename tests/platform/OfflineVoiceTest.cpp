@@ -1,24 +1,18 @@
 #include "platform/OfflineVoice.h"
 #include "platform/VirtualClock.h"
 #include "support/RowName.h"
+#include "support/Ramp.h"
 
 #include <QtEndian>
 #include <gtest/gtest.h>
-#include <numeric>
 
 using platform::OfflineVoice;
-using platform::PreparedSound;
 using platform::SoundPtr;
 using platform::VirtualClock;
 
 namespace {
 
-SoundPtr ramp(qint16 first, std::size_t n)
-{
-    std::vector<qint16> f(n);
-    std::iota(f.begin(), f.end(), first);
-    return std::make_shared<const PreparedSound>(std::move(f));
-}
+using testing_support::ramp;
 
 std::vector<qint16> samplesOf(const QByteArray& image)
 {

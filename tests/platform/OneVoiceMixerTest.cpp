@@ -1,21 +1,14 @@
 #include "platform/OneVoiceMixer.h"
+#include "support/Ramp.h"
 
 #include <gtest/gtest.h>
-#include <numeric>
 
 using platform::OneVoiceMixer;
-using platform::PreparedSound;
 using platform::SoundPtr;
 
 namespace {
 
-// Frames first, first+1, ...: any frame tells which sound and which position it is.
-SoundPtr ramp(qint16 first, std::size_t n)
-{
-    std::vector<qint16> f(n);
-    std::iota(f.begin(), f.end(), first);
-    return std::make_shared<const PreparedSound>(std::move(f));
-}
+using testing_support::ramp;
 
 std::vector<qint16> pullFrames(OneVoiceMixer& m, std::size_t n, OneVoiceMixer::Pulled* info = nullptr)
 {

@@ -2,24 +2,18 @@
 
 #include "platform/SinkFeeder.h"
 #include "platform/VirtualClock.h"
+#include "support/Ramp.h"
 
 #include <gtest/gtest.h>
-#include <numeric>
 
 using platform::OneVoiceMixer;
-using platform::PreparedSound;
 using platform::SinkFeeder;
 using platform::SoundPtr;
 using testing_support::TestSink;
 
 namespace {
 
-SoundPtr ramp(qint16 first, std::size_t n)
-{
-    std::vector<qint16> f(n);
-    std::iota(f.begin(), f.end(), first);
-    return std::make_shared<const PreparedSound>(std::move(f));
-}
+using testing_support::ramp;
 
 struct Rig {
     Rig()
