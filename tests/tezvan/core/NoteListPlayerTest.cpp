@@ -89,48 +89,6 @@ void runToEnd(platform::VirtualClock& clock, const NoteListPlayer& player)
 
 } // namespace
 
-struct StepsRow : testing_support::NamedRow {
-    QStringList entries;
-    QStringList steps;
-};
-
-class NoteListPlayerSteps : public ::testing::TestWithParam<StepsRow> {};
-
-TEST_P(NoteListPlayerSteps, TellsTheHostEachStepInOrderAndOnTime)
-{
-    const StepsRow& row = GetParam();
-    Rig rig(row.entries);
-    auto& [clock, host, player] = rig;
-    EXPECT_TRUE(player.start());
-    runToEnd(clock, player);
-    EXPECT_EQ(host.steps, row.steps);
-    EXPECT_FALSE(player.isPlaying());
-    EXPECT_EQ(clock.pendingTimers(), 0u);
-}
-
-INSTANTIATE_TEST_SUITE_P(Rows, NoteListPlayerSteps, ::testing::ValuesIn(std::vector<StepsRow>{
-    {"one entry with no pause waits 1 ms", lines({"05=0"}),
-     lines({"started @0", "turn 0 @0", "note 0 N5 last @1000", "finished @1000"})},
-    {"two entries: the second waits after the first", lines({"00=10", "13=20"}),
-     lines({"started @0", "turn 0 @0", "note 0 N0 @11000", "turn 1 @11000", "note 1 N13 last @32000",
-            "finished @32000"})},
-    {"a note code outside the notes is skipped with no wait", lines({"00=10", "20=100", "01=5"}),
-     lines({"started @0", "turn 0 @0", "note 0 N0 @11000", "turn 1 @11000", "turn 2 @11000",
-            "note 2 N1 last @17000", "finished @17000"})},
-    {"negative code and malformed entries are skipped with no wait",
-     lines({"-1=5", "00=1a", "", "7", "01=", "DO-K (00)", "00=2"}),
-     lines({"started @0", "turn 0 @0", "turn 1 @0", "turn 2 @0", "turn 3 @0", "turn 4 @0", "turn 5 @0",
-            "turn 6 @0", "note 6 N0 last @3000", "finished @3000"})},
-    {"a negative pause sounds with no wait", lines({"00=10", "01=-5", "02=0"}),
-     lines({"started @0", "turn 0 @0", "note 0 N0 @11000", "turn 1 @11000", "note 1 N1 @11000",
-            "turn 2 @11000", "note 2 N2 last @12000", "finished @12000"})},
-    {"a negative first pause sounds at once", lines({"03=-1"}),
-     lines({"started @0", "turn 0 @0", "note 0 N3 last @0", "finished @0"})},
-    {"a list of only skipped entries ends at once", lines({"99=1", "xx"}),
-     lines({"started @0", "turn 0 @0", "turn 1 @0", "finished @0"})},
-    {"an empty last line: no note is the last line", lines({"00=0", ""}),
-     lines({"started @0", "turn 0 @0", "note 0 N0 @1000", "turn 1 @1000", "finished @1000"})},
-}), RowName());
 
 TEST(NoteListPlayer, NothingHappensForAnEmptyList)
 {
@@ -181,17 +139,24 @@ INSTANTIATE_TEST_SUITE_P(Rows, NoteListPlayerLateTimers,
                                            LatenessRow{"each timer later than the next wait", 3500}),
                          RowName());
 
-struct EndingRow : testing_support::NamedRow {
+// A playback of entries: what is done to it once started (played to the end, stopped, the
+// list changed), and every step the host is told.
+struct RunRow : testing_support::NamedRow {
     QStringList entries;
     std::function<void(platform::VirtualClock&, NoteListPlayer&, RecordingHost&)> act;
     QStringList steps;
 };
 
-class NoteListPlayerEndings : public ::testing::TestWithParam<EndingRow> {};
-
-TEST_P(NoteListPlayerEndings, EndInTheIdleStateWithOneFinish)
+void playsToTheEnd(platform::VirtualClock& clock, NoteListPlayer& player, RecordingHost&)
 {
-    const EndingRow& row = GetParam();
+    runToEnd(clock, player);
+}
+
+class NoteListPlayerRuns : public ::testing::TestWithParam<RunRow> {};
+
+TEST_P(NoteListPlayerRuns, TellTheHostEachStepInOrderAndOnTimeAndEndIdleWithOneFinish)
+{
+    const RunRow& row = GetParam();
     Rig rig(row.entries);
     auto& [clock, host, player] = rig;
     ASSERT_TRUE(player.start());
@@ -202,7 +167,39 @@ TEST_P(NoteListPlayerEndings, EndInTheIdleStateWithOneFinish)
     EXPECT_EQ(clock.pendingTimers(), 0u);
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, NoteListPlayerEndings, ::testing::ValuesIn(std::vector<EndingRow>{
+INSTANTIATE_TEST_SUITE_P(PlayedToTheEnd, NoteListPlayerRuns, ::testing::ValuesIn(std::vector<RunRow>{
+    {"one entry with no pause waits 1 ms", lines({"05=0"}),
+     playsToTheEnd,
+     lines({"started @0", "turn 0 @0", "note 0 N5 last @1000", "finished @1000"})},
+    {"two entries: the second waits after the first", lines({"00=10", "13=20"}),
+     playsToTheEnd,
+     lines({"started @0", "turn 0 @0", "note 0 N0 @11000", "turn 1 @11000", "note 1 N13 last @32000",
+            "finished @32000"})},
+    {"a note code outside the notes is skipped with no wait", lines({"00=10", "20=100", "01=5"}),
+     playsToTheEnd,
+     lines({"started @0", "turn 0 @0", "note 0 N0 @11000", "turn 1 @11000", "turn 2 @11000",
+            "note 2 N1 last @17000", "finished @17000"})},
+    {"negative code and malformed entries are skipped with no wait",
+     lines({"-1=5", "00=1a", "", "7", "01=", "DO-K (00)", "00=2"}),
+     playsToTheEnd,
+     lines({"started @0", "turn 0 @0", "turn 1 @0", "turn 2 @0", "turn 3 @0", "turn 4 @0", "turn 5 @0",
+            "turn 6 @0", "note 6 N0 last @3000", "finished @3000"})},
+    {"a negative pause sounds with no wait", lines({"00=10", "01=-5", "02=0"}),
+     playsToTheEnd,
+     lines({"started @0", "turn 0 @0", "note 0 N0 @11000", "turn 1 @11000", "note 1 N1 @11000",
+            "turn 2 @11000", "note 2 N2 last @12000", "finished @12000"})},
+    {"a negative first pause sounds at once", lines({"03=-1"}),
+     playsToTheEnd,
+     lines({"started @0", "turn 0 @0", "note 0 N3 last @0", "finished @0"})},
+    {"a list of only skipped entries ends at once", lines({"99=1", "xx"}),
+     playsToTheEnd,
+     lines({"started @0", "turn 0 @0", "turn 1 @0", "finished @0"})},
+    {"an empty last line: no note is the last line", lines({"00=0", ""}),
+     playsToTheEnd,
+     lines({"started @0", "turn 0 @0", "note 0 N0 @1000", "turn 1 @1000", "finished @1000"})},
+}), RowName());
+
+INSTANTIATE_TEST_SUITE_P(EndedOtherwise, NoteListPlayerRuns, ::testing::ValuesIn(std::vector<RunRow>{
     {"stop during the first wait: no note at all", lines({"00=1000", "01=5"}),
      [](platform::VirtualClock& c, NoteListPlayer& p, RecordingHost&) {
          c.advanceMs(500);
