@@ -25,11 +25,12 @@ public:
             return;
         pa_threaded_mainloop_set_name(mainloop_, "voice");
         api_ = pa_threaded_mainloop_get_api(mainloop_);
+        // Events are added before the loop runs: after that, only with the loop's lock held.
         wakeEvent_ = api_->io_new(api_, wakeFd_, PA_IO_EVENT_INPUT, &Loop::onWake, this);
+        pa_threaded_mainloop_once_unlocked(mainloop_, [](pa_threaded_mainloop*, void*) { askForRealTime(); }, nullptr);
         if (pa_threaded_mainloop_start(mainloop_) < 0)
             return;
         running_ = true;
-        pa_threaded_mainloop_once_unlocked(mainloop_, [](pa_threaded_mainloop*, void*) { askForRealTime(); }, nullptr);
 
         // At start-up, and only then, the caller waits for the server: at most the timeout,
         // and a missing server answers within milliseconds.
