@@ -86,7 +86,6 @@ TEST(PulseVoiceOnServer, EveryNoteIsHeardPromptlyAndASustainedNoteNeverBreaks)
     ASSERT_TRUE(onset);
     const int breaks = breaksIn(x, *onset + 2 * 441, *onset + 2900 * 44);
     EXPECT_EQ(breaks, 0) << "5 ms stretches of silence inside the sustained note";
-    EXPECT_EQ(voice.counters().underflows, 0u);
 }
 
 // Runs pactl inside the private server; its first line of output.
