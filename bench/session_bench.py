@@ -118,15 +118,9 @@ class Session:
         os.makedirs(conf)
         with open(os.path.join(conf, "bench-sink.conf"), "w") as f:
             f.write(self.PIPEWIRE_SINK)
-        rfd, wfd = os.pipe()
-        self._spawn(["dbus-daemon", "--session", "--nofork", "--nopidfile", "--print-address=%d" % wfd],
-                    pass_fds=(wfd,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        os.close(wfd)
-        with os.fdopen(rfd) as f:
-            address = f.readline().strip()
-        if not address:
-            raise RuntimeError("the session bus did not start")
-        self.env["DBUS_SESSION_BUS_ADDRESS"] = address
+        self.env["DBUS_SESSION_BUS_ADDRESS"] = self._spawn_telling(
+            lambda fd: ["dbus-daemon", "--session", "--nofork", "--nopidfile", "--print-address=%d" % fd],
+            "the session bus")
         log = open(os.path.join(self.tmp, "pipewire.log"), "w")
         daemons = [self._spawn(["pipewire"], stdout=log, stderr=subprocess.STDOUT)]
         # WirePlumber and the PulseAudio server need the PipeWire socket.
@@ -152,15 +146,21 @@ class Session:
             time.sleep(0.1)
         raise RuntimeError("the %s server did not come up within 10 s" % self.server)
 
-    def _start_x(self):
+    def _spawn_telling(self, argv_for_fd, what):
+        """Starts a daemon that writes one line (its address) to the file descriptor it is
+        given once it serves; returns that line."""
         rfd, wfd = os.pipe()
-        self._spawn(["Xvfb", "-displayfd", str(wfd), "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
-                    pass_fds=(wfd,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self._spawn(argv_for_fd(wfd), pass_fds=(wfd,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         os.close(wfd)
         with os.fdopen(rfd) as f:
-            number = f.readline().strip()
-        if not number:
-            raise RuntimeError("Xvfb did not start")
+            line = f.readline().strip()
+        if not line:
+            raise RuntimeError(what + " did not start")
+        return line
+
+    def _start_x(self):
+        number = self._spawn_telling(
+            lambda fd: ["Xvfb", "-displayfd", str(fd), "-screen", "0", "1024x768x24", "-nolisten", "tcp"], "Xvfb")
         self.display = ":" + number
         self.env["DISPLAY"] = self.display
 
