@@ -38,12 +38,12 @@ class MonitorRecorder {
 public:
     MonitorRecorder()
     {
-        const pa_sample_spec spec{PA_SAMPLE_S16LE, kOutputRate, 1};
+        const pa_sample_spec format{PA_SAMPLE_S16LE, kOutputRate, 1};
         pa_buffer_attr attr{};
         attr.maxlength = quint32(-1);
-        attr.fragsize = quint32(pa_usec_to_bytes(5'000, &spec));
+        attr.fragsize = quint32(pa_usec_to_bytes(5'000, &format));
         int error = 0;
-        pa_ = pa_simple_new(nullptr, "voice test", PA_STREAM_RECORD, "bench.monitor", "monitor", &spec, nullptr,
+        pa_ = pa_simple_new(nullptr, "voice test", PA_STREAM_RECORD, "bench.monitor", "monitor", &format, nullptr,
                             &attr, &error);
         if (pa_)
             thread_ = std::thread([this] { run(); });

@@ -1,16 +1,67 @@
 // Soak of the real voice: random notes that cut each other off and sustained notes left to
 // ring out, for a long stretch, while the sink's monitor is recorded. Counts notes not heard
 // within 100 ms, breaks (5 ms of silence) inside notes, and the server's underflows.
-// Run inside a private server: bench/with_null_sink.sh --server pipewire -- voice_soak [SECONDS]
+// A watcher thread at real-time priority notes every stall of the whole machine (a 2 ms sleep
+// that takes over 15 ms), so that a break can be told apart from a machine that stood still.
+// Run inside a private server:
+//   bench/with_null_sink.sh --server pipewire -- voice_soak [SECONDS [TARGET_MS MINREQ_MS]]
 #include "HeardTones.h"
 
 #include "platform/PulseVoice.h"
+#include "platform/RealTime.h"
 
 #include <cstdio>
 #include <cstdlib>
 #include <random>
 
 namespace {
+
+// Stalls of the whole machine: (steady us when the late wake-up came, how late in us).
+class StallWatcher {
+public:
+    StallWatcher()
+        : thread_([this] {
+              platform::askForRealTime();
+              platform::Clock& clock = platform::steadyClock();
+              while (!stop_) {
+                  const qint64 before = clock.nowUs();
+                  std::this_thread::sleep_for(std::chrono::milliseconds(2));
+                  const qint64 after = clock.nowUs();
+                  if (after - before > 15'000) {
+                      std::lock_guard lock(mutex_);
+                      stalls_.emplace_back(after, after - before - 2'000);
+                  }
+              }
+          })
+    {
+    }
+    ~StallWatcher()
+    {
+        stop_ = true;
+        thread_.join();
+    }
+    // The longest stall that ended within [fromUs, toUs], in ms; 0 for none.
+    double longestIn(qint64 fromUs, qint64 toUs)
+    {
+        std::lock_guard lock(mutex_);
+        qint64 longest = 0;
+        for (const auto& [at, late] : stalls_)
+            if (at >= fromUs && at <= toUs)
+                longest = std::max(longest, late);
+        return double(longest) / 1000;
+    }
+    std::size_t count()
+    {
+        std::lock_guard lock(mutex_);
+        return stalls_.size();
+    }
+
+private:
+    std::atomic<bool> stop_{false};
+    std::mutex mutex_;
+    std::vector<std::pair<qint64, qint64>> stalls_;
+    std::thread thread_;
+};
 
 struct Played {
     int pitch;
@@ -24,8 +75,14 @@ struct Played {
 int main(int argc, char** argv)
 {
     const int seconds = argc > 1 ? std::max(5, std::atoi(argv[1])) : 600;
+    platform::PulseVoice::Options options;
+    if (argc > 3) {
+        options.targetMs = std::atoi(argv[2]);
+        options.minRequestMs = std::atoi(argv[3]);
+    }
     bench::MonitorRecorder recorder;
-    platform::PulseVoice voice;
+    platform::PulseVoice voice(options);
+    StallWatcher stalls;
     if (!recorder.ok() || !voice.connected()) {
         std::fprintf(stderr, "no sound server with a sink \"bench\": run through bench/with_null_sink.sh\n");
         return 2;
@@ -58,10 +115,12 @@ int main(int argc, char** argv)
         voice.start(ringOut ? sustained[std::size_t(pitch)] : cut[std::size_t(pitch)]);
         std::this_thread::sleep_for(std::chrono::milliseconds(forMs));
         if (const quint64 u = voice.counters().underflows - underflowsBefore)
-            std::printf("note %zu at %.3f s (%s, after %s): %llu underflows while it sounded\n", played.size() - 1,
-                        double(played.back().atUs - played[0].atUs) / 1e6, ringOut ? "sustained" : "cut off",
+            std::printf("note %zu at %.3f s (%s, after %s): %llu underflows while it sounded; longest stall of "
+                        "the machine meanwhile %.1f ms\n",
+                        played.size() - 1, double(played.back().atUs - played[0].atUs) / 1e6,
+                        ringOut ? "sustained" : "cut off",
                         played.size() > 1 && played[played.size() - 2].forMs >= 3000 ? "an idle" : "a note",
-                        static_cast<unsigned long long>(u));
+                        static_cast<unsigned long long>(u), stalls.longestIn(played.back().atUs, clock.nowUs()));
     }
     std::this_thread::sleep_for(std::chrono::milliseconds(300));
     const platform::PulseVoice::Counters counters = voice.counters();
@@ -87,11 +146,14 @@ int main(int argc, char** argv)
         breaks += b;
         if (b) {
             ++notesWithBreaks;
-            std::printf("note %zu at %.3f s: %d breaks\n", i, double(p.atUs - played[0].atUs) / 1e6, b);
+            std::printf("note %zu at %.3f s: %d breaks; longest stall of the machine meanwhile %.1f ms\n", i,
+                        double(p.atUs - played[0].atUs) / 1e6, b, stalls.longestIn(p.atUs, p.atUs + p.forMs * 1000));
         }
     }
-    std::printf("notes %zu (sustained %d), corks %llu\n", played.size(), sustainedNotes,
-                static_cast<unsigned long long>(counters.corks));
+    std::printf("notes %zu (sustained %d), corks %llu, stalls of the machine over 15 ms %zu (target %d ms, "
+                "minimum request %d ms)\n",
+                played.size(), sustainedNotes, static_cast<unsigned long long>(counters.corks), stalls.count(),
+                options.targetMs, options.minRequestMs);
     std::printf("soak of the voice, %d s: notes not heard %d, breaks inside notes %d (in %d notes), "
                 "underflows %llu\n",
                 seconds, missing, breaks, notesWithBreaks, static_cast<unsigned long long>(counters.underflows));

@@ -106,8 +106,8 @@ private:
 
     void openStream()
     {
-        const pa_sample_spec spec{PA_SAMPLE_S16LE, kOutputRate, 1};
-        stream_ = pa_stream_new(context_, "Tezvan", &spec, nullptr);
+        const pa_sample_spec format{PA_SAMPLE_S16LE, kOutputRate, 1};
+        stream_ = pa_stream_new(context_, "Tezvan", &format, nullptr);
         if (!stream_) {
             gaveUp_ = true;
             return;
@@ -119,9 +119,9 @@ private:
         // the server's choice. A new sound replaces the queue, so its length costs no latency.
         pa_buffer_attr attr;
         attr.maxlength = quint32(-1);
-        attr.tlength = quint32(pa_usec_to_bytes(pa_usec_t(options_.targetMs) * 1000, &spec));
+        attr.tlength = quint32(pa_usec_to_bytes(pa_usec_t(options_.targetMs) * 1000, &format));
         attr.prebuf = quint32(-1);
-        attr.minreq = quint32(pa_usec_to_bytes(pa_usec_t(options_.minRequestMs) * 1000, &spec));
+        attr.minreq = quint32(pa_usec_to_bytes(pa_usec_t(options_.minRequestMs) * 1000, &format));
         attr.fragsize = quint32(-1);
         const auto flags = pa_stream_flags_t(PA_STREAM_ADJUST_LATENCY | PA_STREAM_START_CORKED);
         if (pa_stream_connect_playback(stream_, nullptr, &attr, flags, nullptr, nullptr) < 0)
@@ -200,8 +200,6 @@ private:
                 return;
             }
             pa_stream_write(stream_, data, n, nullptr, 0, PA_SEEK_RELATIVE);
-            if (p.startsSound) // a restart that the change above did not see (never expected)
-                firstFrameWritten();
             countSilence(p, qsizetype(block.size()));
             bytes -= n;
         }
@@ -254,10 +252,10 @@ private:
             // Nothing to read: woken by a write already consumed; look at the mixer anyway.
         }
         auto* loop = static_cast<Loop*>(self);
-        if (loop->ready())
-            loop->writeChange();
-        else
+        if (!loop->ready())
             loop->reconnectIfGone();
+        else if (loop->mixer_.changes() != loop->handledChanges_)
+            loop->writeChange(); // unless a write request took the change first
     }
 
     static void onContextState(pa_context* c, void* self)
