@@ -294,14 +294,6 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
             return notePreview(static_cast<QKeyEvent*>(event));
         break;
     }
-    case QEvent::MouseButtonPress:
-        // BaslikCMouseDown: the caption bar moves the borderless window.
-        if (watched == BaslikC_ && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton
-            && windowHandle()) {
-            windowHandle()->startSystemMove();
-            return true;
-        }
-        break;
     case QEvent::MouseButtonDblClick:
         if (watched == Kontroller_) {
             const auto* me = static_cast<QMouseEvent*>(event);

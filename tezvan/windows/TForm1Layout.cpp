@@ -1,4 +1,5 @@
 // Building the main window's controls at their design places, sizes, colours and fonts.
+#include "CaptionBarDrag.h"
 #include "CaptionIcon.h"
 #include "FlatButton.h"
 #include "TForm1.h"
@@ -47,7 +48,7 @@ void TForm1::buildCaptionBar()
     BaslikC_->setGeometry(0, 0, 421, 21);
     BaslikC_->setAlignment(Qt::AlignCenter);
     BaslikC_->setFont(look::sansSerif(11, true));
-    BaslikC_->installEventFilter(this);
+    dragWindowByCaptionBar(BaslikC_);
     paintBackground(BaslikC_, frameColour_);
     setTextColour(BaslikC_, Qt::white);
 
