@@ -90,6 +90,8 @@ class Session:
                 "--log-target=file:" + os.path.join(self.tmp, "pulse.log"),
                 "-L", "module-null-sink sink_name=bench",
                 "-L", "module-native-protocol-unix"]
+        if os.environ.get("TEZVAN_BENCH_SERVER_LOG"):
+            argv += ["-vvvv", "--log-time=1"]  # every underrun, timed, to study a run
         if self.realtime_pulse:
             # As a desktop sound server runs: real-time scheduling where it is allowed.
             argv += ["--realtime=yes", "--high-priority=yes"]
