@@ -1,9 +1,11 @@
 // tezvan: the virtual saz. "--export-samples DIR" and "--render IN OUT" run without a
 // window; any other command line names a note file to open at start.
 #include "tezvan/core/SampleBank.h"
+#include "tezvan/core/KeyFile.h"
 #include "tezvan/core/SampleExport.h"
 #include "tezvan/core/TakeRenderer.h"
 #include "tezvan/windows/SampleBankSound.h"
+#include "tezvan/windows/TFRMTUS.h"
 #include "tezvan/windows/TForm1.h"
 
 #include "platform/Clock.h"
@@ -59,6 +61,9 @@ int main(int argc, char** argv)
     tezvan::SampleBankSound sound(bank);
     tezvan::TForm1 window(sound, platform::steadyClock(), platform::systemDialogs());
     window.FormCreate(app.arguments().mid(1));
+    // The windows are made in order, each whole before the next: the key window puts the
+    // stored keys in force before the main window shows.
+    tezvan::TFRMTUS keys(window, platform::systemDialogs(), tezvan::keyFilePath());
     window.show();
     return app.exec();
 }

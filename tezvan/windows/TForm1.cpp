@@ -40,6 +40,7 @@ TForm1::TForm1(NoteSound& sound, platform::Clock& clock, platform::Dialogs& dial
     buildListArea();
     buildActions();
     buildFileAndPlaybackActions();
+    buildKeyAssignmentAction();
     connectPlayerAndRecorder();
     layOut();
 
@@ -161,7 +162,7 @@ void TForm1::ListBox1DblClick()
 void TForm1::NMouseEnter(int k)
 {
     FlatButton* b = N_[std::size_t(k)];
-    b->setToolTip(QString::fromUtf8("Kısayol -> ") + QString::number(noteKeys_[std::size_t(k)]));
+    b->setToolTip(QString::fromUtf8("Kısayol -> ") + QString::number(keys_.key(k)));
     QFont f = b->font();
     f.setBold(true);
     f.setUnderline(true);
@@ -219,11 +220,6 @@ void TForm1::bilgiClick()
     mnbenExecute();
 }
 
-void TForm1::mnklavyeExecute()
-{
-    DURUMMClick();
-}
-
 void TForm1::mnyardimExecute()
 {
     DURUMMClick();
@@ -260,16 +256,6 @@ void TForm1::paintEvent(QPaintEvent*)
     // The 1-px frame shows the window's own colour around the client area.
     QPainter p(this);
     p.fillRect(rect(), frameColour_);
-}
-
-int TForm1::noteOfShortcut(quint16 word) const
-{
-    if (word == 0)
-        return -1;
-    for (int k = 0; k < kNoteCount; ++k)
-        if (noteKeys_[std::size_t(k)] == word)
-            return k;
-    return -1;
 }
 
 bool TForm1::notePreview(QKeyEvent* event)

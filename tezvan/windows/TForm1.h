@@ -5,6 +5,7 @@
 // tezvan_core. Later windows (help, key assignment, programmer's) are not built here.
 
 #include "tezvan/core/NoteCatalogue.h"
+#include "tezvan/core/NoteKeys.h"
 #include "tezvan/core/NoteListPlayer.h"
 #include "tezvan/core/NoteLists.h"
 #include "tezvan/core/Recorder.h"
@@ -46,11 +47,12 @@ public:
     const Recorder& recorder() const { return recorder_; }
 
     // The key word that triggers note k; 0 = no key. Key assignment changes them.
-    quint16 noteShortcut(int k) const { return noteKeys_[std::size_t(k)]; }
-    void setNoteShortcut(int k, quint16 word) { noteKeys_[std::size_t(k)] = word; }
+    quint16 noteShortcut(int k) const { return keys_.key(k); }
+    void setNoteShortcut(int k, quint16 word) { keys_.setKey(k, word); }
+    void setNoteKeys(const KeyWords& words) { keys_.setWords(words); }
 
     // The note action that key word triggers, or -1.
-    int noteOfShortcut(quint16 word) const;
+    int noteOfShortcut(quint16 word) const { return keys_.noteOf(word).value_or(-1); }
 
 public slots:
     // Start-up: a note file named on the command line (arguments without the program).
@@ -96,6 +98,10 @@ public slots:
 public:
     bool isPlaying() const { return player_.isPlaying(); }
 
+signals:
+    // mnklavye ended any recording: the key assignment window opens (TFRMTUS).
+    void keyAssignmentRequested();
+
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -115,6 +121,7 @@ private:
     void setWindowHeight(int h);
     bool notePreview(QKeyEvent* event);
     void buildFileAndPlaybackActions();
+    void buildKeyAssignmentAction();
     QAction* windowAction(const char* name, const QString& caption, QKeySequence key,
                           void (TForm1::*handler)());
     bool askToEndRecording();
@@ -135,7 +142,7 @@ private:
 
     Recorder recorder_;
     NoteLists lists_;
-    std::array<quint16, kNoteCount> noteKeys_{};
+    NoteKeys keys_;
     QColor frameColour_;
     QColor buttonColour_;
     int zoomLevel_ = 0; // 0 = 100 %

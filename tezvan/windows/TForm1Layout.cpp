@@ -85,7 +85,6 @@ void TForm1::buildNoteButtons()
         action->setObjectName(QString::fromLatin1(note.action));
         action->setProperty("Tag", note.tag());
         noteActions_[std::size_t(k)] = action;
-        noteKeys_[std::size_t(k)] = note.factoryKey;
 
         auto* b = new FlatButton(note.captionText(), Kontroller_);
         b->setObjectName(note.buttonName());
