@@ -186,7 +186,8 @@ void TFRMTUS::loadAndApply()
         // The boxes before the bad line show the file; the keys in force stay.
         for (qsizetype i = 0; i < r.values.size(); ++i)
             HotKey_[std::size_t(i)]->setWord(r.values.at(i));
-        platform::showError(dialogs_, this, r.message);
+        // At start-up the window is not shown yet: the box stands on its own.
+        platform::showError(dialogs_, isVisible() ? this : nullptr, r.message);
         return;
     }
 }
