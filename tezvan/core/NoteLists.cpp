@@ -9,12 +9,7 @@ QString noteCountText(int n)
 
 void NoteLists::append(const QString& entry, const QString& line)
 {
-    const int row = count();
-    beginInsertRows({}, row, row);
-    entries_.append(entry);
-    lines_.append(line);
-    endInsertRows();
-    emit countChanged(count());
+    insertAt(count(), entry, line);
 }
 
 void NoteLists::replaceAll(QStringList entries, QStringList lines)
@@ -25,6 +20,7 @@ void NoteLists::replaceAll(QStringList entries, QStringList lines)
     entries_ = std::move(entries);
     lines_ = std::move(lines);
     current_ = -1;
+    history_.clear();
     endResetModel();
     emit countChanged(count());
 }
@@ -38,23 +34,91 @@ void NoteLists::setAt(int i, const QString& entry, const QString& line)
 {
     if (i < 0 || i >= count())
         return;
-    entries_[i] = entry;
-    lines_[i] = line;
-    const QModelIndex at = index(i);
-    emit dataChanged(at, at, {Qt::DisplayRole});
+    history_.recorded(apply({ListChange::Kind::Replace, i, entry, line, {}}));
 }
 
 void NoteLists::removeAt(int i)
 {
     if (i < 0 || i >= count())
         return;
-    beginRemoveRows({}, i, i);
-    entries_.removeAt(i);
-    lines_.removeAt(i);
-    if (current_ >= count())
-        current_ = count() - 1;
-    endRemoveRows();
-    emit countChanged(count());
+    history_.recorded(apply({ListChange::Kind::Remove, i, {}, {}, {}}));
+}
+
+void NoteLists::insertAt(int i, const QString& entry, const QString& line)
+{
+    if (i < 0 || i > count())
+        return;
+    history_.recorded(apply({ListChange::Kind::Insert, i, entry, line, {}}));
+}
+
+void NoteLists::setEntries(QStringList entries)
+{
+    if (entries.size() != entries_.size())
+        return;
+    ListChange back{ListChange::Kind::Retime, 0, {}, {}, PackedTimes(entries_, entries)};
+    entries_ = std::move(entries);
+    history_.recorded(std::move(back));
+}
+
+bool NoteLists::undo()
+{
+    std::optional<ListChange> step = history_.takeUndo();
+    if (!step)
+        return false;
+    history_.pushRedo(apply(*step));
+    return true;
+}
+
+bool NoteLists::redo()
+{
+    std::optional<ListChange> step = history_.takeRedo();
+    if (!step)
+        return false;
+    history_.pushUndo(apply(*step));
+    return true;
+}
+
+ListChange NoteLists::apply(const ListChange& change)
+{
+    const int i = change.row;
+    switch (change.kind) {
+    case ListChange::Kind::Insert:
+        beginInsertRows({}, i, i);
+        entries_.insert(i, change.entry);
+        lines_.insert(i, change.line);
+        // The current index stays on its entry.
+        if (current_ >= i)
+            ++current_;
+        endInsertRows();
+        emit countChanged(count());
+        return {ListChange::Kind::Remove, i, {}, {}, {}};
+    case ListChange::Kind::Remove: {
+        ListChange back{ListChange::Kind::Insert, i, entries_[i], lines_[i], {}};
+        beginRemoveRows({}, i, i);
+        entries_.removeAt(i);
+        lines_.removeAt(i);
+        if (current_ >= count())
+            current_ = count() - 1;
+        endRemoveRows();
+        emit countChanged(count());
+        return back;
+    }
+    case ListChange::Kind::Replace: {
+        ListChange back{ListChange::Kind::Replace, i, entries_[i], lines_[i], {}};
+        entries_[i] = change.entry;
+        lines_[i] = change.line;
+        const QModelIndex at = index(i);
+        emit dataChanged(at, at, {Qt::DisplayRole});
+        return back;
+    }
+    case ListChange::Kind::Retime: {
+        QStringList retimed = change.times.unpackedOnto(entries_);
+        ListChange back{ListChange::Kind::Retime, 0, {}, {}, PackedTimes(entries_, retimed)};
+        entries_ = std::move(retimed);
+        return back;
+    }
+    }
+    return {};
 }
 
 int NoteLists::rowCount(const QModelIndex& parent) const

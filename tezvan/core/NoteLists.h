@@ -3,7 +3,10 @@
 // reads, with a current index) and the visible lines (what the user sees, entry i
 // shown as line i). Every change touches both at the same index. As a list
 // model it feeds the visible list's view; not a view itself, and it holds no selection
-// of the visible list (the view's selection model does).
+// of the visible list (the view's selection model does). Every change but a whole new
+// list can be undone and redone, one step per call.
+
+#include "EditHistory.h"
 
 #include <QAbstractListModel>
 #include <QStringList>
@@ -26,15 +29,27 @@ public:
     void append(const QString& entry, const QString& line);
 
     // Replaces both lists at once (one model reset); the current index becomes -1.
-    // The two lists must be equally long.
+    // The two lists must be equally long. A new take: the undo history is emptied.
     void replaceAll(QStringList entries, QStringList lines);
 
-    // Empties both lists; the current index becomes -1.
+    // Empties both lists; the current index becomes -1, the undo history is emptied.
     void clear();
 
-    // Rewrites entry i and its line; removes entry i and its line. Out of range: ignored.
+    // Rewrites entry i and its line; removes entry i and its line; puts an entry and its
+    // line in before i (i == count() appends). Out of range: ignored.
     void setAt(int i, const QString& entry, const QString& line);
     void removeAt(int i);
+    void insertAt(int i, const QString& entry, const QString& line);
+
+    // Rewrites every entry at once with a list as long (a change of the times: the lines
+    // stay). Another length: ignored.
+    void setEntries(QStringList entries);
+
+    // Takes the lists one change back or forward again; false when there is none.
+    bool undo();
+    bool redo();
+    bool canUndo() const { return history_.canUndo(); }
+    bool canRedo() const { return history_.canRedo(); }
 
     // The current index of the note entries: -1 for none, else 0..count()-1.
     int currentIndex() const { return current_; }
@@ -49,9 +64,13 @@ signals:
     void countChanged(int count);
 
 private:
+    // Makes a change and gives the change that takes it back.
+    ListChange apply(const ListChange& change);
+
     QStringList entries_;
     QStringList lines_;
     int current_ = -1;
+    EditHistory history_;
 };
 
 // The note count label's text for n lines: "Toplam Nota Sayısı : n".

@@ -2,9 +2,11 @@
 // points past the end.
 #include "tezvan/core/NoteLists.h"
 
+#include "support/QStringPrinter.h"
 #include "support/RowName.h"
 
 #include <QSignalSpy>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -79,6 +81,93 @@ TEST(NoteLists, ReplacingAllIsOneResetAndClearsTheCurrentIndex)
     l.clear();
     EXPECT_TRUE(l.isEmpty());
     EXPECT_EQ(tezvan::noteCountText(0), QString::fromUtf8("Toplam Nota Sayısı : 0"));
+}
+
+} // namespace
+
+namespace {
+
+using tezvan::NoteLists;
+
+// Both lists as one text, each entry beside its line, so a failure shows them.
+QString snapshotOf(const NoteLists& l)
+{
+    QStringList rows;
+    for (int i = 0; i < l.count(); ++i)
+        rows << l.entry(i) + QStringLiteral(" | ") + l.line(i);
+    return rows.join(QLatin1Char('\n'));
+}
+
+// Every kind of change, each undone and redone: both lists come back exactly, the model's
+// rows with them. The list holds entries whose times are not written plainly, so a change
+// of all times must keep their text, not only their value.
+TEST(NoteListsUndo, EveryChangeGoesBackAndForthExactly)
+{
+    NoteLists l;
+    l.replaceAll({QStringLiteral("03=300"), QStringLiteral("05=0007"), QStringLiteral("ab"),
+                  QStringLiteral("07=-0"), QStringLiteral("10=+12"), QStringLiteral("123")},
+                 {QStringLiteral("FA (03)"), QStringLiteral("LA (05)"), QStringLiteral("ab"),
+                  QStringLiteral("SOLID (07)"), QStringLiteral("SOL- (10)"), QStringLiteral("12")});
+    EXPECT_FALSE(l.canUndo());
+    std::vector<QString> states{snapshotOf(l)};
+    const std::vector<std::function<void()>> changes{
+        [&] { l.append(QStringLiteral("01=451"), QStringLiteral("RE (01)")); },
+        [&] { l.setAt(1, QStringLiteral("10=0007"), QStringLiteral("SOL- (10)")); },
+        [&] { l.insertAt(0, QStringLiteral("13=0"), QString::fromUtf8("BİTİŞ (13)")); },
+        [&] { l.removeAt(3); },
+        [&] {
+            QStringList reset;
+            for (const QString& e : l.entries())
+                reset << e.left(3) + QLatin1Char('0');
+            l.setEntries(reset);
+        },
+        [&] { l.setEntries(QStringList(l.count(), QStringLiteral("99=2147483647"))); },
+    };
+    for (const auto& change : changes) {
+        change();
+        states.push_back(snapshotOf(l));
+    }
+    for (std::size_t i = states.size() - 1; i > 0; --i) {
+        ASSERT_TRUE(l.undo());
+        EXPECT_EQ(snapshotOf(l), states[i - 1]) << "undo to state " << i - 1;
+        EXPECT_EQ(l.entries().size(), l.lines().size());
+    }
+    EXPECT_FALSE(l.undo());
+    for (std::size_t i = 1; i < states.size(); ++i) {
+        ASSERT_TRUE(l.redo());
+        EXPECT_EQ(snapshotOf(l), states[i]) << "redo to state " << i;
+    }
+    EXPECT_FALSE(l.redo());
+}
+
+TEST(NoteListsUndo, ANewChangeDropsTheRedoStepsAndANewTakeDropsAll)
+{
+    NoteLists l;
+    l.append(QStringLiteral("00=0"), QStringLiteral("DO-K (00)"));
+    l.append(QStringLiteral("01=1"), QStringLiteral("RE (01)"));
+    ASSERT_TRUE(l.undo());
+    l.append(QStringLiteral("02=2"), QString::fromUtf8("Mİ (02)"));
+    EXPECT_FALSE(l.redo());
+    EXPECT_EQ(l.entries(), QStringList({QStringLiteral("00=0"), QStringLiteral("02=2")}));
+
+    l.replaceAll({QStringLiteral("05=5")}, {QStringLiteral("LA (05)")});
+    EXPECT_FALSE(l.undo());
+    l.clear();
+    EXPECT_FALSE(l.undo());
+    EXPECT_FALSE(l.canRedo());
+}
+
+TEST(NoteListsUndo, KeepsTheLastHundredSteps)
+{
+    NoteLists l;
+    for (int i = 0; i < 150; ++i)
+        l.append(QStringLiteral("00=%1").arg(i), QStringLiteral("DO-K (00)"));
+    int undone = 0;
+    while (l.undo())
+        ++undone;
+    EXPECT_EQ(undone, 100);
+    EXPECT_EQ(l.count(), 50);
+    EXPECT_EQ(l.entries().last(), QStringLiteral("00=49"));
 }
 
 } // namespace

@@ -1,0 +1,53 @@
+#pragma once
+// The editing rules on note entries: changing an entry's note, shifting and resetting the
+// times, the fixed step and its captions, and reading a note from a visible line. Pure
+// functions on texts; the lists themselves and their undo are NoteLists'.
+
+#include <QString>
+#include <QStringList>
+#include <array>
+#include <optional>
+
+namespace tezvan {
+
+// The fixed step of the time commands: 1..1000, 500 until set.
+constexpr int kDefaultStep = 500;
+constexpr int kLargestStep = 1000;
+
+// The step an answer to the step question gives: a decimal whole number in 1..1000, and 1
+// for anything else (not a number, 0, negative, above 1000).
+int stepOfAnswer(const QString& answer);
+
+// A step held outside 1..1000 is taken as 1, as an answer would be.
+int validStep(int step);
+
+// The captions of mn1, mn2, mnt1 and mnt2 for step n, in that order.
+std::array<QString, 4> stepCaptions(int n);
+
+// The entry with its time moved by delta: the code and "=" (the first three characters)
+// stay, the rest is read as a decimal whole number t and written back as t + delta, kept
+// from passing the largest 32-bit value and, when moved down, from going below 0. A time
+// that is no whole number ends the command (throws platform::CommandError naming it).
+QString shiftedEntry(const QString& entry, int delta);
+
+// Every entry shifted, all or nothing: the first entry whose time is no whole number
+// throws, and the caller's list stays as it was.
+QStringList shiftedEntries(const QStringList& entries, int delta);
+
+// Every entry's time set to 0: its first three characters (all of it when shorter) and "0".
+QStringList resetEntries(const QStringList& entries);
+
+// The note code of a visible line or drop-down item: the two characters before its
+// closing parenthesis, the last character ("LA (05)" gives "05").
+QString codeOfLine(const QString& line);
+
+// The note a visible line names: its code read as a number, when that is a note (0..13).
+std::optional<int> noteOfLine(const QString& line);
+
+// The entry with its note code replaced; everything from the "=" on stays (so the time).
+QString entryWithCode(const QString& entry, const QString& code);
+
+// A new entry for an inserted note: its code and the time 0.
+QString insertedEntry(const QString& code);
+
+} // namespace tezvan
