@@ -39,6 +39,10 @@ public:
     void tell(QWidget*, const QString&, const QString&, Icon) override {}
     QString openFileName(QWidget*, const QString&, const QString&) override { return path; }
     QString saveFileName(QWidget*, const QString&, const QString&) override { return {}; }
+    std::optional<QString> inputText(QWidget*, const QString&, const QString&, const QString&) override
+    {
+        return std::nullopt;
+    }
 };
 
 double msSince(const QElapsedTimer& t) { return double(t.nsecsElapsed()) / 1e6; }

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QMessageBox>
 
 namespace platform {
@@ -73,6 +74,19 @@ public:
     QString saveFileName(QWidget* owner, const QString& filter, const QString& defaultSuffix) override
     {
         return runFileDialog(owner, QFileDialog::AcceptSave, filter, defaultSuffix);
+    }
+
+    std::optional<QString> inputText(QWidget* owner, const QString& title, const QString& prompt,
+                                     const QString& preset) override
+    {
+        QInputDialog dialog(owner);
+        dialog.setInputMode(QInputDialog::TextInput);
+        dialog.setWindowTitle(title);
+        dialog.setLabelText(prompt);
+        dialog.setTextValue(preset);
+        if (dialog.exec() != QDialog::Accepted)
+            return std::nullopt;
+        return dialog.textValue();
     }
 };
 

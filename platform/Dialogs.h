@@ -3,6 +3,7 @@
 // Texts arrive exactly as the programs word them; nothing here rewords or translates.
 
 #include <QString>
+#include <optional>
 
 class QWidget;
 
@@ -27,6 +28,11 @@ public:
     // defaultSuffix. The name field starts empty; an empty result means cancel.
     virtual QString openFileName(QWidget* owner, const QString& filter, const QString& defaultSuffix) = 0;
     virtual QString saveFileName(QWidget* owner, const QString& filter, const QString& defaultSuffix) = 0;
+
+    // A one-line input box with OK and Cancel, its field holding preset at first: the
+    // text as confirmed, or nothing for cancel.
+    virtual std::optional<QString> inputText(QWidget* owner, const QString& title, const QString& prompt,
+                                             const QString& preset) = 0;
 };
 
 // "Description|pattern" as Qt's name filter, "Description (pattern)": Qt filters by the

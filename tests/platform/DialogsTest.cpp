@@ -1,6 +1,6 @@
 // The real message boxes and file dialogs as a user meets them: the title the window
 // system shows, the text and its line breaks under every style, the answer of the button
-// pressed, and the file filter as the dialog lists it and as Qt reads it. Runs offscreen and, where the build
+// pressed, the input box's answer, and the file filter as the dialog lists it and as Qt reads it. Runs offscreen and, where the build
 // found libxcb, on a real X server too (there the titles are read back from the server).
 #include "platform/Dialogs.h"
 #include "support/QStringPrinter.h"
@@ -12,7 +12,9 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListView>
 #include <QMessageBox>
 #include <QPushButton>
@@ -244,6 +246,50 @@ INSTANTIATE_TEST_SUITE_P(Rows, DialogsFileDialogs, ::testing::Values(
         FilterRow{"nota files", false, "Wintezvan Nota Dosyası (*.nota)|*.nota", "Wintezvan Nota Dosyası (*.nota)",
          "parca.nota"},
         FilterRow{"a description without a pattern", false, "Notalar|*.tnl", "Notalar", "ilk.tnl"}), RowName());
+
+// The input box as the user meets it: its title, prompt and preset text; what the user types
+// comes back on OK, nothing on Cancel.
+struct InputRow : testing_support::NamedRow {
+    const char* typed; // nullptr: the preset stays
+    bool ok;
+    const char* result; // nullptr: nothing (cancel)
+};
+
+class DialogsInputBox : public DialogsTest, public ::testing::WithParamInterface<InputRow> {};
+
+TEST_P(DialogsInputBox, ShowsTitlePromptAndPresetAndGivesTheAnswer)
+{
+    const InputRow& r = GetParam();
+    const QString title = QString::fromUtf8("SABİT DEĞİŞİMİ");
+    const QString prompt = QString::fromUtf8("Sabit Artırma-Azaltma Sayısını 1 - 1000 Arası Giriniz.");
+    std::optional<QString> answer = QStringLiteral("(not returned)");
+    whileOpen<QInputDialog>(
+        [&] { answer = platform::systemDialogs().inputText(nullptr, title, prompt, QStringLiteral("500")); },
+        [&](QInputDialog* box) {
+            EXPECT_EQ(shownTitle(box), title);
+            EXPECT_EQ(box->labelText(), prompt);
+            auto* field = box->findChild<QLineEdit*>();
+            ASSERT_NE(field, nullptr);
+            EXPECT_EQ(field->text(), QStringLiteral("500"));
+            if (r.typed) {
+                field->selectAll();
+                QTest::keyClicks(field, QString::fromUtf8(r.typed));
+            }
+            if (r.ok)
+                box->accept();
+            else
+                box->reject();
+        });
+    EXPECT_EQ(answer.has_value(), r.result != nullptr);
+    if (r.result && answer) {
+        EXPECT_EQ(*answer, QString::fromUtf8(r.result));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, DialogsInputBox, ::testing::Values(
+        InputRow{"typed and confirmed", "abc", true, "abc"},
+        InputRow{"the preset confirmed", nullptr, true, "500"},
+        InputRow{"typed and cancelled", "7", false, nullptr}), RowName());
 
 // The filter a file dialog is given, as Qt reads it: Qt filters by the pattern after the bar.
 struct NameFilterRow : testing_support::NamedRow {

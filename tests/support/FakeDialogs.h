@@ -1,7 +1,8 @@
 #pragma once
 // Message boxes and file dialogs answered by the test: each question takes the next
 // scripted answer (No when none is left), each file dialog the next scripted name
-// (cancel when none is left), and every box shown is logged; whenShown, when set, sees
+// (cancel when none is left), each input box the next scripted text (nothing: cancel,
+// also when none is left), and every box shown is logged; whenShown, when set, sees
 // each one as it shows.
 
 #include "platform/Dialogs.h"
@@ -16,11 +17,12 @@ namespace testing_support {
 class FakeDialogs final : public platform::Dialogs {
 public:
     struct Shown {
-        enum Kind { Ask, Tell, Open, Save } kind;
+        enum Kind { Ask, Tell, Open, Save, Input } kind;
         QString title;
-        QString text; // for file dialogs: the filter
+        QString text; // for file dialogs: the filter; for input boxes: the prompt
         Icon icon;
         QString defaultSuffix;
+        QString preset = {};
     };
 
     bool ask(QWidget*, const QString& title, const QString& text, Icon icon) override
@@ -52,7 +54,19 @@ public:
         return nextName();
     }
 
+    std::optional<QString> inputText(QWidget*, const QString& title, const QString& prompt,
+                                     const QString& preset) override
+    {
+        shown.push_back({Shown::Input, title, prompt, Icon::None, {}, preset});
+        if (inputs.empty())
+            return std::nullopt;
+        std::optional<QString> typed = inputs.front();
+        inputs.pop_front();
+        return typed;
+    }
+
     std::deque<bool> answers;
+    std::deque<std::optional<QString>> inputs;
     std::deque<QString> fileNames;
     std::vector<Shown> shown;
     std::function<void(const Shown&)> whenShown;
