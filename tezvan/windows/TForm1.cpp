@@ -41,6 +41,8 @@ TForm1::TForm1(NoteSound& sound, platform::Clock& clock, platform::Dialogs& dial
     buildActions();
     buildFileAndPlaybackActions();
     buildKeyAssignmentAction();
+    buildChangePanel();
+    buildEditingActions();
     connectPlayerAndRecorder();
     layOut();
 
@@ -69,6 +71,7 @@ void TForm1::showEvent(QShowEvent* event)
 
 void TForm1::FormShow()
 {
+    Panel1_->move(86, 1);
     buttonColour_ = N_[0]->colour();
     RenkSifirla();
     PAUSE_->setText(QStringLiteral("DUR"));
@@ -151,12 +154,13 @@ void TForm1::ListBox1Click()
 
 void TForm1::ListBox1DblClick()
 {
-    // Listening to the selected line's note: nothing is recorded.
-    const QModelIndexList selected = ListBox1_->selectionModel()->selectedIndexes();
-    if (selected.isEmpty())
+    // Listening to the selected line's note, as the change panel's listen button does:
+    // nothing is recorded, the panel stays closed.
+    const int row = selectedVisibleLine();
+    if (row < 0)
         return;
-    if (const auto n = noteNumberOfCode(lists_.entry(selected.first().row()).left(2)))
-        sound_.play(*n);
+    Label4_->setText(lists_.line(row));
+    SpeedButton4Click();
 }
 
 void TForm1::NMouseEnter(int k)
@@ -260,6 +264,9 @@ void TForm1::paintEvent(QPaintEvent*)
 
 bool TForm1::notePreview(QKeyEvent* event)
 {
+    // While the change panel is up its own controls take the keys.
+    if (panelOpen_)
+        return false;
     const int k = noteOfShortcut(platform::shortcutWord(*event));
     if (k < 0 || !noteActions_[std::size_t(k)]->isEnabled())
         return false;
@@ -278,6 +285,13 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
         auto* w = qobject_cast<QWidget*>(watched);
         if (w && w->window() == this && w->isEnabled())
             return notePreview(static_cast<QKeyEvent*>(event));
+        break;
+    }
+    case QEvent::ContextMenu: {
+        // No context menu while the change panel is up.
+        auto* w = qobject_cast<QWidget*>(watched);
+        if (panelOpen_ && w && w->window() == this)
+            return true;
         break;
     }
     case QEvent::MouseButtonDblClick:

@@ -14,9 +14,11 @@
 #include <QKeySequence>
 #include <QWidget>
 #include <array>
+#include <vector>
 
 class QAction;
 class QCheckBox;
+class QComboBox;
 class QFrame;
 class QLabel;
 class QListView;
@@ -53,6 +55,15 @@ public:
 
     // The note action that key word triggers, or -1.
     int noteOfShortcut(quint16 word) const { return keys_.noteOf(word).value_or(-1); }
+
+    // The fixed step of the time commands (1..1000; outside that, 1). Setting it rebuilds
+    // the captions of mn1, mn2, mnt1 and mnt2.
+    int artirma() const { return artirma_; }
+    void setArtirma(int step);
+
+    // The change panel is up: the note keys, the context menu and the commands that change
+    // the lists wait until it closes.
+    bool changePanelOpen() const { return panelOpen_; }
 
 public slots:
     // Start-up: a note file named on the command line (arguments without the program).
@@ -95,6 +106,23 @@ public slots:
     void PLAY_Click();
     void PAUSE_Click();
 
+    // Editing the take (TForm1Editing.cpp) and its change panel (TForm1ChangePanel.cpp).
+    void mndegistirExecute();
+    void mnarayaekleExecute();
+    void mnsilExecute();
+    void mn1Execute();
+    void mn2Execute();
+    void mnt1Execute();
+    void mnt2Execute();
+    void mntumsifirlaExecute();
+    void mnayarlarExecute();
+    void mngerialExecute();
+    void mnyineleExecute();
+    void SpeedButton1Click();
+    void SpeedButton2Click();
+    void SpeedButton3Click();
+    void SpeedButton4Click();
+
 public:
     bool isPlaying() const { return player_.isPlaying(); }
 
@@ -136,6 +164,17 @@ private:
     void playbackNote(int index, int noteNumber, bool isLastLine);
     void playbackFinished();
 
+    // Editing (TForm1Editing.cpp, TForm1ChangePanel.cpp).
+    void buildChangePanel();
+    void buildEditingActions();
+    void bringToRest();
+    int selectedVisibleLine() const;
+    void editMessage(const char* text, bool warning = false);
+    void shiftAll(int delta);
+    void shiftSelected(int delta);
+    void openChangePanel(int row, bool inserting);
+    void closeChangePanel();
+
     NoteSound& sound_;
     platform::Clock& clock_;
     platform::Dialogs& dialogs_;
@@ -171,6 +210,20 @@ private:
     QAction* mnliste_ = nullptr;
     QAction* mndosyaac_ = nullptr;
     QAction* mnnotadonustur_ = nullptr;
+    QFrame* Panel1_ = nullptr;
+    QLabel* panelTitle_ = nullptr;
+    QLabel* Label4_ = nullptr;
+    QComboBox* ComboBox1_ = nullptr;
+    FlatButton* SpeedButton1_ = nullptr;
+    FlatButton* SpeedButton2_ = nullptr;
+    FlatButton* SpeedButton3_ = nullptr;
+    FlatButton* SpeedButton4_ = nullptr;
+    std::array<QAction*, 4> stepActions_{}; // mn1, mn2, mnt1, mnt2
+    std::vector<QAction*> listChangers_;     // wait while the change panel is up
+    int artirma_ = 0;
+    bool panelOpen_ = false;
+    bool panelInserts_ = false;
+    int panelRow_ = -1; // the entry changed, or inserted before; -1: appended
     NoteListPlayer player_;
     bool startupOpen_ = false;
     QString startupPath_;
