@@ -1,5 +1,7 @@
 #include "EditHistory.h"
 
+#include "NoteEdits.h"
+
 #include "platform/WholeNumber.h"
 
 namespace tezvan {
@@ -20,36 +22,26 @@ std::optional<qint32> plainTime(const QString& entry)
 
 } // namespace
 
-PackedTimes::PackedTimes(const QStringList& entries, const QStringList& onto)
+PackedTimes::PackedTimes(const QStringList& entries)
 {
-    Q_ASSERT(entries.size() == onto.size());
     times_.resize(std::size_t(entries.size()));
     for (qsizetype i = 0; i < entries.size(); ++i) {
-        const std::optional<qint32> t = plainTime(entries[i]);
-        if (t && QStringView(entries[i]).left(3) == QStringView(onto[i]).left(3))
+        if (const std::optional<qint32> t = plainTime(entries[i]))
             times_[std::size_t(i)] = *t;
         else
             whole_.insert(i, entries[i]);
     }
 }
 
-QStringList PackedTimes::unpackedOnto(const QStringList& heads) const
+void PackedTimes::writeOnto(QStringList& entries) const
 {
-    Q_ASSERT(heads.size() == qsizetype(times_.size()));
-    QStringList entries;
-    entries.reserve(qsizetype(times_.size()));
-    for (qsizetype i = 0; i < qsizetype(times_.size()); ++i) {
-        if (const auto kept = whole_.constFind(i); kept != whole_.cend()) {
-            entries.append(*kept);
-        } else {
-            QString e;
-            e.reserve(3 + 11);
-            e.append(QStringView(heads.at(i)).left(3));
-            e.append(QString::number(times_[std::size_t(i)]));
-            entries.append(std::move(e));
-        }
+    Q_ASSERT(entries.size() == qsizetype(times_.size()));
+    for (qsizetype i = 0; i < entries.size(); ++i) {
+        if (const auto kept = whole_.constFind(i); kept != whole_.cend())
+            entries[i] = *kept;
+        else
+            writeTime(entries[i], times_[std::size_t(i)]);
     }
-    return entries;
 }
 
 void EditHistory::recorded(ListChange undo)

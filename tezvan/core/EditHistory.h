@@ -13,18 +13,16 @@
 namespace tezvan {
 
 // A whole list of entries kept for undoing a change of all times, packed: an entry whose
-// time is the plain decimal of a 32-bit number and whose first three characters are those
-// of the entry it will be put back onto keeps only that number; any other entry is kept
-// whole. A million entries take 4 MB instead of some 70.
+// time is the plain decimal of a 32-bit number keeps only that number (a change of times
+// leaves the first three characters of such an entry as they were); any other entry is
+// kept whole. A million entries take 4 MB instead of some 70.
 class PackedTimes {
 public:
     PackedTimes() = default;
-    // entries, to be put back onto the list onto (as long).
-    PackedTimes(const QStringList& entries, const QStringList& onto);
+    explicit PackedTimes(const QStringList& entries);
 
-    // The kept entries, each rebuilt onto the first three characters of the entry at the
-    // same place of heads (a list as long as the kept one).
-    QStringList unpackedOnto(const QStringList& heads) const;
+    // Puts the kept entries back over entries (as long, its times changed since), in place.
+    void writeOnto(QStringList& entries) const;
 
 private:
     std::vector<qint32> times_;

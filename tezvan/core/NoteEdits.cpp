@@ -31,41 +31,50 @@ std::array<QString, 4> stepCaptions(int n)
             QString::fromUtf8("Tüm Nota  + ") + number, QString::fromUtf8("Tüm Nota  - ") + number};
 }
 
-QString shiftedEntry(const QString& entry, int delta)
+qint32 timeOf(const QString& entry)
 {
-    const QString timeText = entry.mid(3);
-    const std::optional<qint32> t = platform::parseWholeNumber(timeText);
-    if (!t)
-        throw platform::CommandError(platform::notAnIntegerMessage(timeText));
-    qint64 moved = qint64(*t) + delta;
+    const QStringView text = QStringView(entry).mid(qMin<qsizetype>(3, entry.size()));
+    if (const std::optional<qint32> t = platform::parseWholeNumber(text))
+        return *t;
+    throw platform::CommandError(platform::notAnIntegerMessage(text.toString()));
+}
+
+qint64 shiftedTime(qint32 time, int delta)
+{
+    const qint64 moved = qint64(time) + delta;
     if (moved > kLargestTime)
-        moved = kLargestTime;
+        return kLargestTime;
     // Down stops at 0; a time a file brought in below 0 moves up by the step like any other.
     if (delta < 0 && moved < 0)
-        moved = 0;
-    QString shifted;
-    shifted.reserve(3 + 11);
-    shifted.append(QStringView(entry).left(3));
-    shifted.append(QString::number(moved));
-    return shifted;
+        return 0;
+    return moved;
 }
 
-QStringList shiftedEntries(const QStringList& entries, int delta)
+void writeTime(QString& entry, qint64 time)
 {
-    QStringList shifted;
-    shifted.reserve(entries.size());
-    for (const QString& e : entries)
-        shifted.append(shiftedEntry(e, delta));
-    return shifted;
+    char16_t digits[20];
+    int n = 0;
+    const bool negative = time < 0;
+    quint64 magnitude = negative ? quint64(-(time + 1)) + 1 : quint64(time);
+    do {
+        digits[n++] = char16_t(u'0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude != 0);
+    const qsizetype head = qMin<qsizetype>(3, entry.size());
+    // Within the text's own room no new memory is taken.
+    entry.resize(head + (negative ? 1 : 0) + n);
+    QChar* p = entry.data() + head;
+    if (negative)
+        *p++ = u'-';
+    while (n > 0)
+        *p++ = digits[--n];
 }
 
-QStringList resetEntries(const QStringList& entries)
+QString shiftedEntry(const QString& entry, int delta)
 {
-    QStringList reset;
-    reset.reserve(entries.size());
-    for (const QString& e : entries)
-        reset.append(e.left(3) + QLatin1Char('0'));
-    return reset;
+    QString shifted = entry;
+    writeTime(shifted, shiftedTime(timeOf(entry), delta));
+    return shifted;
 }
 
 QString codeOfLine(const QString& line)

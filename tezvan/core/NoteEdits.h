@@ -24,18 +24,21 @@ int validStep(int step);
 // The captions of mn1, mn2, mnt1 and mnt2 for step n, in that order.
 std::array<QString, 4> stepCaptions(int n);
 
-// The entry with its time moved by delta: the code and "=" (the first three characters)
-// stay, the rest is read as a decimal whole number t and written back as t + delta, kept
-// from passing the largest 32-bit value and, when moved down, from going below 0. A time
-// that is no whole number ends the command (throws platform::CommandError naming it).
+// The time of an entry: everything from its fourth character on, read as a decimal whole
+// number. A time that is no whole number ends the command (throws platform::CommandError
+// naming the text).
+qint32 timeOf(const QString& entry);
+
+// A time moved by delta: kept from passing the largest 32-bit value and, when moved down,
+// from going below 0.
+qint64 shiftedTime(qint32 time, int delta);
+
+// Writes time in decimal over everything after the first three characters of entry (after
+// all of it when shorter), in place: a million of them are written at a time.
+void writeTime(QString& entry, qint64 time);
+
+// The entry with its time moved by delta (code and "=" stay); throws as timeOf does.
 QString shiftedEntry(const QString& entry, int delta);
-
-// Every entry shifted, all or nothing: the first entry whose time is no whole number
-// throws, and the caller's list stays as it was.
-QStringList shiftedEntries(const QStringList& entries, int delta);
-
-// Every entry's time set to 0: its first three characters (all of it when shorter) and "0".
-QStringList resetEntries(const QStringList& entries);
 
 // The note code of a visible line or drop-down item: the two characters before its
 // closing parenthesis, the last character ("LA (05)" gives "05").

@@ -1,5 +1,7 @@
 #include "NoteLists.h"
 
+#include "NoteEdits.h"
+
 namespace tezvan {
 
 QString noteCountText(int n)
@@ -51,13 +53,22 @@ void NoteLists::insertAt(int i, const QString& entry, const QString& line)
     history_.recorded(apply({ListChange::Kind::Insert, i, entry, line, {}}));
 }
 
-void NoteLists::setEntries(QStringList entries)
+void NoteLists::shiftTimes(int delta)
 {
-    if (entries.size() != entries_.size())
-        return;
-    ListChange back{ListChange::Kind::Retime, 0, {}, {}, PackedTimes(entries_, entries)};
-    entries_ = std::move(entries);
-    history_.recorded(std::move(back));
+    // Every time is read before any is written.
+    std::vector<qint32> times(std::size_t(entries_.size()));
+    for (qsizetype i = 0; i < entries_.size(); ++i)
+        times[std::size_t(i)] = timeOf(entries_[i]);
+    history_.recorded({ListChange::Kind::Retime, 0, {}, {}, PackedTimes(entries_)});
+    for (qsizetype i = 0; i < entries_.size(); ++i)
+        writeTime(entries_[i], shiftedTime(times[std::size_t(i)], delta));
+}
+
+void NoteLists::resetTimes()
+{
+    history_.recorded({ListChange::Kind::Retime, 0, {}, {}, PackedTimes(entries_)});
+    for (QString& e : entries_)
+        writeTime(e, 0);
 }
 
 bool NoteLists::undo()
@@ -112,9 +123,8 @@ ListChange NoteLists::apply(const ListChange& change)
         return back;
     }
     case ListChange::Kind::Retime: {
-        QStringList retimed = change.times.unpackedOnto(entries_);
-        ListChange back{ListChange::Kind::Retime, 0, {}, {}, PackedTimes(entries_, retimed)};
-        entries_ = std::move(retimed);
+        ListChange back{ListChange::Kind::Retime, 0, {}, {}, PackedTimes(entries_)};
+        change.times.writeOnto(entries_);
         return back;
     }
     }

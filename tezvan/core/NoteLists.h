@@ -41,9 +41,11 @@ public:
     void removeAt(int i);
     void insertAt(int i, const QString& entry, const QString& line);
 
-    // Rewrites every entry at once with a list as long (a change of the times: the lines
-    // stay). Another length: ignored.
-    void setEntries(QStringList entries);
+    // Every time moved by delta (NoteEdits' shiftedTime), all or nothing: a time that is
+    // no whole number throws platform::CommandError with nothing changed. The lines stay.
+    void shiftTimes(int delta);
+    // Every time set to 0 (an entry shorter than code and "=" gets its 0 after what it has).
+    void resetTimes();
 
     // Takes the lists one change back or forward again; false when there is none.
     bool undo();

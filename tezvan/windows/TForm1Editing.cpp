@@ -128,7 +128,7 @@ void TForm1::shiftAll(int delta)
         return editMessage(kNothingToChange);
     bringToRest();
     // All or nothing: an entry whose time is no number leaves the whole list as it was.
-    platform::runCommand(dialogs_, this, [&] { lists_.setEntries(shiftedEntries(lists_.entries(), delta)); });
+    platform::runCommand(dialogs_, this, [&] { lists_.shiftTimes(delta); });
 }
 
 void TForm1::mnt1Execute()
@@ -146,7 +146,7 @@ void TForm1::mntumsifirlaExecute()
     bringToRest();
     if (lists_.isEmpty())
         return editMessage(kNothingToChange);
-    lists_.setEntries(resetEntries(lists_.entries()));
+    lists_.resetTimes();
 }
 
 void TForm1::mnayarlarExecute()

@@ -51,23 +51,6 @@ INSTANTIATE_TEST_SUITE_P(Rows, NoteEditsShift, ::testing::Values(
     ShiftRow{"a time beyond 32 bits", "05=2147483648", -5, nullptr,
              "'2147483648' is not a valid integer value"}), RowName());
 
-TEST(NoteEdits, AShiftOfAListIsAllOrNothing)
-{
-    const QStringList entries{QStringLiteral("00=1"), QStringLiteral("01=x"), QStringLiteral("02=3")};
-    EXPECT_EQ(testing_support::commandErrorOf([&] { tezvan::shiftedEntries(entries, 10); }),
-              QStringLiteral("'x' is not a valid integer value"));
-    EXPECT_EQ(tezvan::shiftedEntries({QStringLiteral("00=1"), QStringLiteral("02=3")}, 10),
-              QStringList({QStringLiteral("00=11"), QStringLiteral("02=13")}));
-}
-
-TEST(NoteEdits, ResetKeepsTheFirstThreeCharactersOfEveryLine)
-{
-    EXPECT_EQ(tezvan::resetEntries({QStringLiteral("03=300"), QStringLiteral("x"), QStringLiteral("ab"),
-                                    QStringLiteral("abcdef"), QString()}),
-              QStringList({QStringLiteral("03=0"), QStringLiteral("x0"), QStringLiteral("ab0"),
-                           QStringLiteral("abc0"), QStringLiteral("0")}));
-}
-
 struct StepRow : testing_support::NamedRow {
     const char* answer;
     int step;

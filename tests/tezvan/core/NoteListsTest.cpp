@@ -2,6 +2,7 @@
 // points past the end.
 #include "tezvan/core/NoteLists.h"
 
+#include "support/CommandErrorMessage.h"
 #include "support/QStringPrinter.h"
 #include "support/RowName.h"
 
@@ -104,10 +105,10 @@ QString snapshotOf(const NoteLists& l)
 TEST(NoteListsUndo, EveryChangeGoesBackAndForthExactly)
 {
     NoteLists l;
-    l.replaceAll({QStringLiteral("03=300"), QStringLiteral("05=0007"), QStringLiteral("ab"),
-                  QStringLiteral("07=-0"), QStringLiteral("10=+12"), QStringLiteral("123")},
-                 {QStringLiteral("FA (03)"), QStringLiteral("LA (05)"), QStringLiteral("ab"),
-                  QStringLiteral("SOLID (07)"), QStringLiteral("SOL- (10)"), QStringLiteral("12")});
+    l.replaceAll({QStringLiteral("03=300"), QStringLiteral("05=0007"), QStringLiteral("07=-0"),
+                  QStringLiteral("10=+12"), QStringLiteral("11=-5")},
+                 {QStringLiteral("FA (03)"), QStringLiteral("LA (05)"), QStringLiteral("SOLID (07)"),
+                  QStringLiteral("SOL- (10)"), QString::fromUtf8("Mİ-2 (11)")});
     EXPECT_FALSE(l.canUndo());
     std::vector<QString> states{snapshotOf(l)};
     const std::vector<std::function<void()>> changes{
@@ -115,13 +116,11 @@ TEST(NoteListsUndo, EveryChangeGoesBackAndForthExactly)
         [&] { l.setAt(1, QStringLiteral("10=0007"), QStringLiteral("SOL- (10)")); },
         [&] { l.insertAt(0, QStringLiteral("13=0"), QString::fromUtf8("BİTİŞ (13)")); },
         [&] { l.removeAt(3); },
-        [&] {
-            QStringList reset;
-            for (const QString& e : l.entries())
-                reset << e.left(3) + QLatin1Char('0');
-            l.setEntries(reset);
-        },
-        [&] { l.setEntries(QStringList(l.count(), QStringLiteral("99=2147483647"))); },
+        [&] { l.shiftTimes(2147483000); },
+        [&] { l.shiftTimes(-500); },
+        [&] { l.insertAt(2, QStringLiteral("ab"), QStringLiteral("ab")); },
+        [&] { l.insertAt(0, QStringLiteral("123"), QStringLiteral("12")); },
+        [&] { l.resetTimes(); },
     };
     for (const auto& change : changes) {
         change();
@@ -138,6 +137,25 @@ TEST(NoteListsUndo, EveryChangeGoesBackAndForthExactly)
         EXPECT_EQ(snapshotOf(l), states[i]) << "redo to state " << i;
     }
     EXPECT_FALSE(l.redo());
+}
+
+TEST(NoteLists, TimesAreShiftedAllOrNothingAndResetWhateverTheLine)
+{
+    NoteLists l;
+    const QStringList take{QStringLiteral("00=1"), QStringLiteral("01=x"), QStringLiteral("02=3")};
+    l.replaceAll(take, take);
+    EXPECT_EQ(testing_support::commandErrorOf([&] { l.shiftTimes(10); }),
+              QStringLiteral("'x' is not a valid integer value"));
+    EXPECT_EQ(l.entries(), take);
+    EXPECT_FALSE(l.canUndo()) << "a shift that failed is no step";
+
+    const QStringList odd{QStringLiteral("03=300"), QStringLiteral("x"), QStringLiteral("ab"),
+                          QStringLiteral("abcdef"), QString()};
+    l.replaceAll(odd, odd);
+    l.resetTimes();
+    EXPECT_EQ(l.entries(), QStringList({QStringLiteral("03=0"), QStringLiteral("x0"), QStringLiteral("ab0"),
+                                        QStringLiteral("abc0"), QStringLiteral("0")}));
+    EXPECT_EQ(l.lines(), odd);
 }
 
 TEST(NoteListsUndo, ANewChangeDropsTheRedoStepsAndANewTakeDropsAll)
