@@ -1,7 +1,8 @@
-// The real message boxes and file dialogs as a user meets them: the title the window
-// system shows, the text and its line breaks under every style, the answer of the button
-// pressed, the input box's answer, and the file filter as the dialog lists it and as Qt reads it. Runs offscreen and, where the build
-// found libxcb, on a real X server too (there the titles are read back from the server).
+// The real message boxes, input box and file dialogs as a user meets them: the title the
+// window system shows, the text and its line breaks under every style, the answer of the
+// button pressed, the input box's answer, and the file filter as the dialog lists it and as
+// Qt reads it. Runs offscreen and, where the build found libxcb, on a real X server too
+// (there the titles are read back from the server).
 #include "platform/Dialogs.h"
 #include "support/QStringPrinter.h"
 #include "support/RowName.h"
