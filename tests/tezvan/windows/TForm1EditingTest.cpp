@@ -87,7 +87,7 @@ TEST_P(EditingPanel, ChangesOrInsertsThePickedNote)
     press(Qt::Key_A, 38);
     run("mnsil");
     run("mngerial");
-    QContextMenuEvent menu(QContextMenuEvent::Mouse, {5, 5});
+    QContextMenuEvent menu(QContextMenuEvent::Mouse, {5, 5}, {5, 5});
     EXPECT_TRUE(QApplication::sendEvent(control<QWidget>("ComboBox1"), &menu) && menu.isAccepted());
     EXPECT_EQ(entries().size(), 3);
     EXPECT_TRUE(sound.played.empty());
