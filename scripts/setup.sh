@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Installs what a fresh Debian 12 machine lacks, then configures and builds one preset:
 #   scripts/setup.sh [--tests] [PRESET]
-# Without --tests: what building and running both programs needs, and the "run" preset (the
-# two programs alone). With --tests: also GoogleTest and the tools the tests and benches drive
-# (a private X display, keys, and private sound servers of both kinds), and the "release"
-# preset (programs, tests and benches). Quiet when everything is already there.
+# Without --tests: what building, running and packaging both programs needs, and the "run"
+# preset (the two programs alone). With --tests: also GoogleTest and the tools the tests and
+# benches drive (a private X display, keys, private sound servers of both kinds, the
+# desktop's validators and launcher), and the "release" preset (programs, tests and
+# benches). Quiet when everything is already there.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -18,12 +19,17 @@ packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev libjpeg-dev libpulse-dev libsoxr-dev
   fonts-dejavu-core
+  # tezvan calls these to register its note files for the user.
+  xdg-utils shared-mime-info desktop-file-utils
+  # The Debian package (scripts/package.sh): dpkg-shlibdeps and the file type of each file.
+  dpkg-dev file
 )
 # The test tools come with the test command alone: installing PulseAudio on a desktop that
 # runs PipeWire can take that desktop's sound away.
 if $tests; then
   packages+=(
     libgtest-dev python3
+    appstream libglib2.0-bin
     xvfb xauth xdotool x11-utils imagemagick
     pulseaudio pulseaudio-utils pipewire pipewire-pulse wireplumber dbus dbus-daemon
   )

@@ -1,6 +1,7 @@
 #include "RenderNota.h"
 
 #include "GridPlayer.h"
+#include "InstalledSamples.h"
 #include "NotaFile.h"
 #include "NoteGrid.h"
 #include "SampleFiles.h"
@@ -9,6 +10,7 @@
 #include "platform/PreparedSound.h"
 #include "platform/VirtualClock.h"
 
+#include <QCoreApplication>
 #include <QSaveFile>
 #include <QStringList>
 
@@ -41,7 +43,7 @@ int renderNotaCommand(const QString& in, const QString& out)
 
     platform::VirtualClock clock;
     platform::OfflineVoice voice(clock);
-    SampleFiles samples(voice);
+    SampleFiles samples(voice, {}, installedSampleFolder(QCoreApplication::applicationDirPath()));
     GridPlayer player(grid, samples, clock);
     QString problem;
     const auto keepProblem = [&problem](const QString& m) { problem = m; };

@@ -1,6 +1,7 @@
 #pragma once
 // "tezvan2 --render IN.nota OUT.wav": what "DİNLE" would sound for a note file, with the
-// ".wbs" samples of the working directory, written as a wave file without a window.
+// ".wbs" samples of the working directory (or else the installed ones), written as a
+// wave file without a window.
 
 #include <QString>
 

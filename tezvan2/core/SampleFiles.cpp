@@ -15,10 +15,18 @@ namespace {
 // Enough for every sample of the table twice over; past it the cache starts afresh.
 constexpr int kCacheLimit = 64;
 
+// Longer than any file system's time stamp tick.
+constexpr qint64 kTickNs = 2'000'000'000;
+
+bool changedLately(qint64 modifiedNs)
+{
+    return QDateTime::currentMSecsSinceEpoch() * 1'000'000 - modifiedNs < kTickNs;
+}
+
 } // namespace
 
-SampleFiles::SampleFiles(platform::Voice& voice, QString folder)
-    : voice_(voice), folder_(std::move(folder))
+SampleFiles::SampleFiles(platform::Voice& voice, QString folder, QString installedFolder)
+    : voice_(voice), folder_(std::move(folder)), installedFolder_(std::move(installedFolder))
 {
 }
 
@@ -62,15 +70,25 @@ QString SampleFiles::resolve(const QString& bareName)
     // Bare names only: a grid cell must not reach outside the folder.
     if (bareName.isEmpty() || bareName.contains(u'/') || bareName.contains(u'\\'))
         return {};
-    const QString dir = folder();
+    const QString here = resolveIn(folder(), bareName);
+    if (!here.isEmpty() || installedFolder_.isEmpty())
+        return here;
+    return resolveIn(installedFolder_, bareName);
+}
+
+QString SampleFiles::resolveIn(const QString& dir, const QString& bareName)
+{
     const QString folded = bareName.toCaseFolded();
     auto find = [&](const Listing& l) {
         const QString exact = l.exact.value(bareName);
         return exact.isEmpty() ? l.folded.value(folded) : exact;
     };
-    QString name = find(listing(dir, false));
-    // A miss looks again: a file may have come within the folder's time stamp's tick.
-    if (name.isEmpty())
+    const Listing& known = listing(dir, false);
+    QString name = find(known);
+    // A miss looks again when the folder changed lately: a file may have come within its
+    // time stamp's tick. Not otherwise, so that notes played from the installed folder do
+    // not list the working directory each time.
+    if (name.isEmpty() && changedLately(known.stamp.modifiedNs))
         name = find(listing(dir, true));
     return name.isEmpty() ? QString() : dir + u'/' + name;
 }

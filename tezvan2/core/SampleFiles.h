@@ -1,6 +1,7 @@
 #pragma once
 // Sounds ".wbs" sample files by bare name from a folder (by default the working
-// directory at the moment of the note), matching names without regard to letter case.
+// directory at the moment of the note), matching names without regard to letter case; a
+// name not found there is looked up in a second folder, where an installation keeps them.
 // A file is any wave a player drops in (see platform::prepareSound), converted when it
 // is read. Silent, and false, when the file is missing, unreadable or cannot be played.
 // Not a sample bank: it keeps only a small cache that a changed file invalidates.
@@ -16,8 +17,9 @@ namespace tezvan2 {
 
 class SampleFiles {
 public:
-    // folder empty: the working directory, looked at afresh for every note.
-    explicit SampleFiles(platform::Voice& voice, QString folder = {});
+    // folder empty: the working directory, looked at afresh for every note. installedFolder
+    // (when given) is asked for a name the first folder does not have.
+    explicit SampleFiles(platform::Voice& voice, QString folder = {}, QString installedFolder = {});
 
     // Starts the file on the voice, cutting off what still sounds; false when there is
     // nothing to play, and then the sound still playing stops all the same.
@@ -37,7 +39,8 @@ public:
     void preload(const QStringList& bareNames);
 
     // The path of the file the bare name means here: the exact name first, then the
-    // first name equal to it without regard to letter case; empty when none.
+    // first name equal to it without regard to letter case, in the first folder and then
+    // in the installed one; empty when none.
     QString resolve(const QString& bareName);
 
     QString folder() const;
@@ -66,9 +69,11 @@ private:
         QHash<QString, QString> folded; // case-folded name -> first such name
     };
     const Listing& listing(const QString& folder, bool fresh);
+    QString resolveIn(const QString& folder, const QString& bareName);
 
     platform::Voice& voice_;
     QString folder_;
+    QString installedFolder_;
     QHash<QString, Cached> cache_;      // by path
     QHash<QString, Listing> listings_; // by folder
 };

@@ -4,6 +4,7 @@
 #include "Tfrmhak.h"
 #include "tezvan2/core/GridPlayer.h"
 #include "tezvan2/core/GridRecorder.h"
+#include "tezvan2/core/InstalledSamples.h"
 #include "tezvan2/core/NotaFile.h"
 #include "tezvan2/core/NoteGrid.h"
 #include "tezvan2/core/NoteTable.h"
@@ -83,7 +84,8 @@ Tfrmana::Tfrmana(const Services& services, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
       dialogs_(services.dialogs),
       shell_(services.shell),
-      samples_(std::make_unique<SampleFiles>(services.voice, services.sampleFolder)),
+      samples_(std::make_unique<SampleFiles>(services.voice, services.sampleFolder,
+                                             installedSampleFolder(QCoreApplication::applicationDirPath()))),
       grid_(new NoteGrid(this))
 {
     setObjectName(QStringLiteral("frmana"));

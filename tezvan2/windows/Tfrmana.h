@@ -36,7 +36,7 @@ public:
         platform::Clock& clock;
         platform::Dialogs& dialogs;
         platform::Shell& shell;
-        QString sampleFolder; // empty: the working directory at each note
+        QString sampleFolder; // empty: the working directory at each note; then the installed samples
     };
 
     static QUrl notesAddress();

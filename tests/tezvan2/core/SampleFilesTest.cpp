@@ -166,3 +166,41 @@ TEST(SampleFilesWorkingDirectory, LooksInTheDirectoryCurrentAtTheNote)
     EXPECT_FALSE(samples.play(QStringLiteral("FA.wbs")));
     QDir::setCurrent(before);
 }
+
+// An installed program started in any folder: that folder's files first, then the installed ones.
+struct InstalledRow : testing_support::NamedRow {
+    qint16 inWorkingFolder; // the file's first frame there; 0: no such file
+    qint16 inInstalledFolder;
+    qint16 heard; // 0: silence
+};
+
+class SampleFilesInstalled : public ::testing::TestWithParam<InstalledRow> {};
+
+TEST_P(SampleFilesInstalled, TheWorkingFolderFirstThenTheInstalledSamples)
+{
+    QTemporaryDir working;
+    QTemporaryDir installed;
+    platform::VirtualClock clock;
+    testing_support::FakeVoice voice{clock};
+    SampleFiles samples{voice, working.path(), installed.path()};
+    const InstalledRow& row = GetParam();
+    if (row.inWorkingFolder) {
+        ASSERT_TRUE(writeFile(working.filePath(QStringLiteral("re.wbs")), waveImage(10, row.inWorkingFolder)));
+    }
+    if (row.inInstalledFolder) {
+        ASSERT_TRUE(writeFile(installed.filePath(QStringLiteral("RE.wbs")), waveImage(10, row.inInstalledFolder)));
+    }
+
+    EXPECT_EQ(samples.play(QStringLiteral("RE.wbs")), row.heard != 0);
+    const auto started = voice.started();
+    ASSERT_EQ(started.size(), row.heard ? 1u : 0u);
+    if (row.heard) {
+        EXPECT_EQ(started.front()->frames().front(), row.heard);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, SampleFilesInstalled,
+                         ::testing::Values(InstalledRow{{"only installed"}, 0, 5, 5},
+                                           InstalledRow{{"in both: the working folder's"}, 3, 5, 3},
+                                           InstalledRow{{"in neither: silence"}, 0, 0, 0}),
+                         RowName());
