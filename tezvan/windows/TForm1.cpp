@@ -43,6 +43,7 @@ TForm1::TForm1(NoteSound& sound, platform::Clock& clock, platform::Dialogs& dial
     buildKeyAssignmentAction();
     buildChangePanel();
     buildEditingActions();
+    buildFileTypeAction();
     connectPlayerAndRecorder();
     layOut();
 

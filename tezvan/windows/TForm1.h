@@ -26,6 +26,7 @@ class QListView;
 namespace platform {
 class Clock;
 class Dialogs;
+class FileTypeRegistration;
 } // namespace platform
 
 namespace tezvan {
@@ -95,6 +96,9 @@ public slots:
     // The application lost the focus: the recording ends.
     void HintlerDeactivate();
 
+    // Makes this program the user's handler of ".tnl" files (TForm1FileType.cpp).
+    void DosyaTrTanmla1Click();
+
     // Files (TForm1Files.cpp).
     void newClick();
     void openClick();
@@ -150,6 +154,8 @@ private:
     bool notePreview(QKeyEvent* event);
     void buildFileAndPlaybackActions();
     void buildKeyAssignmentAction();
+    void buildFileTypeAction();
+    void fileTypeRegistered(const QStringList& problems);
     QAction* windowAction(const char* name, const QString& caption, QKeySequence key,
                           void (TForm1::*handler)());
     bool askToEndRecording();
@@ -224,6 +230,7 @@ private:
     bool panelOpen_ = false;
     bool panelInserts_ = false;
     int panelRow_ = -1; // the entry changed, or inserted before; -1: appended
+    platform::FileTypeRegistration* registration_ = nullptr;
     NoteListPlayer player_;
     bool startupOpen_ = false;
     QString startupPath_;

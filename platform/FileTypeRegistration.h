@@ -1,0 +1,64 @@
+#pragma once
+// Makes a program the current user's handler of one file type, through the desktop's own
+// means: on Linux freedesktop's MIME database, desktop entry, icon theme and default
+// application (and their tools); on Windows the user's classes in the registry. No
+// administrator rights are needed, and the desktop is told, so icons refresh at once.
+// Not for removing a registration: nothing here undoes one.
+
+#include <QByteArray>
+#include <QList>
+#include <QObject>
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+#include <utility>
+
+namespace platform {
+
+// What the desktop learns about the type and its program.
+struct FileTypeHandler {
+    QString extension;        // ".tnl"
+    QString typeName;         // the type's name, also the description shown for it (Windows)
+    QString mimeType;         // "application/x-..." declared by mimePackage
+    QByteArray mimePackage;   // shared-mime-info XML that declares mimeType
+    QString applicationId;    // reverse-DNS id: the desktop entry's and the icon's name
+    QByteArray desktopEntry;  // the program's desktop entry; its Exec line is replaced
+    QList<std::pair<int, QByteArray>> icons; // PNG images by pixel size
+};
+
+// The platform's part of a registration: writes what the desktop reads and gives the tools
+// to run afterwards (program and arguments), each failure added to problems.
+QList<QStringList> writeFileTypeRegistration(const FileTypeHandler& type, const QString& programPath,
+                                             QStringList& problems);
+
+// The desktop entry's Exec value that runs program with one file: the path, quoted when
+// a character in it needs quoting, then %f.
+QString execLineFor(const QString& programPath);
+
+// One registration at a time, run without blocking the event loop: the desktop's tools run
+// as child processes one after another, and finished() tells the end.
+class FileTypeRegistration final : public QObject {
+    Q_OBJECT
+public:
+    explicit FileTypeRegistration(QObject* parent = nullptr);
+
+    // Starts the registration for programPath (the full path of the executable). Every step
+    // is tried even when an earlier one failed. False, and nothing started, while one runs.
+    bool start(const FileTypeHandler& type, const QString& programPath);
+    bool isRunning() const { return running_; }
+
+signals:
+    // The end; problems names each step that failed, empty when all went well.
+    void finished(const QStringList& problems);
+
+private:
+    void runNextTool();
+    void finish();
+
+    bool running_ = false;
+    QStringList problems_;
+    QList<QStringList> tools_; // program and arguments, still to run
+    QProcess* process_ = nullptr;
+};
+
+} // namespace platform
