@@ -43,6 +43,7 @@ public:
     {
         return std::nullopt;
     }
+    std::optional<QColor> chooseColour(QWidget*, const QColor&, const QList<QColor>&) override { return {}; }
 };
 
 double msSince(const QElapsedTimer& t) { return double(t.nsecsElapsed()) / 1e6; }

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QColorDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 
@@ -87,6 +88,17 @@ public:
         if (dialog.exec() != QDialog::Accepted)
             return std::nullopt;
         return dialog.textValue();
+    }
+
+    std::optional<QColor> chooseColour(QWidget* owner, const QColor& preset,
+                                       const QList<QColor>& customColours) override
+    {
+        for (int i = 0; i < customColours.size() && i < QColorDialog::customCount(); ++i)
+            QColorDialog::setCustomColor(i, customColours.at(i));
+        QColorDialog dialog(preset, owner);
+        if (dialog.exec() != QDialog::Accepted)
+            return std::nullopt;
+        return dialog.selectedColor();
     }
 };
 

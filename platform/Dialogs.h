@@ -2,6 +2,8 @@
 // Message boxes and file dialogs, behind one seam so that tests can answer them.
 // Texts arrive exactly as the programs word them; nothing here rewords or translates.
 
+#include <QColor>
+#include <QList>
 #include <QString>
 #include <optional>
 
@@ -33,6 +35,10 @@ public:
     // text as confirmed, or nothing for cancel.
     virtual std::optional<QString> inputText(QWidget* owner, const QString& title, const QString& prompt,
                                              const QString& preset) = 0;
+    // The colour dialog, preset to preset, with its custom colours set to customColours
+    // (up to sixteen, in order). The chosen colour; nothing when cancelled.
+    virtual std::optional<QColor> chooseColour(QWidget* owner, const QColor& preset,
+                                               const QList<QColor>& customColours) = 0;
 };
 
 // "Description|pattern" as Qt's name filter, "Description (pattern)": Qt filters by the

@@ -7,9 +7,12 @@
 #include "tezvan/windows/SampleBankSound.h"
 #include "tezvan/windows/TFRMTUS.h"
 #include "tezvan/windows/TForm1.h"
+#include "tezvan/windows/TForm3.h"
+#include "tezvan/windows/Tprogramci.h"
 
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
+#include "platform/Shell.h"
 #include "platform/Voice.h"
 
 #include <QApplication>
@@ -61,9 +64,14 @@ int main(int argc, char** argv)
     tezvan::SampleBankSound sound(bank);
     tezvan::TForm1 window(sound, platform::steadyClock(), platform::systemDialogs());
     window.FormCreate(app.arguments().mid(1));
-    // The windows are made in order, each whole before the next: the key window puts the
-    // stored keys in force before the main window shows.
+    // The windows are made in order, each whole before the next, and afterwards only shown
+    // and hidden: help, the key window (which puts the stored keys in force before the main
+    // window shows) and the programmer's. They go with the main window when it is minimised.
+    tezvan::TForm3 help(&window);
     tezvan::TFRMTUS keys(window, platform::systemDialogs(), tezvan::keyFilePath());
+    tezvan::Tprogramci programmer(platform::systemShell(), &window);
+    window.setHelpWindow(&help);
+    window.setProgrammerWindow(&programmer);
     window.show();
     return app.exec();
 }

@@ -17,7 +17,7 @@ namespace testing_support {
 class FakeDialogs final : public platform::Dialogs {
 public:
     struct Shown {
-        enum Kind { Ask, Tell, Open, Save, Input } kind;
+        enum Kind { Ask, Tell, Open, Save, Input, Colour } kind;
         QString title;
         QString text; // for file dialogs: the filter; for input boxes: the prompt
         Icon icon;
@@ -65,8 +65,24 @@ public:
         return typed;
     }
 
+    std::optional<QColor> chooseColour(QWidget*, const QColor& preset, const QList<QColor>& custom) override
+    {
+        shown.push_back({Shown::Colour, {}, {}, Icon::None, {}});
+        colourPresets.push_back(preset);
+        customColours = custom;
+        if (colours.empty())
+            return std::nullopt;
+        const std::optional<QColor> c = colours.front();
+        colours.pop_front();
+        return c;
+    }
+
     std::deque<bool> answers;
     std::deque<std::optional<QString>> inputs;
+    // The colour dialog's answers (cancel when none is left), and what it was shown with.
+    std::deque<std::optional<QColor>> colours;
+    std::vector<QColor> colourPresets;
+    QList<QColor> customColours;
     std::deque<QString> fileNames;
     std::vector<Shown> shown;
     std::function<void(const Shown&)> whenShown;

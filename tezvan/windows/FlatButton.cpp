@@ -1,12 +1,64 @@
 #include "FlatButton.h"
 
+#include "tezvan/core/ColourText.h"
+
+#include <QGuiApplication>
 #include <QPainter>
+#include <QPalette>
 
 namespace tezvan {
+namespace {
+
+// The platform's colour for display element n: the palette role nearest to its meaning.
+QColor systemColour(int n)
+{
+    struct Role {
+        QPalette::ColorGroup group;
+        QPalette::ColorRole role;
+    };
+    static constexpr Role kRoles[25] = {
+        {QPalette::Active, QPalette::Button},          // scroll bar
+        {QPalette::Active, QPalette::Dark},            // desktop background
+        {QPalette::Active, QPalette::Highlight},       // active caption
+        {QPalette::Inactive, QPalette::Mid},           // inactive caption
+        {QPalette::Active, QPalette::Window},          // menu
+        {QPalette::Active, QPalette::Base},            // window
+        {QPalette::Active, QPalette::Shadow},          // window frame
+        {QPalette::Active, QPalette::WindowText},      // menu text
+        {QPalette::Active, QPalette::Text},            // window text
+        {QPalette::Active, QPalette::HighlightedText}, // caption text
+        {QPalette::Active, QPalette::Window},          // active border
+        {QPalette::Inactive, QPalette::Window},        // inactive border
+        {QPalette::Active, QPalette::Dark},            // application work space
+        {QPalette::Active, QPalette::Highlight},       // highlight
+        {QPalette::Active, QPalette::HighlightedText}, // highlighted text
+        {QPalette::Active, QPalette::Button},          // button face
+        {QPalette::Active, QPalette::Mid},             // button shadow
+        {QPalette::Disabled, QPalette::Text},          // grey text
+        {QPalette::Active, QPalette::ButtonText},      // button text
+        {QPalette::Inactive, QPalette::WindowText},    // inactive caption text
+        {QPalette::Active, QPalette::Light},           // button highlight
+        {QPalette::Active, QPalette::Shadow},          // 3-D dark shadow
+        {QPalette::Active, QPalette::Midlight},        // 3-D light
+        {QPalette::Active, QPalette::ToolTipText},     // hint text
+        {QPalette::Active, QPalette::ToolTipBase},     // hint background
+    };
+    const Role r = kRoles[n];
+    return QGuiApplication::palette().color(r.group, r.role);
+}
+
+} // namespace
 
 QColor colourOfValue(quint32 value)
 {
+    if (const std::optional<int> n = systemColourNumber(value))
+        return systemColour(*n);
     return QColor(int(value & 0xFF), int((value >> 8) & 0xFF), int((value >> 16) & 0xFF));
+}
+
+quint32 valueOfColour(const QColor& colour)
+{
+    return quint32(colour.red()) | quint32(colour.green()) << 8 | quint32(colour.blue()) << 16;
 }
 
 FlatButton::FlatButton(const QString& text, QWidget* parent) : QAbstractButton(parent)

@@ -43,7 +43,10 @@ private:
     bool speed_ = false;
 };
 
-// A colour value of the program (red in bits 0-7, green 8-15, blue 16-23) as a QColor.
+// A colour value of the program (red in bits 0-7, green 8-15, blue 16-23) as a QColor; a
+// system colour (2147483648 + n) is the platform palette's colour for that element.
 QColor colourOfValue(quint32 value);
+// The RGB colour value of a QColor.
+quint32 valueOfColour(const QColor& colour);
 
 } // namespace tezvan

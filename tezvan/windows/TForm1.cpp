@@ -44,6 +44,8 @@ TForm1::TForm1(NoteSound& sound, platform::Clock& clock, platform::Dialogs& dial
     buildChangePanel();
     buildEditingActions();
     buildFileTypeAction();
+    buildAppearanceActions();
+    buildChromeActions();
     connectPlayerAndRecorder();
     layOut();
 
@@ -52,7 +54,9 @@ TForm1::TForm1(NoteSound& sound, platform::Clock& clock, platform::Dialogs& dial
     // Another program's window became active: the recording ends (HintlerDeactivate).
     // The program's own boxes and dialogs keep the application active.
     connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
-        if (state != Qt::ApplicationActive)
+        if (state == Qt::ApplicationActive)
+            HintlerActivate();
+        else
             HintlerDeactivate();
     });
 }
@@ -70,6 +74,12 @@ void TForm1::showEvent(QShowEvent* event)
         FormShow();
 }
 
+void TForm1::FormCreate(const QStringList& arguments)
+{
+    openCommandLineFile(arguments);
+    loadSettings();
+}
+
 void TForm1::FormShow()
 {
     Panel1_->move(86, 1);
@@ -82,9 +92,11 @@ void TForm1::FormShow()
         b->setColour(colourOfValue(look::kTransport));
         b->setFontColour(colourOfValue(look::kTransportText));
     }
+    giveZoomShortcuts();
     if (!shownOnce_) {
         shownOnce_ = true;
         recentre();
+        applyStoredZoom();
     }
 }
 
@@ -99,6 +111,7 @@ void TForm1::closeEvent(QCloseEvent* event)
                              platform::Dialogs::Icon::Warning);
     }
     recorder_.closeRequested();
+    saveSettings();
     if (close)
         event->accept();
     else
@@ -129,10 +142,6 @@ void TForm1::oto_kayitClick()
     recorder_.boxChanged(oto_kayit_->isChecked());
 }
 
-void TForm1::HintlerDeactivate()
-{
-    recorder_.focusLost();
-}
 
 void TForm1::StilSifirla()
 {
@@ -198,46 +207,9 @@ void TForm1::PLAY_MouseLeave(FlatButton* button)
     button->setFontColour(colourOfValue(look::kTransportText));
 }
 
-void TForm1::mnlisteExecute()
-{
-    setWindowHeight(height() > kCollapsedHeight ? kCollapsedHeight : kExpandedHeight);
-    recentre();
-}
-
 void TForm1::KontrollerDblClick()
 {
     mnliste_->trigger();
-}
-
-void TForm1::KaptClick()
-{
-    close();
-}
-
-void TForm1::SimgClick()
-{
-    DURUMMClick();
-    showMinimized();
-}
-
-void TForm1::bilgiClick()
-{
-    mnbenExecute();
-}
-
-void TForm1::mnyardimExecute()
-{
-    DURUMMClick();
-}
-
-void TForm1::mnbenExecute()
-{
-    DURUMMClick();
-}
-
-void TForm1::setWindowHeight(int h)
-{
-    setFixedSize(width(), h);
 }
 
 void TForm1::recentre()
@@ -285,7 +257,7 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
         // Key preview for every control of this window, whichever has the focus.
         auto* w = qobject_cast<QWidget*>(watched);
         if (w && w->window() == this && w->isEnabled())
-            return notePreview(static_cast<QKeyEvent*>(event));
+            return zoomKeyPreview(static_cast<QKeyEvent*>(event)) || notePreview(static_cast<QKeyEvent*>(event));
         break;
     }
     case QEvent::ContextMenu: {
@@ -296,6 +268,10 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
         break;
     }
     case QEvent::MouseButtonDblClick:
+        if (watched == BaslikC_) {
+            BaslikCDblClick();
+            return true;
+        }
         if (watched == Kontroller_) {
             const auto* me = static_cast<QMouseEvent*>(event);
             if (Kontroller_->childAt(me->position().toPoint()) == nullptr) {

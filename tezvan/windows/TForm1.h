@@ -4,6 +4,7 @@
 // clicks and hovers to the recorder, the note lists and the sound; the rules live in
 // tezvan_core. Later windows (help, key assignment, programmer's) are not built here.
 
+#include "tezvan/core/AppearanceSettings.h"
 #include "tezvan/core/NoteCatalogue.h"
 #include "tezvan/core/NoteKeys.h"
 #include "tezvan/core/NoteListPlayer.h"
@@ -12,7 +13,9 @@
 
 #include <QColor>
 #include <QKeySequence>
+#include <QPointer>
 #include <QWidget>
+#include <QUrl>
 #include <array>
 #include <vector>
 
@@ -27,6 +30,7 @@ namespace platform {
 class Clock;
 class Dialogs;
 class FileTypeRegistration;
+class Shell;
 } // namespace platform
 
 namespace tezvan {
@@ -65,9 +69,19 @@ public:
     // The change panel is up: the note keys, the context menu and the commands that change
     // the lists wait until it closes.
     bool changePanelOpen() const { return panelOpen_; }
+    // The windows the commands open (created by the program after this one); the browser.
+    void setHelpWindow(QWidget* help) { helpWindow_ = help; }
+    void setProgrammerWindow(QWidget* programmer) { programmerWindow_ = programmer; }
+    void setShell(platform::Shell& shell) { shell_ = &shell; }
+
+    // Appearance (TForm1Appearance.cpp): what a close stores, the zoom level (0 = 100 %).
+    AppearanceRecord appearance() const;
+    int zoomLevel() const { return zoomLevel_; }
+    static QUrl newVersionAddress();
 
 public slots:
-    // Start-up: a note file named on the command line (arguments without the program).
+    // Start-up: a note file named on the command line (arguments without the program),
+    // then the stored settings.
     void FormCreate(const QStringList& arguments);
 
     void NotaCal(QAction* action, FlatButton* button);
@@ -93,8 +107,30 @@ public slots:
     void mnyardimExecute();
     void mnbenExecute();
 
-    // The application lost the focus: the recording ends.
+    // The application gained or lost the focus (the caption bar shows which); losing it
+    // ends the recording. A hint "M" (every context-menu entry's) sounds sample 14.
+    void HintlerActivate();
     void HintlerDeactivate();
+    void HintlerHint(const QString& hint);
+
+    // Window chrome and its commands (TForm1Chrome.cpp).
+    void BaslikCDblClick();
+    void MNsimgelesExecute();
+    void mnyenisurumExecute();
+    void mncikisExecute();
+
+    // Colours, zoom, roll-up and the stored settings (TForm1Appearance.cpp).
+    void mnkenarExecute();
+    void mkiletiExecute();
+    void mnzeminExecute();
+    void mnbuton_yExecute();
+    void mnbuton_zExecute();
+    void mnlisterengiExecute();
+    void mnliste_yaziExecute();
+    void mnvarsayilanExecute();
+    void mnbkExecute();
+    void mn100Execute();
+    void zoomTo(int level); // mn80Execute .. mn200Execute
 
     // Makes this program the user's handler of ".tnl" files (TForm1FileType.cpp).
     void DosyaTrTanmla1Click();
@@ -140,6 +176,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
     void FormShow();
@@ -150,7 +187,7 @@ private:
     void buildActions();
     void layOut();
     void recentre();
-    void setWindowHeight(int h);
+    void openCommandLineFile(const QStringList& arguments);
     bool notePreview(QKeyEvent* event);
     void buildFileAndPlaybackActions();
     void buildKeyAssignmentAction();
@@ -162,6 +199,23 @@ private:
     void stopPlaybackFirst();
     void selectVisibleLine(int row);
     void setTransportLocked(bool locked);
+
+    // Appearance (TForm1Appearance.cpp).
+    void buildAppearanceActions();
+    void loadSettings();
+    void saveSettings();
+    void applyColour(ColourSetting which, quint32 value);
+    void chooseColour(ColourSetting which);
+    void giveZoomShortcuts();
+    bool zoomKeyPreview(QKeyEvent* event);
+    void applyStoredZoom();
+    void scaleTo(int level);
+    void setListHeight(int outer, int clientAt100);
+
+    // Chrome (TForm1Chrome.cpp).
+    void buildChromeActions();
+    void showAuxiliary(QWidget* w);
+    void setCaptionBarColour(quint32 value);
 
     // What the player's and the recorder's signals show (TForm1Playback.cpp).
     void connectPlayerAndRecorder();
@@ -191,6 +245,23 @@ private:
     QColor frameColour_;
     QColor buttonColour_;
     int zoomLevel_ = 0; // 0 = 100 %
+    std::array<quint32, kColourSettingCount> colours_{};
+    bool storeErrorShown_ = false;
+    // Every scaled control's geometry and font size at 100 %, taken when leaving 100 %.
+    struct At100 {
+        QPointer<QWidget> widget;
+        QRect geometry;
+        int fontPixels; // -1: the font is its parent's
+        bool placed;    // false: layOut places it
+    };
+    int scaledLevel_ = 0; // the level the controls are drawn at
+    std::vector<At100> at100_;
+    int clientHeightAt100_ = 122;
+    int rolledUpFrom_ = 0; // the height before the roll-up; 0 until the first
+    QWidget* helpWindow_ = nullptr;
+    QWidget* programmerWindow_ = nullptr;
+    platform::Shell* shell_ = nullptr;
+    std::array<QAction*, 7> zoomActions_{};
 
     QWidget* client_ = nullptr;
     QLabel* BaslikC_ = nullptr;

@@ -22,7 +22,7 @@ QString textFilter() { return QStringLiteral("Metin Belgesi (*.txt)|*.txt"); }
 
 } // namespace
 
-void TForm1::FormCreate(const QStringList& arguments)
+void TForm1::openCommandLineFile(const QStringList& arguments)
 {
     if (arguments.isEmpty())
         return;

@@ -5,6 +5,8 @@
 #include "TForm1.h"
 #include "WindowLook.h"
 
+#include "tezvan/core/ZoomLevels.h"
+
 #include <QAction>
 #include <QCheckBox>
 #include <QFrame>
@@ -232,9 +234,12 @@ void TForm1::buildActions()
 
 void TForm1::layOut()
 {
+    // The caption bar and the zoom label keep their heights at the window's scale.
     client_->setGeometry(rect().adjusted(1, 1, -1, -1));
-    Kontroller_->setGeometry(0, 21, client_->width(), client_->height() - 21);
-    Label6_->setGeometry(0, Kontroller_->height() - 12, Kontroller_->width(), 12);
+    const int bar = scaledLength(21, scaledLevel_);
+    Kontroller_->setGeometry(0, bar, client_->width(), client_->height() - bar);
+    const int label = scaledLength(12, scaledLevel_);
+    Label6_->setGeometry(0, Kontroller_->height() - label, Kontroller_->width(), label);
 }
 
 } // namespace tezvan

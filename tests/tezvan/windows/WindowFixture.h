@@ -15,6 +15,8 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QListView>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
@@ -25,6 +27,8 @@ class WindowFixture : public ::testing::Test {
 public:
     void SetUp() override
     {
+        // Each test's settings live in a folder of its own, never in the user's.
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsFolder.path());
         window = std::make_unique<tezvan::TForm1>(sound, clock, dialogs);
         window->show();
         QApplication::setActiveWindow(window.get());
@@ -75,6 +79,7 @@ public:
         pressAndRelease(window.get(), {qtKey, nativeScanCode, mods, text}, target, true);
     }
 
+    QTemporaryDir settingsFolder;
     platform::VirtualClock clock;
     FakeDialogs dialogs;
     HeardSound sound{clock};
