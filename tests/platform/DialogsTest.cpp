@@ -8,6 +8,7 @@
 #include "support/RowName.h"
 
 #include <QApplication>
+#include <QColorDialog>
 #include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
@@ -291,6 +292,34 @@ INSTANTIATE_TEST_SUITE_P(Rows, DialogsInputBox, ::testing::Values(
         InputRow{"typed and confirmed", "abc", true, "abc"},
         InputRow{"the preset confirmed", nullptr, true, "500"},
         InputRow{"typed and cancelled", "7", false, nullptr}), RowName());
+
+struct ColourRow : testing_support::NamedRow {
+    bool confirm;
+};
+
+class DialogsColour : public DialogsTest, public ::testing::WithParamInterface<ColourRow> {};
+
+TEST_P(DialogsColour, ShowsThePresetAndTheCustomColoursAndAnswersNothingOnCancel)
+{
+    const QList<QColor> custom = {QColor(209, 209, 194), QColor(245, 214, 116), QColor(68, 135, 142)};
+    std::optional<QColor> chosen = QColor(1, 2, 3);
+    whileOpen<QColorDialog>(
+        [&] { chosen = platform::systemDialogs().chooseColour(nullptr, QColor(194, 190, 22), custom); },
+        [&](QColorDialog* dialog) {
+            EXPECT_EQ(dialog->currentColor(), QColor(194, 190, 22));
+            for (int i = 0; i < custom.size(); ++i)
+                EXPECT_EQ(QColorDialog::customColor(i), custom.at(i)) << i;
+            dialog->setCurrentColor(QColor(255, 0, 0));
+            if (GetParam().confirm)
+                dialog->accept();
+            else
+                dialog->reject();
+        });
+    EXPECT_EQ(chosen, GetParam().confirm ? std::optional<QColor>(QColor(255, 0, 0)) : std::nullopt);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, DialogsColour,
+                         ::testing::Values(ColourRow{"confirmed", true}, ColourRow{"cancelled", false}), RowName());
 
 // The filter a file dialog is given, as Qt reads it: Qt filters by the pattern after the bar.
 struct NameFilterRow : testing_support::NamedRow {
