@@ -295,8 +295,16 @@ void TForm1::scaleTo(int level)
     }
     ListBox1_->setGridSize(QSize(ListBox1_->width() / 7, scaledLength(13, level)));
     // The window keeps its top-left corner while it scales.
+    // With the list hidden or shown the window takes the level's list heights.
+    int outer = scaledLength(clientHeightAt100_, level) + 2;
+    if (const std::optional<ListHeights> h = listHeights(level)) {
+        if (clientHeightAt100_ == kCollapsedClient)
+            outer = h->collapsed;
+        else if (clientHeightAt100_ == kExpandedClient)
+            outer = h->expanded;
+    }
     const QPoint topLeft = pos();
-    setFixedSize(scaledLength(kClientWidth, level) + 2, scaledLength(clientHeightAt100_, level) + 2);
+    setFixedSize(scaledLength(kClientWidth, level) + 2, outer);
     move(topLeft);
     layOut();
     setUpdatesEnabled(true);

@@ -209,6 +209,11 @@ TEST_P(TForm1ListHeights, AtEveryLevel)
     EXPECT_EQ(window->height(), r.expanded);
     act("mnliste");
     EXPECT_EQ(window->height(), r.collapsed);
+    // Shown at 100 % and then zoomed, the list keeps the level's height.
+    act("mn100");
+    act("mnliste");
+    act(r.action);
+    EXPECT_EQ(window->height(), r.expanded);
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, TForm1ListHeights,
