@@ -202,6 +202,7 @@ private:
 
     // Appearance (TForm1Appearance.cpp).
     void buildAppearanceActions();
+    QWidget* ownControl(const QString& name) const;
     void loadSettings();
     void saveSettings();
     void applyColour(ColourSetting which, quint32 value);

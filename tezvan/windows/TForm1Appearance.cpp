@@ -63,7 +63,7 @@ void TForm1::buildAppearanceActions()
     colours_[std::size_t(ColourSetting::ListText)] = kWindowText;
 
     // A hidden panel that keeps a copy of the change panel's colour.
-    if (!findChild<QWidget*>(QStringLiteral("Panel2"))) {
+    if (!ownControl(QStringLiteral("Panel2"))) {
         auto* panel2 = new QWidget(client_);
         panel2->setObjectName(QStringLiteral("Panel2"));
         panel2->setGeometry(0, 0, 49, 17);
@@ -105,6 +105,15 @@ void TForm1::buildAppearanceActions()
         addAction(a);
         zoomActions_[i] = a;
     }
+}
+
+QWidget* TForm1::ownControl(const QString& name) const
+{
+    // The other windows are this one's children too, with names of their own ("Panel2").
+    for (QWidget* w : findChildren<QWidget*>(name))
+        if (w->window() == this)
+            return w;
+    return nullptr;
 }
 
 AppearanceRecord TForm1::appearance() const
@@ -155,8 +164,8 @@ void TForm1::applyColour(ColourSetting which, quint32 value)
         update(); // the frame redraws
         break;
     case ColourSetting::Message:
-        paintBackground(findChild<QWidget*>(QStringLiteral("Panel1")), value);
-        paintBackground(findChild<QWidget*>(QStringLiteral("Panel2")), value);
+        paintBackground(ownControl(QStringLiteral("Panel1")), value);
+        paintBackground(ownControl(QStringLiteral("Panel2")), value);
         break;
     case ColourSetting::Background:
         paintBackground(Kontroller_, value);
@@ -172,7 +181,7 @@ void TForm1::applyColour(ColourSetting which, quint32 value)
     case ColourSetting::Button:
         // Every push button of the window; the status line is no button.
         for (FlatButton* b : findChildren<FlatButton*>()) {
-            if (b == DURUMM_)
+            if (b == DURUMM_ || b->window() != this)
                 continue;
             if (which == ColourSetting::Button)
                 b->setColour(c);
@@ -180,7 +189,8 @@ void TForm1::applyColour(ColourSetting which, quint32 value)
                 b->setFontColour(c);
         }
         for (QPushButton* b : findChildren<QPushButton*>())
-            paintBackground(b, value);
+            if (b->window() == this)
+                paintBackground(b, value);
         if (which == ColourSetting::Button)
             buttonColour_ = c;
         break;
@@ -272,7 +282,7 @@ void TForm1::scaleTo(int level)
         at100_.push_back({this, {}, font().pixelSize(), false});
         for (QWidget* w : findChildren<QWidget*>()) {
             const QString name = w->objectName();
-            if (w->isWindow() || name.isEmpty() || name.startsWith(QLatin1String("qt_")))
+            if (w->window() != this || name.isEmpty() || name.startsWith(QLatin1String("qt_")))
                 continue;
             // The client area, the control panel and the zoom label follow the window (layOut).
             const bool placed = w != client_ && w != Kontroller_ && w != Label6_;

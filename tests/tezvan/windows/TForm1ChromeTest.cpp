@@ -169,6 +169,28 @@ TEST_F(TForm1Chrome, TheAddressesOpenInTheShell)
             << u.toString().toStdString();
 }
 
+TEST_F(TForm1Chrome, TheOtherWindowsKeepTheirLooksWhenTheMainWindowChangesItsOwn)
+{
+    QWidget* memo = help->findChild<QWidget*>(QStringLiteral("Memo1"));
+    QWidget* bar = programmer->findChild<QWidget*>(QStringLiteral("Panel2"));
+    QWidget* button = programmer->findChild<QWidget*>(QStringLiteral("WebButton1"));
+    const QRect memoPlace = memo->geometry();
+    const QColor barColour = bar->palette().color(QPalette::Window);
+    const QColor buttonColour = button->palette().color(QPalette::Button);
+    const int memoFont = memo->font().pixelSize();
+
+    dialogs.colours = {QColor(255, 0, 0), QColor(255, 0, 0)};
+    control<QAction>("mkileti")->trigger();
+    control<QAction>("mnbuton_z")->trigger();
+    control<QAction>("mn200")->trigger();
+
+    EXPECT_EQ(memo->geometry(), memoPlace);
+    EXPECT_EQ(memo->font().pixelSize(), memoFont);
+    EXPECT_EQ(bar->palette().color(QPalette::Window), barColour);
+    EXPECT_EQ(button->palette().color(QPalette::Button), buttonColour);
+    EXPECT_EQ(control<QWidget>("Panel2")->palette().color(QPalette::Window), QColor(255, 0, 0));
+}
+
 TEST_F(TForm1Chrome, TheHelpTextTellsTheNoteCodesAsTheProgramHasThem)
 {
     const QString text = help->findChild<QPlainTextEdit*>(QStringLiteral("Memo1"))->toPlainText();
