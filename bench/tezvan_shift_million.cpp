@@ -36,6 +36,7 @@ public:
     void tell(QWidget*, const QString&, const QString&, Icon) override { ++shown; }
     QString openFileName(QWidget*, const QString&, const QString&) override { return {}; }
     QString saveFileName(QWidget*, const QString&, const QString&) override { return {}; }
+    std::optional<QColor> chooseColour(QWidget*, const QColor&, const QList<QColor>&) override { return {}; }
     std::optional<QString> inputText(QWidget*, const QString&, const QString&, const QString&) override
     {
         return std::nullopt;

@@ -41,7 +41,7 @@ public:
 
 const QColor kRed(255, 0, 0);
 
-TEST_F(TForm1Appearance, AChosenButtonColourComesBackAtTheNextStartButNotOnTheTransport)
+TEST_F(TForm1Appearance, AChosenButtonColourAndTheStepComeBackAtTheNextStartTheTransportKeepsItsColour)
 {
     dialogs.colours = {kRed};
     act("mnbuton_z");
@@ -51,8 +51,11 @@ TEST_F(TForm1Appearance, AChosenButtonColourComesBackAtTheNextStartButNotOnTheTr
     EXPECT_EQ(dialogs.customColours.first(), QColor(209, 209, 194));
     EXPECT_EQ(dialogs.customColours.at(8), QColor(194, 190, 22));
     EXPECT_EQ(dialogs.customColours.last(), QColor(68, 135, 142));
+    window->setArtirma(37);
 
     restart();
+    EXPECT_EQ(window->artirma(), 37);
+    EXPECT_TRUE(control<QAction>("mnt1")->text().endsWith(QStringLiteral("+ 37")));
     for (int k = 0; k < tezvan::kNoteCount; ++k)
         EXPECT_EQ(note(k)->colour(), kRed) << k;
     for (const char* name : {"PLAY_", "new", "open", "save", "PAUSE_"}) {
@@ -129,7 +132,7 @@ TEST_F(TForm1Appearance, ABadStoredColourIsReportedAndStopsOnlyTheColoursAfterIt
     window->show();
     EXPECT_EQ(background("Kontroller"), QColor(255, 255, 0));
     EXPECT_EQ(note(0)->colour(), QColor(209, 209, 194)) << "applied after the bad one: not applied";
-    EXPECT_EQ(window->appearance().step, 20);
+    EXPECT_EQ(window->artirma(), 20);
     EXPECT_EQ(zoomLabel(), QStringLiteral("%80"));
 }
 
