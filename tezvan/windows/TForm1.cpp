@@ -48,6 +48,8 @@ TForm1::TForm1(NoteSound& sound, platform::Clock& clock, platform::Dialogs& dial
     buildChromeActions();
     connectPlayerAndRecorder();
     layOut();
+    // Last: the menu binds the commands made above.
+    buildContextMenu();
 
     // Key preview: the note keys reach the note actions before any control sees them.
     qApp->installEventFilter(this);
@@ -261,9 +263,11 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
         break;
     }
     case QEvent::ContextMenu: {
-        // No context menu while the change panel is up.
+        // No context menu while the change panel is up; otherwise the window's menu.
         auto* w = qobject_cast<QWidget*>(watched);
         if (panelOpen_ && w && w->window() == this)
+            return true;
+        if (openContextMenu(watched, event))
             return true;
         break;
     }

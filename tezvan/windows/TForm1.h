@@ -18,6 +18,7 @@
 #include <QUrl>
 #include <array>
 #include <vector>
+#include <span>
 
 class QAction;
 class QCheckBox;
@@ -37,7 +38,11 @@ namespace tezvan {
 
 class CaptionIcon;
 class FlatButton;
+class FlatHint;
+class ImageList;
 class NoteSound;
+class SideBarMenu;
+struct MenuEntry;
 
 class TForm1 final : public QWidget {
     Q_OBJECT
@@ -220,6 +225,14 @@ private:
 
     // What the player's and the recorder's signals show (TForm1Playback.cpp).
     void connectPlayerAndRecorder();
+
+    // The action list and the context menu (TForm1Menu.cpp).
+    void buildContextMenu();
+    void buildActionList();
+    QAction* commandAction(const char* name, const QString& caption);
+    void fillMenu(SideBarMenu* menu, std::span<const MenuEntry> entries);
+    void menuHintChanged(const QString& hint);
+    bool openContextMenu(QObject* watched, QEvent* event);
     void playbackStarted();
     void playbackTurn(int index);
     void playbackNote(int index, int noteNumber, bool isLastLine);
@@ -303,6 +316,9 @@ private:
     bool panelInserts_ = false;
     int panelRow_ = -1; // the entry changed, or inserted before; -1: appended
     platform::FileTypeRegistration* registration_ = nullptr;
+    ImageList* ImageList1_ = nullptr;
+    SideBarMenu* kisayol_menusu_ = nullptr;
+    FlatHint* FlatHint1_ = nullptr;
     NoteListPlayer player_;
     bool startupOpen_ = false;
     QString startupPath_;

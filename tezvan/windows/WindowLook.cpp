@@ -37,4 +37,11 @@ QFont listFont(int pixels)
                   pixels, false);
 }
 
+QFont tahoma(int pixels, bool bold)
+{
+    return fontOf({QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans"),
+                   QStringLiteral("Nimbus Sans")},
+                  pixels, bold);
+}
+
 } // namespace tezvan::look

@@ -21,5 +21,6 @@ QFont arial(int pixels, bool bold = false);     // "Arial" or nearest
 // "MS Sans Serif" where it exists; elsewhere a narrow face, so that the visible list's
 // seven columns hold a display name as the narrow original face did.
 QFont listFont(int pixels);
+QFont tahoma(int pixels, bool bold = false);    // "Tahoma" or nearest
 
 } // namespace tezvan::look

@@ -1,0 +1,153 @@
+// The main window's context menu (`kisayol_menusu`): built from the command table, each
+// entry bound to the window's action of that name, opened by the secondary mouse button
+// anywhere on the window. Its shortcuts belong to the window's actions, so they work
+// while the menu is closed.
+#include "FlatHint.h"
+#include "ImageList.h"
+#include "NoteSound.h"
+#include "SideBarMenu.h"
+#include "TForm1.h"
+
+#include "tezvan/core/CommandTable.h"
+
+#include <QAction>
+#include <QContextMenuEvent>
+
+namespace tezvan {
+namespace {
+
+// The Qt key of a virtual-key word, for the keys the menu names: letters, digits and the
+// function keys, with Shift, Ctrl and Alt.
+QKeySequence keyOfWord(quint16 word)
+{
+    const int code = word & 0xFF;
+    int key = 0;
+    if ((code >= 'A' && code <= 'Z') || (code >= '0' && code <= '9'))
+        key = code;
+    else if (code >= 0x70 && code <= 0x87)
+        key = Qt::Key_F1 + (code - 0x70);
+    if (key == 0)
+        return {};
+    Qt::KeyboardModifiers mods;
+    if (word & 0x2000)
+        mods |= Qt::ShiftModifier;
+    if (word & 0x4000)
+        mods |= Qt::ControlModifier;
+    if (word & 0x8000)
+        mods |= Qt::AltModifier;
+    return QKeySequence(QKeyCombination(mods, Qt::Key(key)));
+}
+
+// Sample 14 of the bank: the navigation click of the menu.
+constexpr int kMenuClick = 14;
+
+} // namespace
+
+QAction* TForm1::commandAction(const char* name, const QString& caption)
+{
+    // Commands live on the window. One the program does not have yet is there all the same,
+    // greyed, so that the menu shows every entry.
+    if (auto* a = findChild<QAction*>(QString::fromLatin1(name), Qt::FindDirectChildrenOnly))
+        return a;
+    auto* a = new QAction(caption, this);
+    a->setObjectName(QString::fromLatin1(name));
+    a->setEnabled(false);
+    addAction(a);
+    return a;
+}
+
+void TForm1::buildActionList()
+{
+    for (const ActionRow& row : actionList()) {
+        // The note actions are made with their buttons, and `mndurdur` runs nothing.
+        QAction* a = commandAction(row.name, row.caption);
+        a->setProperty("Category", QString::fromLatin1(row.category));
+        if (row.hinted)
+            a->setStatusTip(menuHint());
+        if (row.shortcut && a->shortcut().isEmpty() && noteOfShortcut(row.shortcut) < 0) {
+            a->setShortcut(keyOfWord(row.shortcut));
+            a->setShortcutContext(Qt::WindowShortcut);
+        }
+    }
+}
+
+void TForm1::fillMenu(SideBarMenu* menu, std::span<const MenuEntry> entries)
+{
+    for (const MenuEntry& e : entries) {
+        if (e.isSeparator()) {
+            menu->addSeparator();
+            continue;
+        }
+        const QString name = QString::fromLatin1(e.name);
+        const QString caption = e.caption ? QString::fromUtf8(e.caption) : QString();
+        QAction* entry = nullptr;
+        if (e.isSubmenu()) {
+            SideBarMenu* sub = menu->addSideBarMenu(caption);
+            sub->setObjectName(name + QStringLiteral("Menu"));
+            fillMenu(sub, e.submenu);
+            entry = sub->menuAction();
+            entry->setObjectName(name);
+        } else if (!e.action) {
+            // An entry with a click of its own is the window's action of the entry's name.
+            entry = commandAction(e.name, caption);
+            menu->addAction(entry);
+        } else {
+            QAction* command = commandAction(e.action, caption);
+            entry = new QAction(menu);
+            entry->setObjectName(name);
+            entry->setProperty("command", QString::fromLatin1(e.action));
+            const auto follow = [entry, command, caption] {
+                SideBarMenu::setEntryText(entry, caption.isEmpty() ? command->text() : caption,
+                                          command->shortcut());
+                entry->setEnabled(command->isEnabled());
+                entry->setVisible(command->isVisible());
+            };
+            connect(command, &QAction::changed, entry, follow);
+            connect(entry, &QAction::triggered, command, &QAction::trigger);
+            menu->addAction(entry);
+            // The key of the entry is the command's, heard by the window.
+            if (e.shortcut && command->shortcut().isEmpty()) {
+                command->setShortcut(keyOfWord(e.shortcut));
+                command->setShortcutContext(Qt::WindowShortcut);
+            }
+            follow();
+        }
+        if (!e.isSubmenu() && !e.action && e.shortcut && entry->shortcut().isEmpty()) {
+            entry->setShortcut(keyOfWord(e.shortcut));
+            entry->setShortcutContext(Qt::WindowShortcut);
+        }
+        entry->setIcon(ImageList1_->icon(e.icon));
+        entry->setShortcutVisibleInContextMenu(true);
+        entry->setStatusTip(menuHint());
+    }
+    connect(menu, &QMenu::hovered, this, [this](QAction* entry) { menuHintChanged(entry->statusTip()); });
+}
+
+void TForm1::buildContextMenu()
+{
+    ImageList1_ = new ImageList(this);
+    buildActionList();
+    kisayol_menusu_ = new SideBarMenu(this);
+    kisayol_menusu_->setObjectName(QStringLiteral("kisayol_menusu"));
+    fillMenu(kisayol_menusu_, contextMenu());
+    FlatHint1_ = new FlatHint(clock_, this);
+}
+
+void TForm1::menuHintChanged(const QString& hint)
+{
+    // Moving the highlight onto a menu entry sounds the navigation click, once per entry.
+    if (hint == menuHint())
+        sound_.play(kMenuClick);
+}
+
+bool TForm1::openContextMenu(QObject* watched, QEvent* event)
+{
+    // The window's only menu: the secondary button on any of its controls or places.
+    auto* w = qobject_cast<QWidget*>(watched);
+    if (!w || w->window() != this)
+        return false;
+    kisayol_menusu_->popup(static_cast<QContextMenuEvent*>(event)->globalPos());
+    return true;
+}
+
+} // namespace tezvan
