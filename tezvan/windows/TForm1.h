@@ -319,6 +319,7 @@ private:
     ImageList* ImageList1_ = nullptr;
     SideBarMenu* kisayol_menusu_ = nullptr;
     FlatHint* FlatHint1_ = nullptr;
+    QAction* highlighted_ = nullptr; // the menu entry the highlight last reached
     NoteListPlayer player_;
     bool startupOpen_ = false;
     QString startupPath_;

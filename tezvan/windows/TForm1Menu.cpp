@@ -120,7 +120,13 @@ void TForm1::fillMenu(SideBarMenu* menu, std::span<const MenuEntry> entries)
         entry->setShortcutVisibleInContextMenu(true);
         entry->setStatusTip(menuHint());
     }
-    connect(menu, &QMenu::hovered, this, [this](QAction* entry) { menuHintChanged(entry->statusTip()); });
+    // The highlight reaching an entry gives the hint once; the menu reports every move.
+    connect(menu, &QMenu::hovered, this, [this](QAction* entry) {
+        if (entry == highlighted_)
+            return;
+        highlighted_ = entry;
+        menuHintChanged(entry->statusTip());
+    });
 }
 
 void TForm1::buildContextMenu()
@@ -130,6 +136,7 @@ void TForm1::buildContextMenu()
     kisayol_menusu_ = new SideBarMenu(this);
     kisayol_menusu_->setObjectName(QStringLiteral("kisayol_menusu"));
     fillMenu(kisayol_menusu_, contextMenu());
+    connect(kisayol_menusu_, &QMenu::aboutToHide, this, [this] { highlighted_ = nullptr; });
     FlatHint1_ = new FlatHint(clock_, this);
 }
 

@@ -1,0 +1,312 @@
+// The main window's context menu: its tree as the user sees it, its keys with the menu
+// closed, the secondary button everywhere, the click of each entry reached, the side bar as
+// drawn; and the flat hint window's timing.
+#include "WindowFixture.h"
+#include "support/RowName.h"
+
+#include "tezvan/windows/FlatHint.h"
+#include "tezvan/windows/SideBarMenu.h"
+
+#include <QAction>
+#include <QEnterEvent>
+#include <QSignalSpy>
+#include <QTest>
+#include <QToolTip>
+
+namespace {
+
+using testing_support::RowName;
+using testing_support::WindowFixture;
+using tezvan::SideBarMenu;
+
+class TForm1MenuTest : public WindowFixture {
+public:
+    void TearDown() override
+    {
+        if (QWidget* popup = QApplication::activePopupWidget())
+            popup->close();
+        WindowFixture::TearDown();
+    }
+    SideBarMenu* menu() const { return control<SideBarMenu>("kisayol_menusu"); }
+
+    // One line per entry: name | caption | key | icon | greyed, submenus indented, "-" for a
+    // separator. A submenu is opened before its entries are read, as the user sees them.
+    static void dump(QMenu* m, QStringList& out, const QString& indent = {})
+    {
+        m->popup(QPoint(0, 0));
+        for (QAction* a : m->actions()) {
+            if (a->isSeparator()) {
+                out << indent + QLatin1Char('-');
+                continue;
+            }
+            QStringList line{a->objectName(), SideBarMenu::caption(a),
+                             SideBarMenu::shownShortcut(a).toString(QKeySequence::PortableText),
+                             a->icon().isNull() ? QString() : QStringLiteral("icon")};
+            if (!a->isEnabled())
+                line << QStringLiteral("greyed");
+            out << indent + line.join(QStringLiteral(" | "));
+            if (a->statusTip() != QStringLiteral("M"))
+                out << indent + QStringLiteral("^ has no menu hint");
+            if (a->menu())
+                dump(a->menu(), out, indent + QStringLiteral("  "));
+        }
+        m->close();
+    }
+};
+
+TEST_F(TForm1MenuTest, ShowsItsWholeTree)
+{
+    QStringList seen;
+    dump(menu(), seen);
+    const QString expected = QString::fromUtf8(R"(YeniSrmKontrolYap1 | Yeni Sürüm Kontrolü Yap... |  | icon | greyed
+DosyaTrTanmla1 | Dosya Türü Tanıt (*.tnl) |  | icon | greyed
+-
+KlavyeTuAyarlamas2 | Klavye Tuş Ayarlaması... | Ctrl+K | icon | greyed
+-
+Yrt1 | Yürüt |  | icon
+  al1 | Notaları Çal | Ctrl+F9 | icon
+  Durdur1 | Çalma İşlemini Bitir | Ctrl+F10 | icon
+  -
+  KaytDurdur1 | Kayıt İşlemini Durdur | Ctrl+F11 | icon
+-
+Dosya1 | Dosya |  | 
+  Yeni1 | Yeni | Ctrl+N | icon
+  A1 | Aç... | Ctrl+O | icon
+  Kaydet1 | Kaydet... | Ctrl+S | icon
+  NotaDntr2 | Nota Göründüğü Gibi Kaydet |  | icon
+-
+ListeGizleGster1 | Liste Gizle / Göster | Ctrl+L | icon
+Notailemleri1 | Nota İşlemleri |  | icon
+  Deitir1 | Değiştir |  | icon | greyed
+  ArayaEkle2 | Araya Ekle |  |  | greyed
+  SeiliNotaSil1 | Seçili Nota Sil |  | icon | greyed
+NotaZamanlemleri1 | Nota Zaman İşlemleri |  | icon
+  Zaman13 | Zaman + 500 |  |  | greyed
+  Zaman14 | Zaman - 500 |  |  | greyed
+  -
+  TmNota13 | Tüm Nota + 500 |  |  | greyed
+  TmNota14 | Tüm Nota - 500 |  |  | greyed
+  -
+  TmZamanlarSfrla1 | Tüm Zamanları Sıfırla |  |  | greyed
+  -
+  Ayarlar1 | Ayarlar |  |  | greyed
+-
+RenkAyarlar2 | Renk Ayarları |  | icon
+  enarizgileri1 | Kenar Çizgileri |  |  | greyed
+  letiRenkleri1 | İleti Renkleri |  |  | greyed
+  ZeminRengi1 | Zemin Rengi |  |  | greyed
+  -
+  ButonYazRengi1 | Buton Yazı Rengi |  |  | greyed
+  ButonZeminRengi1 | Buton Zemin Rengi |  |  | greyed
+  -
+  ListeZeminRengi1 | Liste Zemin Rengi |  |  | greyed
+  ListeYazRengi1 | Liste Yazı Rengi |  |  | greyed
+  -
+  VarsaylanRenkAyarlar1 | Varsayılan Renk Ayarları |  |  | greyed
+-
+FormGrnm1 | Form Görünümü |  | 
+  FormBK1 | Form B/K |  |  | greyed
+  -
+  N501 | %80 |  |  | greyed
+  N751 | %90 |  |  | greyed
+  N1001 | %100 |  |  | greyed
+  mn1101 | %110 |  |  | greyed
+  N1251 | %125 |  |  | greyed
+  N1501 | %150 |  |  | greyed
+  N2001 | %200 |  |  | greyed
+-
+Programc1 | Programcı... |  | icon | greyed
+Yardm1 | Yardım... | F1 | icon | greyed
+-
+k1 | Çıkış |  | icon | greyed)");
+    EXPECT_EQ(seen.join(QLatin1Char('\n')), expected);
+}
+
+struct KeyRow : testing_support::NamedRow {
+    int key;
+    Qt::KeyboardModifiers modifiers;
+    const char* command; // the window's action the key runs
+};
+
+class TForm1MenuKeys : public TForm1MenuTest, public ::testing::WithParamInterface<KeyRow> {};
+
+TEST_P(TForm1MenuKeys, WorkWithTheMenuClosed)
+{
+    const KeyRow& r = GetParam();
+    auto* command = window->findChild<QAction*>(QString::fromLatin1(r.command), Qt::FindDirectChildrenOnly);
+    ASSERT_NE(command, nullptr);
+    if (!command->isEnabled())
+        GTEST_SKIP() << r.command << " is not a command of the window yet";
+    QSignalSpy ran(command, &QAction::triggered);
+    ASSERT_FALSE(menu()->isVisible());
+    QTest::keyClick(listBox(), Qt::Key(r.key), r.modifiers);
+    EXPECT_EQ(ran.count(), 1);
+    EXPECT_FALSE(menu()->isVisible());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, TForm1MenuKeys,
+    ::testing::Values(KeyRow{"Ctrl+F9 plays", Qt::Key_F9, Qt::ControlModifier, "al1"},
+                      KeyRow{"Ctrl+F10 ends playing", Qt::Key_F10, Qt::ControlModifier, "Durdur1"},
+                      KeyRow{"Ctrl+F11 ends recording", Qt::Key_F11, Qt::ControlModifier, "KaytDurdur1"},
+                      KeyRow{"Ctrl+N new", Qt::Key_N, Qt::ControlModifier, "Yeni1"},
+                      KeyRow{"Ctrl+O open", Qt::Key_O, Qt::ControlModifier, "A1"},
+                      KeyRow{"Ctrl+S save", Qt::Key_S, Qt::ControlModifier, "Kaydet1"},
+                      KeyRow{"Ctrl+L list", Qt::Key_L, Qt::ControlModifier, "mnliste"},
+                      KeyRow{"Ctrl+K key assignment", Qt::Key_K, Qt::ControlModifier, "mnklavye"},
+                      KeyRow{"F1 help", Qt::Key_F1, Qt::NoModifier, "mnyardim"},
+                      KeyRow{"F12 minimise", Qt::Key_F12, Qt::NoModifier, "MNsimgeles"}),
+    RowName{});
+
+struct PlaceRow : testing_support::NamedRow {
+    const char* control;
+    QPoint at;       // inside the control; (-1, -1) = its middle
+    bool listShown;  // the list area must be in view first
+    bool viewport;   // a scroll area takes the mouse in its viewport
+};
+
+class TForm1MenuOpens : public TForm1MenuTest, public ::testing::WithParamInterface<PlaceRow> {};
+
+TEST_P(TForm1MenuOpens, BySecondaryButtonAnywhere)
+{
+    const PlaceRow& r = GetParam();
+    if (r.listShown)
+        window->findChild<QAction*>(QStringLiteral("mnliste"))->trigger();
+    QWidget* w = control(r.control);
+    if (r.viewport)
+        w = static_cast<QAbstractScrollArea*>(w)->viewport();
+    const QPoint at = r.at.x() < 0 ? w->rect().center() : r.at;
+    ASSERT_TRUE(w->isVisible());
+    // Through the window system, which turns the secondary button into a menu request.
+    QTest::mouseClick(window->windowHandle(), Qt::RightButton, {}, placeOf(w, at));
+    EXPECT_TRUE(menu()->isVisible());
+    // It opens where the button was pressed.
+    EXPECT_LE((menu()->pos() - w->mapToGlobal(at)).manhattanLength(), 2);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, TForm1MenuOpens,
+    ::testing::Values(PlaceRow{"the visible list", "ListBox1", {-1, -1}, true, true},
+                      PlaceRow{"a note button", "N3", {-1, -1}, false, false},
+                      PlaceRow{"the check box", "oto_kayit", {-1, -1}, false, false},
+                      PlaceRow{"the empty control panel", "Kontroller", {220, 60}, false, false},
+                      PlaceRow{"the caption bar", "BaslikC", {200, 10}, false, false},
+                      PlaceRow{"the status button", "DURUMM", {-1, -1}, false, false}),
+    RowName{});
+
+TEST_F(TForm1MenuTest, EachEntryReachedClicksOnce)
+{
+    SideBarMenu* m = menu();
+    m->popup(window->mapToGlobal(QPoint(10, 30)));
+    ASSERT_TRUE(m->isVisible());
+    sound.played.clear();
+    for (const char* name : {"Yrt1", "Dosya1", "ListeGizleGster1"}) {
+        QAction* entry = m->findChild<QAction*>(QString::fromLatin1(name));
+        ASSERT_NE(entry, nullptr) << name;
+        const QRect r = m->actionGeometry(entry);
+        QTest::mouseMove(m, r.center());
+        // Moving inside the entry reached is no new entry.
+        QTest::mouseMove(m, r.center() + QPoint(5, 1));
+    }
+    EXPECT_EQ(sound.indexes(), (std::vector<int>{14, 14, 14}));
+}
+
+TEST_F(TForm1MenuTest, SideBarGradientAndTitleAsDrawn)
+{
+    SideBarMenu* m = menu();
+    m->popup(window->mapToGlobal(QPoint(10, 30)));
+    const QImage image = m->grab().toImage();
+    const QRect bar = m->barRect();
+    const int h = bar.height();
+    ASSERT_GT(h, 300);
+    ASSERT_EQ(bar.width(), 18);
+
+    // Green and blue fall from 255 to 0 down the bar, truncated toward zero row by row.
+    const auto expectRow = [&](int y) {
+        const int gb = 255 - 255 * y / h;
+        for (int x : {bar.left(), bar.right()}) {
+            const QRgb px = image.pixel(x, bar.top() + y);
+            EXPECT_EQ(QColor(px), QColor(255, gb, gb)) << "row " << y << " column " << x;
+        }
+    };
+    expectRow(0);
+    expectRow(h / 2 + 1);
+    expectRow(h - 1);
+    // Beyond its 18 columns the bar is not painted.
+    EXPECT_NE(QColor(image.pixel(bar.right() + 2, bar.top() + h - 1)), QColor(255, 0, 0));
+
+    // The title: white letters in the red lower part, reading up from 6 pixels above the
+    // bottom, inside the bar's columns.
+    int lowest = -1, leftmost = image.width(), rightmost = -1;
+    for (int y = bar.top() + h / 2; y <= bar.bottom(); ++y)
+        for (int x = bar.left(); x <= bar.right(); ++x)
+            if (qGreen(image.pixel(x, y)) > 230 && qRed(image.pixel(x, y)) > 230) {
+                lowest = qMax(lowest, y);
+                leftmost = qMin(leftmost, x);
+                rightmost = qMax(rightmost, x);
+            }
+    ASSERT_GE(lowest, 0) << "no title drawn";
+    const int start = bar.bottom() + 1 - 6;
+    EXPECT_LE(lowest, start);
+    EXPECT_GE(lowest, start - 4);
+    EXPECT_GE(leftmost, bar.left());
+    EXPECT_GE(rightmost - leftmost, 8); // letters, not a stray dot
+}
+
+TEST_F(TForm1MenuTest, HintWindowShowsWaitsAndHides)
+{
+    auto* hint = control<tezvan::FlatHint>("FlatHint1");
+    const auto enter = [](QWidget* w) {
+        QEnterEvent e(QPointF(5, 5), w->mapTo(w->window(), QPointF(5, 5)), w->mapToGlobal(QPointF(5, 5)));
+        QApplication::sendEvent(w, &e);
+    };
+    const auto leave = [](QWidget* w) {
+        QEvent e(QEvent::Leave);
+        QApplication::sendEvent(w, &e);
+    };
+
+    enter(note(0));
+    clock.advanceMs(499);
+    EXPECT_FALSE(hint->isVisible());
+    clock.advanceMs(1);
+    ASSERT_TRUE(hint->isVisible());
+    EXPECT_EQ(hint->text(), QStringLiteral("Kısayol -> 65"));
+    // Qt's own tool tip never shows beside it.
+    QHelpEvent tip(QEvent::ToolTip, QPoint(5, 5), note(0)->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(note(0), &tip);
+    EXPECT_FALSE(QToolTip::isVisible());
+
+    // On to the next button while the hint shows: 25 ms.
+    leave(note(0));
+    enter(note(1));
+    clock.advanceMs(24);
+    EXPECT_EQ(hint->text(), QStringLiteral("Kısayol -> 65"));
+    clock.advanceMs(1);
+    EXPECT_EQ(hint->text(), QStringLiteral("Kısayol -> 83"));
+    clock.advanceMs(4999);
+    EXPECT_TRUE(hint->isVisible());
+    clock.advanceMs(1);
+    EXPECT_FALSE(hint->isVisible());
+
+    // Off to a place without a hint it goes at once; the next hint waits the full time.
+    enter(note(2));
+    clock.advanceMs(500);
+    ASSERT_TRUE(hint->isVisible());
+    leave(note(2));
+    clock.runDue();
+    EXPECT_FALSE(hint->isVisible());
+    enter(note(3));
+    clock.advanceMs(499);
+    EXPECT_FALSE(hint->isVisible());
+
+    // A long hint wraps inside 200 pixels.
+    QWidget* kapt = control("Kapt");
+    kapt->setToolTip(QString(QStringLiteral("PENCEREYİ KAPATIR ")).repeated(8));
+    enter(kapt);
+    clock.advanceMs(500);
+    ASSERT_TRUE(hint->isVisible());
+    EXPECT_LE(hint->width(), 200);
+    EXPECT_GT(hint->height(), 2 * QFontMetrics(hint->font()).height());
+}
+
+} // namespace
