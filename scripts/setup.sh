@@ -19,6 +19,8 @@ packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev libjpeg-dev libpulse-dev libsoxr-dev
   fonts-dejavu-core
+  # Metric twins of the window's design fonts (Arial and the like), at their pixel heights.
+  fonts-liberation2
   # tezvan calls these to register its note files for the user.
   xdg-utils shared-mime-info desktop-file-utils
   # The Debian package (scripts/package.sh): dpkg-shlibdeps and the file type of each file.

@@ -23,7 +23,7 @@ std::vector<ActionRow> buildActionList()
     std::vector<ActionRow> rows;
     rows.push_back(row("mnbk", "Goruntu", "Form B/K"));
     for (const Note& note : noteCatalogue())
-        rows.push_back({note.action, "", note.captionText(), false, note.factoryKey});
+        rows.push_back({note.action, "", note.captionText(), false, note.factoryKey, true});
     for (ActionRow r : {
              row("mnklavye", "Menuler", "Klavye Tuş Ayarlaması..."),
              row("mnyenisurum", "Menuler", "Yeni Sürüm Kontrolü Yap..."),

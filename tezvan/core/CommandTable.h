@@ -21,6 +21,7 @@ struct ActionRow {
     QString caption;
     bool hinted;          // carries the menu hint
     quint16 shortcut;     // design shortcut as a virtual-key word; 0 = none
+    bool note = false;    // a note action, whose key is the key assignment's
 };
 
 // Every action of the window in its stored order, the fourteen note actions included.

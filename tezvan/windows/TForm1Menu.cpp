@@ -59,12 +59,13 @@ QAction* TForm1::commandAction(const char* name, const QString& caption)
 void TForm1::buildActionList()
 {
     for (const ActionRow& row : actionList()) {
-        // The note actions are made with their buttons, and `mndurdur` runs nothing.
+        // The note actions are made with their buttons and play by the key assignment's
+        // keys; `mndurdur` runs nothing.
         QAction* a = commandAction(row.name, row.caption);
         a->setProperty("Category", QString::fromLatin1(row.category));
         if (row.hinted)
             a->setStatusTip(menuHint());
-        if (row.shortcut && a->shortcut().isEmpty() && noteOfShortcut(row.shortcut) < 0) {
+        if (row.shortcut && !row.note && a->shortcut().isEmpty()) {
             a->setShortcut(keyOfWord(row.shortcut));
             a->setShortcutContext(Qt::WindowShortcut);
         }

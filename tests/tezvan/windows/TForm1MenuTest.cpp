@@ -1,13 +1,16 @@
 // The main window's context menu: its tree as the user sees it, its keys with the menu
 // closed, the secondary button everywhere, the click of each entry reached, the side bar as
-// drawn; and the flat hint window's timing.
+// drawn; the flat hint window's timing; and the window's captions shown whole.
 #include "WindowFixture.h"
 #include "support/RowName.h"
 
 #include "tezvan/windows/FlatHint.h"
 #include "tezvan/windows/SideBarMenu.h"
 
+#include <QAbstractButton>
 #include <QAction>
+#include <QCheckBox>
+#include <QStyleOptionButton>
 #include <QEnterEvent>
 #include <QSignalSpy>
 #include <QTest>
@@ -307,6 +310,34 @@ TEST_F(TForm1MenuTest, HintWindowShowsWaitsAndHides)
     ASSERT_TRUE(hint->isVisible());
     EXPECT_LE(hint->width(), 200);
     EXPECT_GT(hint->height(), 2 * QFontMetrics(hint->font()).height());
+}
+
+// The room a button's caption gets: a check box's text area beside its mark, a button's
+// whole face.
+int captionRoom(QAbstractButton* b)
+{
+    if (auto* box = qobject_cast<QCheckBox*>(b)) {
+        QStyleOptionButton opt;
+        opt.initFrom(box);
+        opt.text = box->text();
+        return box->style()->subElementRect(QStyle::SE_CheckBoxContents, &opt, box).width();
+    }
+    return b->width();
+}
+
+TEST_F(TForm1MenuTest, NoCaptionIsCutOff)
+{
+    window->findChild<QAction*>(QStringLiteral("mnliste"))->trigger();
+    int checked = 0;
+    for (QAbstractButton* b : window->findChildren<QAbstractButton*>()) {
+        if (b->text().isEmpty() || !b->isVisibleTo(window.get()))
+            continue;
+        QString shown = b->text();
+        shown.remove(QLatin1Char('&'));
+        EXPECT_LE(b->fontMetrics().horizontalAdvance(shown), captionRoom(b)) << b->objectName().toStdString();
+        ++checked;
+    }
+    EXPECT_EQ(checked, 14 + 4 + 2); // note buttons, the shown transport buttons, status, box
 }
 
 } // namespace
