@@ -271,6 +271,10 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
             return true;
         break;
     }
+    case QEvent::StatusTip:
+        if (menuStatusTip(watched))
+            return true;
+        break;
     case QEvent::MouseButtonDblClick:
         if (watched == BaslikC_) {
             BaslikCDblClick();

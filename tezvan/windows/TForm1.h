@@ -233,6 +233,7 @@ private:
     void fillMenu(SideBarMenu* menu, std::span<const MenuEntry> entries);
     void menuHintChanged(const QString& hint);
     bool openContextMenu(QObject* watched, QEvent* event);
+    bool menuStatusTip(QObject* watched) const;
     void playbackStarted();
     void playbackTurn(int index);
     void playbackNote(int index, int noteNumber, bool isLastLine);

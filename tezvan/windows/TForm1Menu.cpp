@@ -11,6 +11,7 @@
 #include "tezvan/core/CommandTable.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QContextMenuEvent>
 
 namespace tezvan {
@@ -146,6 +147,14 @@ void TForm1::menuHintChanged(const QString& hint)
     // Moving the highlight onto a menu entry sounds the navigation click, once per entry.
     if (hint == menuHint())
         sound_.play(kMenuClick);
+}
+
+bool TForm1::menuStatusTip(QObject* watched) const
+{
+    // While the menu is open, the hints of its entries come from the highlight alone, once
+    // per entry reached: the hints the menu also sends on its own along with every mouse
+    // move are not heard.
+    return watched == this && qobject_cast<SideBarMenu*>(QApplication::activePopupWidget());
 }
 
 bool TForm1::openContextMenu(QObject* watched, QEvent* event)
