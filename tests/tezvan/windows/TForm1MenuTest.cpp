@@ -64,7 +64,7 @@ TEST_F(TForm1MenuTest, ShowsItsWholeTree)
     const QString expected = QString::fromUtf8(R"(YeniSrmKontrolYap1 | Yeni Sürüm Kontrolü Yap... |  | icon | greyed
 DosyaTrTanmla1 | Dosya Türü Tanıt (*.tnl) |  | icon | greyed
 -
-KlavyeTuAyarlamas2 | Klavye Tuş Ayarlaması... | Ctrl+K | icon | greyed
+KlavyeTuAyarlamas2 | Klavye Tuş Ayarlaması... | Ctrl+K | icon
 -
 Yrt1 | Yürüt |  | icon
   al1 | Notaları Çal | Ctrl+F9 | icon
