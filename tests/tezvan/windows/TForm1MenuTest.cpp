@@ -80,19 +80,19 @@ Dosya1 | Dosya |  |
 -
 ListeGizleGster1 | Liste Gizle / Göster | Ctrl+L | icon
 Notailemleri1 | Nota İşlemleri |  | icon
-  Deitir1 | Değiştir |  | icon | greyed
-  ArayaEkle2 | Araya Ekle |  |  | greyed
-  SeiliNotaSil1 | Seçili Nota Sil |  | icon | greyed
+  Deitir1 | Değiştir |  | icon
+  ArayaEkle2 | Araya Ekle |  | 
+  SeiliNotaSil1 | Seçili Nota Sil |  | icon
 NotaZamanlemleri1 | Nota Zaman İşlemleri |  | icon
-  Zaman13 | Zaman + 500 |  |  | greyed
-  Zaman14 | Zaman - 500 |  |  | greyed
+  Zaman13 | Zaman + 500 |  | 
+  Zaman14 | Zaman - 500 |  | 
   -
-  TmNota13 | Tüm Nota + 500 |  |  | greyed
-  TmNota14 | Tüm Nota - 500 |  |  | greyed
+  TmNota13 | Tüm Nota  + 500 |  | 
+  TmNota14 | Tüm Nota  - 500 |  | 
   -
-  TmZamanlarSfrla1 | Tüm Zamanları Sıfırla |  |  | greyed
+  TmZamanlarSfrla1 | Tüm Zamanları Sıfırla |  | 
   -
-  Ayarlar1 | Ayarlar |  |  | greyed
+  Ayarlar1 | Ayarlar |  | 
 -
 RenkAyarlar2 | Renk Ayarları |  | icon
   enarizgileri1 | Kenar Çizgileri |  |  | greyed
