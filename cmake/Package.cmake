@@ -17,7 +17,8 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION sound)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://tezvan.example.org/)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Not libraries, so dpkg-shlibdeps cannot see them: the icon theme the icons go into, a
-# font for the windows' texts, and the tools the per-user file-type registration runs.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "hicolor-icon-theme, fonts-dejavu-core, xdg-utils, shared-mime-info, desktop-file-utils")
+# Not libraries, so dpkg-shlibdeps cannot see them: the icon theme the icons go into, the
+# fonts for the windows' texts (the metric twins of their design fonts among them), and the
+# tools the per-user file-type registration runs.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "hicolor-icon-theme, fonts-dejavu-core, fonts-liberation2, xdg-utils, shared-mime-info, desktop-file-utils")
 include(CPack)

@@ -62,7 +62,7 @@ TEST_F(TForm1MenuTest, ShowsItsWholeTree)
     QStringList seen;
     dump(menu(), seen);
     const QString expected = QString::fromUtf8(R"(YeniSrmKontrolYap1 | Yeni Sürüm Kontrolü Yap... |  | icon | greyed
-DosyaTrTanmla1 | Dosya Türü Tanıt (*.tnl) |  | icon | greyed
+DosyaTrTanmla1 | Dosya Türü Tanıt (*.tnl) |  | icon
 -
 KlavyeTuAyarlamas2 | Klavye Tuş Ayarlaması... | Ctrl+K | icon
 -
