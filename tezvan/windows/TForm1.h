@@ -231,7 +231,6 @@ private:
     void buildActionList();
     QAction* commandAction(const char* name, const QString& caption);
     void fillMenu(SideBarMenu* menu, std::span<const MenuEntry> entries);
-    void menuHintChanged(const QString& hint);
     bool openContextMenu(QObject* watched, QEvent* event);
     bool menuStatusTip(QObject* watched) const;
     void playbackStarted();

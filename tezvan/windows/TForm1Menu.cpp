@@ -4,7 +4,6 @@
 // while the menu is closed.
 #include "FlatHint.h"
 #include "ImageList.h"
-#include "NoteSound.h"
 #include "SideBarMenu.h"
 #include "TForm1.h"
 
@@ -38,9 +37,6 @@ QKeySequence keyOfWord(quint16 word)
         mods |= Qt::AltModifier;
     return QKeySequence(QKeyCombination(mods, Qt::Key(key)));
 }
-
-// Sample 14 of the bank: the navigation click of the menu.
-constexpr int kMenuClick = 14;
 
 } // namespace
 
@@ -127,7 +123,7 @@ void TForm1::fillMenu(SideBarMenu* menu, std::span<const MenuEntry> entries)
         if (entry == highlighted_)
             return;
         highlighted_ = entry;
-        menuHintChanged(entry->statusTip());
+        HintlerHint(entry->statusTip());
     });
 }
 
@@ -140,13 +136,6 @@ void TForm1::buildContextMenu()
     fillMenu(kisayol_menusu_, contextMenu());
     connect(kisayol_menusu_, &QMenu::aboutToHide, this, [this] { highlighted_ = nullptr; });
     FlatHint1_ = new FlatHint(clock_, this);
-}
-
-void TForm1::menuHintChanged(const QString& hint)
-{
-    // Moving the highlight onto a menu entry sounds the navigation click, once per entry.
-    if (hint == menuHint())
-        sound_.play(kMenuClick);
 }
 
 bool TForm1::menuStatusTip(QObject* watched) const

@@ -61,7 +61,7 @@ TEST_F(TForm1MenuTest, ShowsItsWholeTree)
 {
     QStringList seen;
     dump(menu(), seen);
-    const QString expected = QString::fromUtf8(R"(YeniSrmKontrolYap1 | Yeni Sürüm Kontrolü Yap... |  | icon | greyed
+    const QString expected = QString::fromUtf8(R"(YeniSrmKontrolYap1 | Yeni Sürüm Kontrolü Yap... |  | icon
 DosyaTrTanmla1 | Dosya Türü Tanıt (*.tnl) |  | icon
 -
 KlavyeTuAyarlamas2 | Klavye Tuş Ayarlaması... | Ctrl+K | icon
@@ -95,33 +95,33 @@ NotaZamanlemleri1 | Nota Zaman İşlemleri |  | icon
   Ayarlar1 | Ayarlar |  | 
 -
 RenkAyarlar2 | Renk Ayarları |  | icon
-  enarizgileri1 | Kenar Çizgileri |  |  | greyed
-  letiRenkleri1 | İleti Renkleri |  |  | greyed
-  ZeminRengi1 | Zemin Rengi |  |  | greyed
+  enarizgileri1 | Kenar Çizgileri |  | 
+  letiRenkleri1 | İleti Renkleri |  | 
+  ZeminRengi1 | Zemin Rengi |  | 
   -
-  ButonYazRengi1 | Buton Yazı Rengi |  |  | greyed
-  ButonZeminRengi1 | Buton Zemin Rengi |  |  | greyed
+  ButonYazRengi1 | Buton Yazı Rengi |  | 
+  ButonZeminRengi1 | Buton Zemin Rengi |  | 
   -
-  ListeZeminRengi1 | Liste Zemin Rengi |  |  | greyed
-  ListeYazRengi1 | Liste Yazı Rengi |  |  | greyed
+  ListeZeminRengi1 | Liste Zemin Rengi |  | 
+  ListeYazRengi1 | Liste Yazı Rengi |  | 
   -
-  VarsaylanRenkAyarlar1 | Varsayılan Renk Ayarları |  |  | greyed
+  VarsaylanRenkAyarlar1 | Varsayılan Renk Ayarları |  | 
 -
 FormGrnm1 | Form Görünümü |  | 
-  FormBK1 | Form B/K |  |  | greyed
+  FormBK1 | Form B/K |  | 
   -
-  N501 | %80 |  |  | greyed
-  N751 | %90 |  |  | greyed
-  N1001 | %100 |  |  | greyed
-  mn1101 | %110 |  |  | greyed
-  N1251 | %125 |  |  | greyed
-  N1501 | %150 |  |  | greyed
-  N2001 | %200 |  |  | greyed
+  N501 | %80 | Ctrl+Num+1 | 
+  N751 | %90 | Ctrl+Num+2 | 
+  N1001 | %100 | Ctrl+Num+3 | 
+  mn1101 | %110 | Ctrl+Num+4 | 
+  N1251 | %125 | Ctrl+Num+5 | 
+  N1501 | %150 | Ctrl+Num+6 | 
+  N2001 | %200 | Ctrl+Num+7 | 
 -
-Programc1 | Programcı... |  | icon | greyed
-Yardm1 | Yardım... | F1 | icon | greyed
+Programc1 | Programcı... |  | icon
+Yardm1 | Yardım... | F1 | icon
 -
-k1 | Çıkış |  | icon | greyed)");
+k1 | Çıkış |  | icon)");
     EXPECT_EQ(seen.join(QLatin1Char('\n')), expected);
 }
 
@@ -325,12 +325,19 @@ int captionRoom(QAbstractButton* b)
     return b->width();
 }
 
-TEST_F(TForm1MenuTest, NoCaptionIsCutOff)
+struct ZoomRow : testing_support::NamedRow {
+    const char* zoom; // the zoom command
+};
+
+class TForm1Captions : public TForm1MenuTest, public ::testing::WithParamInterface<ZoomRow> {};
+
+TEST_P(TForm1Captions, AreShownWholeAtEveryZoom)
 {
     window->findChild<QAction*>(QStringLiteral("mnliste"))->trigger();
+    window->findChild<QAction*>(QString::fromLatin1(GetParam().zoom))->trigger();
     int checked = 0;
     for (QAbstractButton* b : window->findChildren<QAbstractButton*>()) {
-        if (b->text().isEmpty() || !b->isVisibleTo(window.get()))
+        if (b->text().isEmpty() || b->window() != window.get() || !b->isVisibleTo(window.get()))
             continue;
         QString shown = b->text();
         shown.remove(QLatin1Char('&'));
@@ -339,5 +346,12 @@ TEST_F(TForm1MenuTest, NoCaptionIsCutOff)
     }
     EXPECT_EQ(checked, 14 + 4 + 2); // note buttons, the shown transport buttons, status, box
 }
+
+INSTANTIATE_TEST_SUITE_P(Rows, TForm1Captions,
+                         ::testing::Values(ZoomRow{{"80 %"}, "mn80"}, ZoomRow{{"90 %"}, "mn90"},
+                                           ZoomRow{{"100 %"}, "mn100"}, ZoomRow{{"110 %"}, "mn110"},
+                                           ZoomRow{{"125 %"}, "mn125"}, ZoomRow{{"150 %"}, "mn150"},
+                                           ZoomRow{{"200 %"}, "mn200"}),
+                         RowName{});
 
 } // namespace
