@@ -6,6 +6,7 @@
 #include "platform/Jpeg.h"
 #include "platform/WaveFile.h"
 #include "platform/Windows1254.h"
+#include "tezvan/core/KeyFile.h"
 #include "tezvan/core/NoteFile.h"
 #include "tezvan2/core/NotaFile.h"
 #include "tezvan2/core/NoteGrid.h"
@@ -75,6 +76,16 @@ void noteFiles()
                                                                  QString::fromUtf8("ŞEY")}));
     put("note_file", "mixed_breaks.tnl", QByteArrayLiteral("02=10\n03=+20\r04=-0030\r\n\r\nxx=1\0tail"));
     put("note_file", "odd.tnl", QByteArrayLiteral("1=2\r\n99=99999999999\r\n-1=5\r\n05 7"));
+}
+
+void keyFiles()
+{
+    put("key_file", "factory.ini", tezvan::keyFileBytes(tezvan::factoryKeyWords()));
+    tezvan::KeyWords words{};
+    for (std::size_t i = 0; i < words.size(); ++i)
+        words[i] = quint16(0x2000 * (i % 5) + 0x41 + i);
+    put("key_file", "shifted.ini", tezvan::keyFileBytes(words));
+    put("key_file", "bad_line.ini", QByteArrayLiteral("65\n66\n-1\n70000\nx\r\n"));
 }
 
 void notaFiles()
@@ -148,6 +159,7 @@ int main(int argc, char** argv)
     }
     outDir = QString::fromLocal8Bit(argv[1]);
     noteFiles();
+    keyFiles();
     notaFiles();
     waves();
     banks();

@@ -15,6 +15,7 @@
 #include "platform/WaveFile.h"
 #include "platform/WholeNumber.h"
 #include "tezvan/core/DisplayTextFile.h"
+#include "tezvan/core/KeyFile.h"
 #include "tezvan/core/NoteFile.h"
 #include "tezvan/core/SampleBank.h"
 #include "tezvan2/core/NotaFile.h"
@@ -41,7 +42,7 @@ using testing_support::noCommandError;
 using testing_support::readFile;
 using testing_support::writeFile;
 
-enum class Reader { NoteFile, NoteFileSave, DisplayTextSave, NotaOpen, NotaSave, Wave, WbsFile, Bank, Jpeg, Number };
+enum class Reader { NoteFile, KeyFile, NoteFileSave, DisplayTextSave, NotaOpen, NotaSave, Wave, WbsFile, Bank, Jpeg, Number };
 enum class Layout { Bytes, Missing, Folder, Unreadable, LockedFolder, FullDisk };
 
 struct BadInput : testing_support::NamedRow {
@@ -110,6 +111,15 @@ QString answerOf(const BadInput& row, const QString& path)
         const auto numbers = std::count_if(entries.begin(), entries.end(),
                                            [](const QString& e) { return tezvan::parseNoteEntry(e).has_value(); });
         return QStringLiteral("%1 lines, %2 as numbers").arg(entries.size()).arg(numbers);
+    }
+    case Reader::KeyFile: {
+        const tezvan::KeyFileReading r = tezvan::readKeyFile(path);
+        switch (r.outcome) {
+        case tezvan::KeyFileReading::Outcome::Factory: return QStringLiteral("the factory keys");
+        case tezvan::KeyFileReading::Outcome::Keys: return QStringLiteral("%1 key words").arg(r.values.size());
+        case tezvan::KeyFileReading::Outcome::Error: return r.message;
+        }
+        return {};
     }
     case Reader::NoteFileSave:
     case Reader::DisplayTextSave: {
@@ -308,6 +318,10 @@ INSTANTIATE_TEST_SUITE_P(
                  "3 lines, 0 as numbers"},
         BadInput{{"note file cut by a NUL byte"}, Reader::NoteFile, Layout::Bytes, "01=5\r\n\0" "02=7\r\n"sv, nullptr,
                  "1 lines, 1 as numbers"},
+        BadInput{{"key file of thirteen lines"}, Reader::KeyFile, Layout::Bytes, "1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n8\r\n9\r\n10\r\n11\r\n12\r\n13\r\n"sv,
+                 nullptr, "the factory keys"},
+        BadInput{{"key file with a key word above 65535"}, Reader::KeyFile, Layout::Bytes,
+                 "1\n2\n3\n4\n5\n6\n7\n65536\n9\n10\n11\n12\n13\n14\n"sv, nullptr, "'65536' is not a valid key value"},
         BadInput{{"nota file of one record"}, Reader::NotaOpen, Layout::Bytes, "\x02LA\0\0\0\0\x01" "5\0\0\0\0"sv, nullptr,
                  "3 columns, the first \"önce\" \"\""},
         BadInput{{"nota file cut inside its second record"}, Reader::NotaOpen, Layout::Bytes,
@@ -374,6 +388,8 @@ INSTANTIATE_TEST_SUITE_P(
         BadInput{{"Arabic-Indic digits"}, Reader::Number, Layout::Bytes, "\u0661\u0662"sv, nullptr,
                  "'\u0661\u0662' is not a valid integer value"},
         BadInput{{"smallest"}, Reader::Number, Layout::Bytes, "-2147483648"sv, nullptr, "-2147483648"},
+        BadInput{{"key file line that is no number"}, Reader::KeyFile, Layout::Bytes,
+                 "1\n2\n3\n4\n5\n6\n7\nA\n9\n10\n11\n12\n13\n14\n"sv, nullptr, "'A' is not a valid integer value"},
         BadInput{{"note entries whose texts are not numbers"}, Reader::NoteFile, Layout::Bytes,
                  "0a=5\r\n01=x1\r\n01= 5\r\n01=\r\n01=2147483648\r\n01=-12\r\n"sv, nullptr, "6 lines, 1 as numbers"}),
     testing_support::RowName{});
@@ -396,6 +412,8 @@ INSTANTIATE_TEST_SUITE_P(
                  Layout::LockedFolder, {}, nullptr, "Cannot create file <path>"},
         BadInput{{"display text saved on a full disk"}, Reader::DisplayTextSave, Layout::FullDisk, {}, nullptr,
                  "Cannot write file <path>: No space left on device"},
+        BadInput{{"unreadable key file"}, Reader::KeyFile, Layout::Unreadable, "65\r\n"sv, nullptr,
+                 "Cannot open file <path>"},
         BadInput{{"missing nota file"}, Reader::NotaOpen, Layout::Missing, {}, nullptr, "File not found"},
         BadInput{{"folder opened as nota file"}, Reader::NotaOpen, Layout::Folder, {}, nullptr, "File access denied"},
         BadInput{{"unreadable nota file"}, Reader::NotaOpen, Layout::Unreadable, "\x02LA\0\0\0\0\x01" "5\0\0\0\0"sv,
