@@ -274,10 +274,12 @@ TEST_P(BadInputs, AnswerAsTheTableSays)
         ASSERT_TRUE(writeFile(path, kEarlier));
         break;
     }
-    if (row.layout == Layout::Unreadable)
+    if (row.layout == Layout::Unreadable) {
         ASSERT_TRUE(QFile::setPermissions(path, {}));
-    if (row.layout == Layout::LockedFolder)
+    }
+    if (row.layout == Layout::LockedFolder) {
         ASSERT_TRUE(QFile::setPermissions(folder, QFileDevice::Permissions(0x5555)));
+    }
     if (fullDisk)
         fullDisk->fill();
 
@@ -300,10 +302,11 @@ TEST_P(BadInputs, AnswerAsTheTableSays)
     QFile::setPermissions(path, QFileDevice::Permissions(0x6644));
     answer.replace(path, QStringLiteral("<path>"));
 
-    if (row.layout == Layout::FullDisk && !realFullDisk)
+    if (row.layout == Layout::FullDisk && !realFullDisk) {
         EXPECT_NE(answer, QStringLiteral("saved")) << "with a file size limit in place of a full disk";
-    else
+    } else {
         EXPECT_EQ(answer, QString::fromUtf8(row.answer));
+    }
     if (isSave(row.reader) && answer != QStringLiteral("saved") && row.layout != Layout::Folder) {
         EXPECT_EQ(left, kEarlier) << "the earlier file is gone";
         EXPECT_EQ(leftFiles, QStringList{QStringLiteral("file")}) << "a file was left behind";
