@@ -6,6 +6,7 @@
 #include "platform/Jpeg.h"
 #include "platform/WaveFile.h"
 #include "platform/Windows1254.h"
+#include "tezvan/core/ColourText.h"
 #include "tezvan/core/KeyFile.h"
 #include "tezvan/core/NoteFile.h"
 #include "tezvan2/core/NotaFile.h"
@@ -88,6 +89,14 @@ void keyFiles()
     put("key_file", "bad_line.ini", QByteArrayLiteral("65\n66\n-1\n70000\nx\r\n"));
 }
 
+void colourTexts()
+{
+    put("colour_text", "name.txt", tezvan::colourText(0x0000FF).toUtf8());
+    put("colour_text", "system.txt", tezvan::colourText(tezvan::kSystemColourBase + 15).toUtf8());
+    put("colour_text", "hex.txt", tezvan::colourText(0x123456).toUtf8());
+    put("colour_text", "decimal.txt", QByteArrayLiteral("-16777201"));
+}
+
 void notaFiles()
 {
     tezvan2::NoteGrid grid;
@@ -160,6 +169,7 @@ int main(int argc, char** argv)
     outDir = QString::fromLocal8Bit(argv[1]);
     noteFiles();
     keyFiles();
+    colourTexts();
     notaFiles();
     waves();
     banks();
