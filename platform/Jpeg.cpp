@@ -9,6 +9,12 @@
 namespace platform {
 namespace {
 
+// A few bytes of header can claim a picture of gigabytes; ours are window-sized.
+constexpr JDIMENSION kMaxSide = 8192;
+constexpr unsigned long long kMaxPixels = 16ull * 1024 * 1024;
+// libjpeg's own working memory (a progressive file keeps all its coefficients).
+constexpr long kMaxDecoderMemory = 256L * 1024 * 1024;
+
 // libjpeg's default error handler calls exit(); ours jumps back to the caller instead.
 struct ErrorManager {
     jpeg_error_mgr base;
@@ -48,7 +54,13 @@ bool decodeInto(const QByteArray& jpeg, QImage& out)
     jpeg_create_decompress(&info);
     jpeg_mem_src(&info, reinterpret_cast<const unsigned char*>(jpeg.constData()),
                  static_cast<unsigned long>(jpeg.size()));
+    info.mem->max_memory_to_use = kMaxDecoderMemory;
     jpeg_read_header(&info, TRUE);
+    if (info.image_width > kMaxSide || info.image_height > kMaxSide
+        || (unsigned long long)info.image_width * info.image_height > kMaxPixels) {
+        jpeg_destroy_decompress(&info);
+        return false;
+    }
     info.out_color_space = JCS_RGB;
     jpeg_start_decompress(&info);
     out = QImage(int(info.output_width), int(info.output_height), QImage::Format_RGB32);

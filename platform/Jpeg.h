@@ -8,7 +8,8 @@
 namespace platform {
 
 // The picture in a JPEG file image (grey or colour), as an RGB32 image. Null when the
-// data is empty, damaged or cut short; a damaged file never ends the program.
+// data is empty, damaged or cut short, or claims more than 8192 pixels on a side or 16
+// million in all; a damaged file never ends the program.
 QImage decodeJpeg(const QByteArray& jpeg);
 
 // The picture as a baseline colour JPEG of the given quality (1..100). Empty for a null image.

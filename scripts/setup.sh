@@ -36,6 +36,11 @@ if $tests; then
     pulseaudio pulseaudio-utils pipewire pipewire-pulse wireplumber dbus dbus-daemon
   )
 fi
+if $tests; then preset="${1:-release}"; else preset="${1:-run}"; fi
+# The fuzz targets are built with clang and its libFuzzer.
+if [ "$preset" = fuzz ]; then
+  packages+=(clang libclang-rt-14-dev)
+fi
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
@@ -48,7 +53,6 @@ if ((${#missing[@]})); then
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 fi
 
-if $tests; then preset="${1:-release}"; else preset="${1:-run}"; fi
 log="build/$preset.log"
 mkdir -p build
 # Output only when something goes wrong.

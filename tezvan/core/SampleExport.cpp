@@ -46,7 +46,7 @@ int exportSamplesCommand(const QString& dir)
         const QString path = folder.filePath(QStringLiteral("%1.wav").arg(i, 2, 10, QLatin1Char('0')));
         QSaveFile file(path);
         const QByteArray& wave = bank.item(i).wave;
-        if (!file.open(QIODevice::WriteOnly) || file.write(wave) != wave.size() || !file.commit()) {
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || file.write(wave) != wave.size() || !file.commit()) {
             complain(QStringLiteral("cannot write %1: %2").arg(QDir::toNativeSeparators(path), file.errorString()));
             return 1;
         }

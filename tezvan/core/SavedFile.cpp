@@ -9,7 +9,7 @@ namespace tezvan {
 void saveWholeFile(const QString& path, const QByteArray& bytes)
 {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         throw platform::CommandError(QStringLiteral("Cannot create file %1").arg(path));
     if (file.write(bytes) != bytes.size() || !file.commit()) {
         // Without commit the temporary file is removed and the old file stays as it was.

@@ -115,7 +115,7 @@ void save(const QString& path, const NoteGrid& grid, LongCells longCells)
     // and only then, it is written in place instead of through a file beside it.
     file.setDirectWriteFallback(true);
     errno = 0;
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         fail(messageForErrno(errno ? errno : EACCES));
     const QByteArray bytes = encode(grid);
     errno = 0;

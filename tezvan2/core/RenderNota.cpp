@@ -72,7 +72,7 @@ int renderNotaCommand(const QString& in, const QString& out)
 
     QSaveFile file(out);
     const QByteArray image = voice.waveImage(platform::kOutputRate);
-    if (!file.open(QIODevice::WriteOnly) || file.write(image) != image.size() || !file.commit())
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || file.write(image) != image.size() || !file.commit())
         return failWith(out + QStringLiteral(": ") + file.errorString());
     return 0;
 }
