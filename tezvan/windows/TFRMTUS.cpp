@@ -34,20 +34,8 @@ constexpr const char* kRowLabels[kKeySlotCount] = {
     "DO-K", "RE", "Mİ", "FA", "SOL-K", "LA", "Sİ", "SOLID", "DO-İ", "RE-İ", "SOL-", "Mİ-2", "DO-1", "Bitiş",
 };
 
-void paintBackground(QWidget* w, const QColor& c)
-{
-    QPalette pal = w->palette();
-    pal.setColor(QPalette::Window, c);
-    w->setPalette(pal);
-    w->setAutoFillBackground(true);
-}
-
-void setTextColour(QWidget* w, const QColor& c)
-{
-    QPalette pal = w->palette();
-    pal.setColor(QPalette::WindowText, c);
-    w->setPalette(pal);
-}
+using look::paintBackground;
+using look::setTextColour;
 
 QFrame* separator(QWidget* parent, int y)
 {
@@ -157,11 +145,7 @@ void TFRMTUS::open()
 {
     if (!shownOnce_) {
         shownOnce_ = true;
-        if (const QScreen* s = QGuiApplication::primaryScreen()) {
-            QRect r = frameGeometry();
-            r.moveCenter(s->availableGeometry().center());
-            move(r.topLeft());
-        }
+        look::centreOnScreen(this);
     }
     // Shown, not run: the event loop goes on, and the modality keeps the main window waiting.
     show();

@@ -216,12 +216,7 @@ void TForm1::KontrollerDblClick()
 
 void TForm1::recentre()
 {
-    const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
-    if (!s)
-        return;
-    QRect r = frameGeometry();
-    r.moveCenter(s->availableGeometry().center());
-    move(r.topLeft());
+    look::centreOnScreen(this);
 }
 
 void TForm1::resizeEvent(QResizeEvent* event)

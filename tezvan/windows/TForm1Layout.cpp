@@ -24,22 +24,8 @@ constexpr QPoint kNotePlaces[kNoteCount] = {
 // Tab order of N0..N13.
 constexpr int kNoteTabOrder[kNoteCount] = {1, 2, 3, 4, 5, 6, 0, 7, 12, 8, 9, 10, 13, 11};
 
-void paintBackground(QWidget* w, const QColor& c)
-{
-    QPalette pal = w->palette();
-    pal.setColor(QPalette::Window, c);
-    w->setPalette(pal);
-    w->setAutoFillBackground(true);
-}
-
-void setTextColour(QWidget* w, const QColor& c)
-{
-    QPalette pal = w->palette();
-    pal.setColor(QPalette::WindowText, c);
-    pal.setColor(QPalette::Text, c);
-    pal.setColor(QPalette::ButtonText, c);
-    w->setPalette(pal);
-}
+using look::paintBackground;
+using look::setTextColour;
 
 } // namespace
 

@@ -76,11 +76,7 @@ void TForm3::showEvent(QShowEvent* event)
     if (shownOnce_)
         return;
     shownOnce_ = true;
-    if (const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen()) {
-        QRect r = frameGeometry();
-        r.moveCenter(s->availableGeometry().center());
-        move(r.topLeft());
-    }
+    look::centreOnScreen(this);
 }
 
 void TForm3::paintEvent(QPaintEvent*)

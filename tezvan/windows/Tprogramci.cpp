@@ -207,11 +207,7 @@ void Tprogramci::showEvent(QShowEvent* event)
     if (shownOnce_)
         return;
     shownOnce_ = true;
-    if (const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen()) {
-        QRect r = frameGeometry();
-        r.moveCenter(s->availableGeometry().center());
-        move(r.topLeft());
-    }
+    look::centreOnScreen(this);
 }
 
 void Tprogramci::paintEvent(QPaintEvent*)

@@ -1,6 +1,10 @@
 #include "WindowLook.h"
 
+#include <QGuiApplication>
+#include <QPalette>
+#include <QScreen>
 #include <QStringList>
+#include <QWidget>
 
 namespace tezvan::look {
 namespace {
@@ -42,6 +46,33 @@ QFont tahoma(int pixels, bool bold)
     return fontOf({QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans"),
                    QStringLiteral("Nimbus Sans")},
                   pixels, bold);
+}
+
+void paintBackground(QWidget* w, const QColor& c)
+{
+    QPalette pal = w->palette();
+    pal.setColor(QPalette::Window, c);
+    w->setPalette(pal);
+    w->setAutoFillBackground(true);
+}
+
+void setTextColour(QWidget* w, const QColor& c)
+{
+    QPalette pal = w->palette();
+    pal.setColor(QPalette::WindowText, c);
+    pal.setColor(QPalette::Text, c);
+    pal.setColor(QPalette::ButtonText, c);
+    w->setPalette(pal);
+}
+
+void centreOnScreen(QWidget* window)
+{
+    const QScreen* s = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    if (!s)
+        return;
+    QRect r = window->frameGeometry();
+    r.moveCenter(s->availableGeometry().center());
+    window->move(r.topLeft());
 }
 
 } // namespace tezvan::look

@@ -5,6 +5,8 @@
 #include <QColor>
 #include <QFont>
 
+class QWidget;
+
 namespace tezvan::look {
 
 constexpr quint32 kFrame = 16749886;          // window frame and caption bar
@@ -21,6 +23,10 @@ QFont arial(int pixels, bool bold = false);     // "Arial" or nearest
 // "MS Sans Serif" where it exists; elsewhere a narrow face, so that the visible list's
 // seven columns hold a display name as the narrow original face did.
 QFont listFont(int pixels);
+
+void paintBackground(QWidget* w, const QColor& c); // a filled background of that colour
+void setTextColour(QWidget* w, const QColor& c);   // its text, in labels, boxes and buttons alike
+void centreOnScreen(QWidget* window);               // centred on its screen's free area
 QFont tahoma(int pixels, bool bold = false);    // "Tahoma" or nearest
 
 } // namespace tezvan::look
