@@ -19,8 +19,11 @@ public:
     struct Options {
         QByteArray server;          // empty: the desktop's own server (PULSE_SERVER, the session's)
         int connectTimeoutMs = 1500; // the construction waits no longer for the server
-        int targetMs = 30;           // asked target length of the queue
-        int minRequestMs = 12;       // asked smallest top-up
+        // The queue rides out a stall of the machine of about 30 ms (at least target minus
+        // one top-up stays queued); the target less two top-ups, 6 ms, is what the server
+        // asks of its sink, 3 ms. A new sound replaces the queue, so its length costs no latency.
+        int targetMs = 60;           // asked target length of the queue
+        int minRequestMs = 27;       // asked smallest top-up
         int idleAfterMs = 200;       // silence written before the stream is corked
     };
 
