@@ -62,15 +62,23 @@ public:
         std::vector<qint16> frames;
         std::vector<std::pair<double, std::size_t>> arrivals; // (steady us, frames recorded by then)
 
-        // The frame recorded at steady time `us`, judged from the pieces that arrived within a
-        // second of it: the one that came soonest after its capture bounds it best, and a drift
-        // of the sink's clock far away does not move it.
+        // The frame recorded at steady time `us`, judged from the pieces that arrived in the
+        // 300 ms after it (or, at the very end, within a second of it): the one that came
+        // soonest after its capture bounds it best. Pieces from before `us` are left out:
+        // when the machine stands still the recording loses frames, and a bound from before
+        // such a gap would place everything after it too late.
         std::size_t frameAt(qint64 us) const
         {
-            double origin = 1e300;
-            for (const auto& [at, n] : arrivals)
-                if (std::abs(at - double(us)) < 1e6)
-                    origin = std::min(origin, at - double(n) * 1e6 / kOutputRate);
+            auto originWithin = [&](double fromUs, double toUs) {
+                double origin = 1e300;
+                for (const auto& [at, n] : arrivals)
+                    if (at >= fromUs && at <= toUs)
+                        origin = std::min(origin, at - double(n) * 1e6 / kOutputRate);
+                return origin;
+            };
+            double origin = originWithin(double(us), double(us) + 300e3);
+            if (origin == 1e300)
+                origin = originWithin(double(us) - 1e6, double(us) + 1e6);
             return std::size_t(std::max(0.0, (double(us) - origin) * kOutputRate / 1e6));
         }
     };
@@ -150,18 +158,33 @@ inline std::optional<std::size_t> onsetOf(const std::vector<qint16>& x, int whic
     return std::nullopt;
 }
 
-// Stretches of 5 ms inside frames [from, to) quieter than `level` (RMS): breaks in a tone.
-inline int breaksIn(const std::vector<qint16>& x, std::size_t from, std::size_t to, double level = 2000)
-{
+// The quiet 5 ms blocks (RMS under `level`) inside frames [from, to) of a tone. A break is
+// one with the tone heard again after it; quiet blocks at the end with nothing after them
+// are a tail cut short, which is what a recording that lost frames while the machine stood
+// still looks like (the tone is all there, it only ends sooner in the recording).
+struct QuietBlocks {
     int breaks = 0;
+    int shortTailMs = 0;
+};
+
+inline QuietBlocks quietBlocksIn(const std::vector<qint16>& x, std::size_t from, std::size_t to,
+                                 double level = 2000)
+{
+    QuietBlocks q;
+    int quietRun = 0;
     for (std::size_t at = from; at + 220 <= std::min(to, x.size()); at += 220) {
         double energy = 0;
         for (std::size_t i = at; i < at + 220; ++i)
             energy += double(x[i]) * x[i];
-        if (std::sqrt(energy / 220) < level)
-            ++breaks;
+        if (std::sqrt(energy / 220) < level) {
+            ++quietRun;
+        } else {
+            q.breaks += quietRun;
+            quietRun = 0;
+        }
     }
-    return breaks;
+    q.shortTailMs = quietRun * 5;
+    return q;
 }
 
 } // namespace bench

@@ -277,12 +277,14 @@ class Recorder:
         self.proc.terminate()
         self.thread.join(timeout=5)
 
-    def origin_near(self, t, span=1.0):
-        """Monotonic time of sample 0, judged from the pieces that arrived around t. A piece
-        read at r ending at sample n was captured by r, so sample 0 was at r - n/RATE at the
-        latest; the piece that came soonest after its capture gives the closest bound. Judged
-        locally, so a gap or a drift in the recording does not shift the notes far from it."""
-        bounds = [r - n / RATE for r, n in self.arrivals if t - span <= r <= t + span]
+    def origin_near(self, t, span=0.3):
+        """Monotonic time of sample 0, judged from the pieces that arrived in the span after t.
+        A piece read at r ending at sample n was captured by r, so sample 0 was at r - n/RATE
+        at the latest; the piece that came soonest after its capture gives the closest bound.
+        Only pieces after t count: when the machine stands still the recording loses frames,
+        and a bound from before such a gap would place every later note too late in it. A
+        later bound only makes a latency longer, never shorter."""
+        bounds = [r - n / RATE for r, n in self.arrivals if t <= r <= t + span]
         return min(bounds) if bounds else None
 
 

@@ -122,11 +122,12 @@ int main(int argc, char** argv)
                         played.size() > 1 && played[played.size() - 2].forMs >= 3000 ? "an idle" : "a note",
                         static_cast<unsigned long long>(u), stalls.longestIn(played.back().atUs, clock.nowUs()));
     }
-    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    // The last note's tail has to reach the recording too (PipeWire's capture lags behind).
+    std::this_thread::sleep_for(std::chrono::milliseconds(1000));
     const platform::PulseVoice::Counters counters = voice.counters();
     const bench::MonitorRecorder::Recording rec = recorder.take();
 
-    int missing = 0, breaks = 0, notesWithBreaks = 0, sustainedNotes = 0;
+    int missing = 0, breaks = 0, notesWithBreaks = 0, sustainedNotes = 0, shortTails = 0;
     for (std::size_t i = 0; i < played.size(); ++i) {
         const Played& p = played[i];
         const std::optional<std::size_t> onset = bench::onsetOf(
@@ -142,18 +143,27 @@ int main(int argc, char** argv)
         const int soundsMs = std::min(p.forMs, p.lengthMs) - 40;
         if (soundsMs <= 5)
             continue;
-        const int b = bench::breaksIn(rec.frames, *onset + 882, *onset + 882 + std::size_t(soundsMs) * 441 / 10);
+        const bench::QuietBlocks q =
+            bench::quietBlocksIn(rec.frames, *onset + 882, *onset + 882 + std::size_t(soundsMs) * 441 / 10);
+        const int b = q.breaks;
         breaks += b;
+        if (q.shortTailMs) {
+            ++shortTails;
+            std::printf("note %zu at %.3f s: ends %d ms early in the recording; longest stall of the machine "
+                        "meanwhile %.1f ms\n",
+                        i, double(p.atUs - played[0].atUs) / 1e6, q.shortTailMs,
+                        stalls.longestIn(p.atUs, p.atUs + p.forMs * 1000));
+        }
         if (b) {
             ++notesWithBreaks;
             std::printf("note %zu at %.3f s: %d breaks; longest stall of the machine meanwhile %.1f ms\n", i,
                         double(p.atUs - played[0].atUs) / 1e6, b, stalls.longestIn(p.atUs, p.atUs + p.forMs * 1000));
         }
     }
-    std::printf("notes %zu (sustained %d), corks %llu, stalls of the machine over 15 ms %zu (target %d ms, "
-                "minimum request %d ms)\n",
+    std::printf("notes %zu (sustained %d), corks %llu, stalls of the machine over 15 ms %zu, notes ending early "
+                "in the recording %d (target %d ms, minimum request %d ms)\n",
                 played.size(), sustainedNotes, static_cast<unsigned long long>(counters.corks), stalls.count(),
-                options.targetMs, options.minRequestMs);
+                shortTails, options.targetMs, options.minRequestMs);
     std::printf("soak of the voice, %d s: notes not heard %d, breaks inside notes %d (in %d notes), "
                 "underflows %llu\n",
                 seconds, missing, breaks, notesWithBreaks, static_cast<unsigned long long>(counters.underflows));
