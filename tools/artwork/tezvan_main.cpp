@@ -2,29 +2,13 @@
 // Run by hand (target tezvan_artwork_update); the file it writes is kept in the repository.
 
 #include "TezvanArtwork.h"
+#include "ToolMain.h"
 
 #include "platform/Jpeg.h"
 
-#include <QGuiApplication>
-#include <QSaveFile>
-#include <QTextStream>
-
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    QTextStream err(stderr);
-    const QStringList args = app.arguments();
-    if (args.size() != 2) {
-        err << "usage: tezvan_artwork FILE\n";
-        return 2;
-    }
-    const QByteArray jpeg = platform::encodeJpeg(artwork::drawProgrammerPicture(), 92);
-    QSaveFile file(args.at(1));
-    if (!file.open(QIODevice::WriteOnly) || file.write(jpeg) != jpeg.size() || !file.commit()) {
-        err << "cannot write " << file.fileName() << '\n';
-        return 1;
-    }
-    return 0;
+    return artwork::runTool(argc, argv, "tezvan_artwork FILE", 1, 1, [](const QStringList& args) {
+        return artwork::writeWhole(args.at(1), platform::encodeJpeg(artwork::drawProgrammerPicture(), 92)) ? 0 : 1;
+    });
 }
