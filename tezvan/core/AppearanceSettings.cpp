@@ -81,7 +81,9 @@ bool AppearanceStore::save(const AppearanceRecord& record) const
     s->setValue(kStep, QString::number(record.step));
     s->setValue(kZoom, QString::number(record.zoomLevel));
     s->sync();
-    return s->status() == QSettings::NoError;
+    // A store damaged on disk reads as FormatError, yet the sync has replaced it whole with
+    // good values; only AccessError means nothing was written.
+    return s->status() != QSettings::AccessError;
 }
 
 QString AppearanceStore::location() const { return openStore()->fileName(); }

@@ -106,6 +106,16 @@ TEST_F(AppearanceStoreTest, AValueThatIsNoTextFailsTheWholeRead)
     EXPECT_THROW(store.load(), platform::CommandError);
 }
 
+TEST_F(AppearanceStoreTest, ADamagedStoreIsReplacedByTheNextSaveWithoutAnError)
+{
+    // A line without "=" is a format error to QSettings; the close still saves, and says so.
+    writeFile("[General]\nkc=clRed\nirF00\n");
+    tezvan::AppearanceRecord r;
+    r.step = 42;
+    EXPECT_TRUE(store.save(r));
+    EXPECT_EQ(store.load().step, 42);
+}
+
 TEST_F(AppearanceStoreTest, AStoreThatCannotBeReplacedWholeSaysSoAndKeepsTheOldFile)
 {
     // The file itself may be written, its folder takes no new file: a write in place could
