@@ -6,6 +6,7 @@
 #include "platform/Jpeg.h"
 #include "platform/WaveFile.h"
 #include "platform/Windows1254.h"
+#include "tezvan/core/AppearanceSettings.h"
 #include "tezvan/core/ColourText.h"
 #include "tezvan/core/KeyFile.h"
 #include "tezvan/core/NoteFile.h"
@@ -16,6 +17,7 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QSettings>
 #include <QtEndian>
 
 #include <cstdio>
@@ -97,6 +99,25 @@ void colourTexts()
     put("colour_text", "decimal.txt", QByteArrayLiteral("-16777201"));
 }
 
+// The settings store as the program writes it, then a hand-made one with a value that is no
+// text and a colour that is no colour.
+void settingsStores()
+{
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, outDir + QStringLiteral("/settings_store"));
+    tezvan::AppearanceRecord record;
+    for (std::size_t i = 0; i < record.colours.size(); ++i)
+        record.colours[i] = i == 3 ? tezvan::kSystemColourBase + 5 : quint32(0x102030 * i);
+    record.step = 250;
+    record.zoomLevel = 4;
+    if (!tezvan::AppearanceStore().save(record)) {
+        std::fprintf(stderr, "cannot write the settings seed\n");
+        std::exit(1);
+    }
+    put("settings_store", "odd.ini",
+        QByteArrayLiteral("[General]\nkc=clRed\nir=@Variant(\\0\\0\\0\\x2\\0\\0\\0\\x5)\nzr=$00FF00\n"
+                          "by=kirmizi\nartirma=abc\nGorunum=\"7\"\n[other]\nx=1,2\n"));
+}
+
 void notaFiles()
 {
     tezvan2::NoteGrid grid;
@@ -170,6 +191,7 @@ int main(int argc, char** argv)
     noteFiles();
     keyFiles();
     colourTexts();
+    settingsStores();
     notaFiles();
     waves();
     banks();
