@@ -100,7 +100,7 @@ void colourTexts()
 }
 
 // The settings store as the program writes it, then a hand-made one with a value that is no
-// text and a colour that is no colour.
+// text (a list) and a colour that is no colour.
 void settingsStores()
 {
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, outDir + QStringLiteral("/settings_store"));
@@ -114,7 +114,7 @@ void settingsStores()
         std::exit(1);
     }
     put("settings_store", "odd.ini",
-        QByteArrayLiteral("[General]\nkc=clRed\nir=@Variant(\\0\\0\\0\\x2\\0\\0\\0\\x5)\nzr=$00FF00\n"
+        QByteArrayLiteral("[General]\nkc=clRed\nir=1, 2\nzr=$00FF00\n"
                           "by=kirmizi\nartirma=abc\nGorunum=\"7\"\n[other]\nx=1,2\n"));
 }
 
