@@ -9,6 +9,12 @@
 
 #include <pulse/simple.h>
 
+#include <csignal>
+#include <spawn.h>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <atomic>
 #include <cmath>
@@ -32,8 +38,49 @@ inline platform::SoundPtr tone(double hz, int ms)
     return std::make_shared<const platform::PreparedSound>(std::move(f));
 }
 
-// The sink's monitor, each frame placed on the steady clock by the moment its piece arrived
-// (so a frame's time is late by at most the capture's own latency).
+// Frames of the sink's monitor, each piece stamped on the steady clock when it arrived (so a
+// frame's time is late by at most the capture's own latency).
+struct Recording {
+    std::vector<qint16> frames;
+    std::vector<std::pair<double, std::size_t>> arrivals; // (steady us, frames recorded by then)
+
+    // The frame recorded at steady time `us`, judged from the pieces that arrived in the
+    // 300 ms after it (or, at the very end, within a second of it): the one that came
+    // soonest after its capture bounds it best. Pieces from before `us` are left out:
+    // when the machine stands still the recording loses frames, and a bound from before
+    // such a gap would place everything after it too late.
+    std::size_t frameAt(qint64 us) const
+    {
+        auto originWithin = [&](double fromUs, double toUs) {
+            double origin = 1e300;
+            for (const auto& [at, n] : arrivals)
+                if (at >= fromUs && at <= toUs)
+                    origin = std::min(origin, at - double(n) * 1e6 / kOutputRate);
+            return origin;
+        };
+        double origin = originWithin(double(us), double(us) + 300e3);
+        if (origin == 1e300)
+            origin = originWithin(double(us) - 1e6, double(us) + 1e6);
+        return std::size_t(std::max(0.0, (double(us) - origin) * kOutputRate / 1e6));
+    }
+
+    // The steady time at which `frame` was captured, bounded the same way: by the pieces
+    // that hold it or came within 300 ms after it (huge for a frame not recorded).
+    double usOf(std::size_t frame) const
+    {
+        const auto first = std::upper_bound(arrivals.begin(), arrivals.end(), frame,
+                                            [](std::size_t f, const auto& a) { return f < a.second; });
+        double us = 1e300;
+        if (first == arrivals.end())
+            return us;
+        for (auto a = first; a != arrivals.end() && a->first <= first->first + 300e3; ++a)
+            us = std::min(us, a->first - double(a->second - frame) * 1e6 / kOutputRate);
+        return us;
+    }
+};
+
+// Records the sink's monitor in a thread of its own: through the sound server's PulseAudio
+// interface, or from the raw output (mono, 16 bit, the output rate) of a capture command.
 class MonitorRecorder {
 public:
     MonitorRecorder()
@@ -48,40 +95,45 @@ public:
         if (pa_)
             thread_ = std::thread([this] { run(); });
     }
+    explicit MonitorRecorder(std::vector<std::string> command)
+    {
+        int fds[2];
+        if (pipe(fds) != 0)
+            return;
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_adddup2(&actions, fds[1], STDOUT_FILENO);
+        posix_spawn_file_actions_addclose(&actions, fds[0]);
+        std::vector<char*> argv;
+        for (std::string& a : command)
+            argv.push_back(a.data());
+        argv.push_back(nullptr);
+        const bool spawned = posix_spawnp(&child_, argv[0], &actions, nullptr, argv.data(), environ) == 0;
+        posix_spawn_file_actions_destroy(&actions);
+        ::close(fds[1]);
+        if (!spawned) {
+            ::close(fds[0]);
+            child_ = 0;
+            return;
+        }
+        pipe_ = fds[0];
+        thread_ = std::thread([this] { run(); });
+    }
     ~MonitorRecorder()
     {
         stop_ = true;
+        if (child_ > 0)
+            ::kill(child_, SIGINT); // its output ends, and with it the reading thread
         if (thread_.joinable())
             thread_.join();
+        if (child_ > 0)
+            ::waitpid(child_, nullptr, 0);
+        if (pipe_ >= 0)
+            ::close(pipe_);
         if (pa_)
             pa_simple_free(pa_);
     }
-    bool ok() const { return pa_ != nullptr; }
-
-    struct Recording {
-        std::vector<qint16> frames;
-        std::vector<std::pair<double, std::size_t>> arrivals; // (steady us, frames recorded by then)
-
-        // The frame recorded at steady time `us`, judged from the pieces that arrived in the
-        // 300 ms after it (or, at the very end, within a second of it): the one that came
-        // soonest after its capture bounds it best. Pieces from before `us` are left out:
-        // when the machine stands still the recording loses frames, and a bound from before
-        // such a gap would place everything after it too late.
-        std::size_t frameAt(qint64 us) const
-        {
-            auto originWithin = [&](double fromUs, double toUs) {
-                double origin = 1e300;
-                for (const auto& [at, n] : arrivals)
-                    if (at >= fromUs && at <= toUs)
-                        origin = std::min(origin, at - double(n) * 1e6 / kOutputRate);
-                return origin;
-            };
-            double origin = originWithin(double(us), double(us) + 300e3);
-            if (origin == 1e300)
-                origin = originWithin(double(us) - 1e6, double(us) + 1e6);
-            return std::size_t(std::max(0.0, (double(us) - origin) * kOutputRate / 1e6));
-        }
-    };
+    bool ok() const { return pa_ != nullptr || pipe_ >= 0; }
 
     // Waits (at most a few seconds) until the monitor has delivered half a second of frames
     // in a row: a null sink's monitor that nobody recorded starts late and in bursts.
@@ -107,12 +159,29 @@ public:
     }
 
 private:
+    // One piece into `piece`; false at the end of the capture.
+    bool read(std::vector<qint16>& piece)
+    {
+        if (pa_) {
+            int error = 0;
+            return pa_simple_read(pa_, piece.data(), piece.size() * 2, &error) >= 0;
+        }
+        char* bytes = reinterpret_cast<char*>(piece.data());
+        ssize_t n = ::read(pipe_, bytes, piece.size() * 2);
+        if (n <= 0)
+            return false;
+        if (n % 2 && ::read(pipe_, bytes + n, 1) == 1)
+            ++n; // a frame split between two reads
+        piece.resize(std::size_t(n) / 2);
+        return true;
+    }
+
     void run()
     {
-        std::vector<qint16> piece(220);
+        std::vector<qint16> piece;
         while (!stop_) {
-            int error = 0;
-            if (pa_simple_read(pa_, piece.data(), piece.size() * 2, &error) < 0)
+            piece.assign(220, 0);
+            if (!read(piece))
                 return;
             const double now = double(platform::steadyClock().nowUs());
             std::lock_guard lock(mutex_);
@@ -122,6 +191,8 @@ private:
     }
 
     pa_simple* pa_ = nullptr;
+    pid_t child_ = 0;
+    int pipe_ = -1;
     std::thread thread_;
     std::atomic<bool> stop_{false};
     std::mutex mutex_;
@@ -165,6 +236,11 @@ inline std::optional<std::size_t> onsetOf(const std::vector<qint16>& x, int whic
 struct QuietBlocks {
     int breaks = 0;
     int shortTailMs = 0;
+    struct Break {
+        std::size_t frame; // where the run of quiet blocks began
+        int blocks;
+    };
+    std::vector<Break> runs; // each run of quiet blocks that broke the tone
 };
 
 inline QuietBlocks quietBlocksIn(const std::vector<qint16>& x, std::size_t from, std::size_t to,
@@ -178,8 +254,9 @@ inline QuietBlocks quietBlocksIn(const std::vector<qint16>& x, std::size_t from,
             energy += double(x[i]) * x[i];
         if (std::sqrt(energy / 220) < level) {
             ++quietRun;
-        } else {
+        } else if (quietRun) {
             q.breaks += quietRun;
+            q.runs.push_back({at - std::size_t(quietRun) * 220, quietRun});
             quietRun = 0;
         }
     }

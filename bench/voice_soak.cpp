@@ -1,67 +1,26 @@
 // Soak of the real voice: random notes that cut each other off and sustained notes left to
 // ring out, for a long stretch, while the sink's monitor is recorded. Counts notes not heard
 // within 100 ms, breaks (5 ms of silence) inside notes, and the server's underflows.
-// A watcher thread at real-time priority notes every stall of the whole machine (a 2 ms sleep
-// that takes over 15 ms), so that a break can be told apart from a machine that stood still.
+// A watcher thread on each processor notes every stall of the machine (a 1 ms sleep that
+// takes over 4 ms), so that a break in the sound can be told apart from a machine that stood
+// still for longer than the server's cycle. With --pw-record a second recording, made by
+// PipeWire's own pw-record in a process of its own, says whether a break is in the sound or
+// only in the bench's capture.
 // Run inside a private server:
-//   bench/with_null_sink.sh --server pipewire -- voice_soak [SECONDS [TARGET_MS MINREQ_MS]]
+//   bench/with_null_sink.sh --server pipewire -- voice_soak [SECONDS [TARGET_MS MINREQ_MS]] [--pw-record]
 #include "HeardTones.h"
+#include "MachineStalls.h"
 
 #include "platform/PulseVoice.h"
 #include "platform/RealTime.h"
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <random>
 
+
 namespace {
-
-// Stalls of the whole machine: (steady us when the late wake-up came, how late in us).
-class StallWatcher {
-public:
-    StallWatcher()
-        : thread_([this] {
-              platform::askForRealTime();
-              platform::Clock& clock = platform::steadyClock();
-              while (!stop_) {
-                  const qint64 before = clock.nowUs();
-                  std::this_thread::sleep_for(std::chrono::milliseconds(2));
-                  const qint64 after = clock.nowUs();
-                  if (after - before > 15'000) {
-                      std::lock_guard lock(mutex_);
-                      stalls_.emplace_back(after, after - before - 2'000);
-                  }
-              }
-          })
-    {
-    }
-    ~StallWatcher()
-    {
-        stop_ = true;
-        thread_.join();
-    }
-    // The longest stall that ended within [fromUs, toUs], in ms; 0 for none.
-    double longestIn(qint64 fromUs, qint64 toUs)
-    {
-        std::lock_guard lock(mutex_);
-        qint64 longest = 0;
-        for (const auto& [at, late] : stalls_)
-            if (at >= fromUs && at <= toUs)
-                longest = std::max(longest, late);
-        return double(longest) / 1000;
-    }
-    std::size_t count()
-    {
-        std::lock_guard lock(mutex_);
-        return stalls_.size();
-    }
-
-private:
-    std::atomic<bool> stop_{false};
-    std::mutex mutex_;
-    std::vector<std::pair<qint64, qint64>> stalls_;
-    std::thread thread_;
-};
 
 struct Played {
     int pitch;
@@ -70,21 +29,82 @@ struct Played {
     int lengthMs;
 };
 
+struct Judged {
+    int missing = 0, breaks = 0, notesWithBreaks = 0, breaksNearStalls = 0, sustainedNotes = 0, shortTails = 0;
+};
+
+// Finds every note in one recording and the breaks inside it, each printed with the nearest
+// stall of the machine.
+Judged judge(const char* which, const bench::Recording& rec, const std::vector<Played>& played,
+             bench::MachineStalls& stalls)
+{
+    Judged j;
+    for (std::size_t i = 0; i < played.size(); ++i) {
+        const Played& p = played[i];
+        const double atS = double(p.atUs - played[0].atUs) / 1e6;
+        const std::optional<std::size_t> onset = bench::onsetOf(
+            rec.frames, p.pitch, rec.frameAt(p.atUs - 5'000), rec.frameAt(p.atUs + 100'000));
+        if (!onset) {
+            ++j.missing;
+            std::printf("%s: note %zu (%.0f Hz) at %.3f s not heard within 100 ms\n", which, i,
+                        bench::kPitches[p.pitch], atS);
+            continue;
+        }
+        j.sustainedNotes += p.lengthMs == 3000;
+        // From 20 ms after the onset to 20 ms before the note is cut off or ends.
+        const int soundsMs = std::min(p.forMs, p.lengthMs) - 40;
+        if (soundsMs <= 5)
+            continue;
+        const bench::QuietBlocks q =
+            bench::quietBlocksIn(rec.frames, *onset + 882, *onset + 882 + std::size_t(soundsMs) * 441 / 10);
+        j.breaks += q.breaks;
+        j.notesWithBreaks += q.breaks > 0;
+        if (q.shortTailMs) {
+            ++j.shortTails;
+            std::printf("%s: note %zu at %.3f s ends %d ms early in the recording\n", which, i, atS, q.shortTailMs);
+        }
+        for (const bench::QuietBlocks::Break& b : q.runs) {
+            const double us = rec.usOf(b.frame);
+            const double nearMs = stalls.msFromNearest(us);
+            if (nearMs <= bench::kNearStallMs)
+                j.breaksNearStalls += b.blocks;
+            std::printf("%s: note %zu at %.3f s breaks for %d ms at %.3f s; nearest stall of the machine %s\n", which,
+                        i, atS, b.blocks * 5, (us - double(played[0].atUs)) / 1e6,
+                        nearMs > 1e6 ? "none" : QByteArray::number(nearMs, 'f', 1).append(" ms away").constData());
+        }
+    }
+    return j;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
-    const int seconds = argc > 1 ? std::max(5, std::atoi(argv[1])) : 600;
+    bool alsoPwRecord = false;
+    std::vector<int> numbers;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--pw-record") == 0)
+            alsoPwRecord = true;
+        else
+            numbers.push_back(std::atoi(argv[i]));
+    }
+    const int seconds = numbers.size() > 0 ? std::max(5, numbers[0]) : 600;
     platform::PulseVoice::Options options;
-    if (argc > 3) {
-        options.targetMs = std::atoi(argv[2]);
-        options.minRequestMs = std::atoi(argv[3]);
+    if (numbers.size() > 2) {
+        options.targetMs = numbers[1];
+        options.minRequestMs = numbers[2];
     }
     bench::MonitorRecorder recorder;
+    std::unique_ptr<bench::MonitorRecorder> native;
+    if (alsoPwRecord)
+        native = std::make_unique<bench::MonitorRecorder>(std::vector<std::string>{
+            "pw-record", "--target", "bench", "-P", "{ stream.capture.sink = true }", "--rate",
+            std::to_string(bench::kOutputRate), "--channels", "1", "--format", "s16", "-"});
     platform::PulseVoice voice(options);
-    StallWatcher stalls;
-    if (!recorder.ok() || !voice.connected()) {
-        std::fprintf(stderr, "no sound server with a sink \"bench\": run through bench/with_null_sink.sh\n");
+    bench::MachineStalls stalls;
+    if (!recorder.ok() || !voice.connected() || (native && !native->ok())) {
+        std::fprintf(stderr, "no sound server with a sink \"bench\" (or no pw-record): run through "
+                             "bench/with_null_sink.sh\n");
         return 2;
     }
     std::vector<platform::SoundPtr> cut, sustained;
@@ -94,7 +114,7 @@ int main(int argc, char** argv)
     }
     std::mt19937 random(20261207);
     platform::Clock& clock = platform::steadyClock();
-    if (!recorder.settle()) {
+    if (!recorder.settle() || (native && !native->settle())) {
         std::fprintf(stderr, "the sink's monitor delivers nothing\n");
         return 2;
     }
@@ -125,47 +145,23 @@ int main(int argc, char** argv)
     // The last note's tail has to reach the recording too (PipeWire's capture lags behind).
     std::this_thread::sleep_for(std::chrono::milliseconds(1000));
     const platform::PulseVoice::Counters counters = voice.counters();
-    const bench::MonitorRecorder::Recording rec = recorder.take();
 
-    int missing = 0, breaks = 0, notesWithBreaks = 0, sustainedNotes = 0, shortTails = 0;
-    for (std::size_t i = 0; i < played.size(); ++i) {
-        const Played& p = played[i];
-        const std::optional<std::size_t> onset = bench::onsetOf(
-            rec.frames, p.pitch, rec.frameAt(p.atUs - 5'000), rec.frameAt(p.atUs + 100'000));
-        if (!onset) {
-            ++missing;
-            std::printf("note %zu (%.0f Hz) at %.3f s not heard within 100 ms\n", i, bench::kPitches[p.pitch],
-                        double(p.atUs - played[0].atUs) / 1e6);
-            continue;
-        }
-        sustainedNotes += p.lengthMs == 3000;
-        // From 20 ms after the onset to 20 ms before the note is cut off or ends.
-        const int soundsMs = std::min(p.forMs, p.lengthMs) - 40;
-        if (soundsMs <= 5)
-            continue;
-        const bench::QuietBlocks q =
-            bench::quietBlocksIn(rec.frames, *onset + 882, *onset + 882 + std::size_t(soundsMs) * 441 / 10);
-        const int b = q.breaks;
-        breaks += b;
-        if (q.shortTailMs) {
-            ++shortTails;
-            std::printf("note %zu at %.3f s: ends %d ms early in the recording; longest stall of the machine "
-                        "meanwhile %.1f ms\n",
-                        i, double(p.atUs - played[0].atUs) / 1e6, q.shortTailMs,
-                        stalls.longestIn(p.atUs, p.atUs + p.forMs * 1000));
-        }
-        if (b) {
-            ++notesWithBreaks;
-            std::printf("note %zu at %.3f s: %d breaks; longest stall of the machine meanwhile %.1f ms\n", i,
-                        double(p.atUs - played[0].atUs) / 1e6, b, stalls.longestIn(p.atUs, p.atUs + p.forMs * 1000));
-        }
+    const Judged j = judge("bench's capture", recorder.take(), played, stalls);
+    if (native) {
+        const Judged n = judge("pw-record", native->take(), played, stalls);
+        std::printf("pw-record, in a process of its own: notes not heard %d, breaks inside notes %d (in %d notes), "
+                    "%d of them within %.0f ms of a stall of the machine\n",
+                    n.missing, n.breaks, n.notesWithBreaks, n.breaksNearStalls, bench::kNearStallMs);
     }
-    std::printf("notes %zu (sustained %d), corks %llu, stalls of the machine over 15 ms %zu, notes ending early "
-                "in the recording %d (target %d ms, minimum request %d ms)\n",
-                played.size(), sustainedNotes, static_cast<unsigned long long>(counters.corks), stalls.count(),
-                shortTails, options.targetMs, options.minRequestMs);
-    std::printf("soak of the voice, %d s: notes not heard %d, breaks inside notes %d (in %d notes), "
-                "underflows %llu\n",
-                seconds, missing, breaks, notesWithBreaks, static_cast<unsigned long long>(counters.underflows));
-    return missing || breaks || counters.underflows ? 1 : 0;
+    std::printf("notes %zu (sustained %d), corks %llu, stalls of the machine over 4 ms %zu (%.1f %% of the time "
+                "lies within %.0f ms of one), notes ending early in the recording %d (target %d ms, minimum request "
+                "%d ms)\n",
+                played.size(), j.sustainedNotes, static_cast<unsigned long long>(counters.corks), stalls.count(),
+                100 * stalls.shareNear(played[0].atUs, endUs, bench::kNearStallMs), bench::kNearStallMs, j.shortTails,
+                options.targetMs, options.minRequestMs);
+    std::printf("soak of the voice, %d s: notes not heard %d, breaks inside notes %d (in %d notes; %d of them "
+                "within %.0f ms of a stall of the machine), underflows %llu\n",
+                seconds, j.missing, j.breaks, j.notesWithBreaks, j.breaksNearStalls, bench::kNearStallMs,
+                static_cast<unsigned long long>(counters.underflows));
+    return j.missing || j.breaks || counters.underflows ? 1 : 0;
 }

@@ -3,6 +3,7 @@
 // monitor while the voice plays. Each note is a tone of its own pitch, so the recording
 // tells which note sounded and when.
 #include "bench/HeardTones.h"
+#include "bench/MachineStalls.h"
 #include "platform/PulseVoice.h"
 
 #include <gtest/gtest.h>
@@ -27,6 +28,7 @@ struct Played {
 
 TEST(PulseVoiceOnServer, EveryNoteIsHeardPromptlyAndASustainedNoteNeverBreaks)
 {
+    MachineStalls stalls;
     MonitorRecorder recorder;
     ASSERT_TRUE(recorder.ok()) << "no sink monitor \"bench.monitor\": run inside bench/session_bench.py run";
     PulseVoice voice;
@@ -63,7 +65,7 @@ TEST(PulseVoiceOnServer, EveryNoteIsHeardPromptlyAndASustainedNoteNeverBreaks)
     const std::size_t sustainedIndex = played.size() - 1;
     waitMs(3600);
 
-    const MonitorRecorder::Recording recording = recorder.take();
+    const Recording recording = recorder.take();
     const std::vector<qint16>& x = recording.frames;
     ASSERT_FALSE(x.empty());
     auto frameAt = [&](qint64 us) { return recording.frameAt(us); };
@@ -84,13 +86,17 @@ TEST(PulseVoiceOnServer, EveryNoteIsHeardPromptlyAndASustainedNoteNeverBreaks)
     const std::optional<std::size_t> onset =
         onsetOf(x, 1, frameAt(played[sustainedIndex].atUs - 5'000), frameAt(played[sustainedIndex].atUs + 100'000));
     ASSERT_TRUE(onset);
-    const int breaks = quietBlocksIn(x, *onset + 2 * 441, *onset + 2900 * 44).breaks;
-    // Under PipeWire a sustained note still breaks now and then although the voice's queue
-    // never ran dry; until that is found, this server's run reports its breaks.
-    if (qEnvironmentVariableIsSet("TEZVAN_VOICE_BREAKS_REPORTED_ONLY"))
-        std::printf("5 ms stretches of silence inside the sustained note: %d\n", breaks);
-    else
-        EXPECT_EQ(breaks, 0) << "5 ms stretches of silence inside the sustained note";
+    // PipeWire's graph fills a cycle that the server's own process missed with silence, so
+    // there a break is allowed inside a stall of the whole machine, never outside one.
+    const bool stallsMayBreak = qEnvironmentVariableIsSet("TEZVAN_VOICE_BREAKS_IN_STALLS");
+    for (const QuietBlocks::Break& b : quietBlocksIn(x, *onset + 2 * 441, *onset + 2900 * 44).runs) {
+        const double nearMs = stalls.msFromNearest(recording.usOf(b.frame));
+        if (stallsMayBreak && nearMs <= kNearStallMs)
+            std::printf("the sustained note broke for %d ms inside a stall of the machine\n", b.blocks * 5);
+        else
+            ADD_FAILURE() << "the sustained note broke for " << b.blocks * 5 << " ms, " << nearMs
+                          << " ms from the nearest stall of the machine";
+    }
 }
 
 // Runs pactl inside the private server; its first line of output.
@@ -138,7 +144,7 @@ TEST(PulseVoiceOnServer, AServerThatWentAwayIsFoundAgainByALaterNote)
     std::this_thread::sleep_for(std::chrono::milliseconds(500));
     pactl("unload-module " + module);
 
-    const MonitorRecorder::Recording rec = recorder.take();
+    const Recording rec = recorder.take();
     // The only note of its pitch in this recording; when it sounded was the other test's matter.
     EXPECT_TRUE(onsetOf(rec.frames, 2, 0, rec.frames.size())) << "the note after the reconnection was not heard"
 ;
