@@ -77,6 +77,14 @@ public:
         }
         return toUs > fromUs ? double(covered) / double(toUs - fromUs) : 0;
     }
+    double longestMs()
+    {
+        std::lock_guard lock(mutex_);
+        qint64 longest = 0;
+        for (const Stall& s : stalls_)
+            longest = std::max(longest, s.toUs - s.fromUs);
+        return double(longest) / 1000;
+    }
     std::size_t count()
     {
         std::lock_guard lock(mutex_);

@@ -153,11 +153,11 @@ int main(int argc, char** argv)
                     "%d of them within %.0f ms of a stall of the machine\n",
                     n.missing, n.breaks, n.notesWithBreaks, n.breaksNearStalls, bench::kNearStallMs);
     }
-    std::printf("notes %zu (sustained %d), corks %llu, stalls of the machine over 4 ms %zu (%.1f %% of the time "
+    std::printf("notes %zu (sustained %d), corks %llu, stalls of the machine over 4 ms %zu (longest %.1f ms; %.1f %% of the time "
                 "lies within %.0f ms of one), notes ending early in the recording %d (target %d ms, minimum request "
                 "%d ms)\n",
                 played.size(), j.sustainedNotes, static_cast<unsigned long long>(counters.corks), stalls.count(),
-                100 * stalls.shareNear(played[0].atUs, endUs, bench::kNearStallMs), bench::kNearStallMs, j.shortTails,
+                stalls.longestMs(), 100 * stalls.shareNear(played[0].atUs, endUs, bench::kNearStallMs), bench::kNearStallMs, j.shortTails,
                 options.targetMs, options.minRequestMs);
     std::printf("soak of the voice, %d s: notes not heard %d, breaks inside notes %d (in %d notes; %d of them "
                 "within %.0f ms of a stall of the machine), underflows %llu\n",
