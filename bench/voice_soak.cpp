@@ -2,7 +2,7 @@
 // ring out, for a long stretch, while the sink's monitor is recorded. Counts notes not heard
 // within 100 ms, breaks (5 ms of silence) inside notes, and the server's underflows.
 // A watcher thread on each processor notes every stall of the machine (a 1 ms sleep that
-// takes over 4 ms), so that a break in the sound can be told apart from a machine that stood
+// wakes over 4 ms late), so that a break in the sound can be told apart from a machine that stood
 // still for longer than the server's cycle. With --pw-record a second recording, made by
 // PipeWire's own pw-record in a process of its own, says whether a break is in the sound or
 // only in the bench's capture.
