@@ -234,13 +234,20 @@ inline std::optional<std::size_t> onsetOf(const std::vector<qint16>& x, int whic
 // are a tail cut short, which is what a recording that lost frames while the machine stood
 // still looks like (the tone is all there, it only ends sooner in the recording).
 struct QuietBlocks {
-    int breaks = 0;
     int shortTailMs = 0;
     struct Break {
         std::size_t frame; // where the run of quiet blocks began
         int blocks;
     };
     std::vector<Break> runs; // each run of quiet blocks that broke the tone
+
+    int breaks() const
+    {
+        int blocks = 0;
+        for (const Break& b : runs)
+            blocks += b.blocks;
+        return blocks;
+    }
 };
 
 inline QuietBlocks quietBlocksIn(const std::vector<qint16>& x, std::size_t from, std::size_t to,
@@ -255,7 +262,6 @@ inline QuietBlocks quietBlocksIn(const std::vector<qint16>& x, std::size_t from,
         if (std::sqrt(energy / 220) < level) {
             ++quietRun;
         } else if (quietRun) {
-            q.breaks += quietRun;
             q.runs.push_back({at - std::size_t(quietRun) * 220, quietRun});
             quietRun = 0;
         }

@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <limits>
 #include <mutex>
 #include <thread>
 #include <vector>
@@ -77,14 +78,7 @@ public:
         }
         return toUs > fromUs ? double(covered) / double(toUs - fromUs) : 0;
     }
-    double longestMs()
-    {
-        std::lock_guard lock(mutex_);
-        qint64 longest = 0;
-        for (const Stall& s : stalls_)
-            longest = std::max(longest, s.toUs - s.fromUs);
-        return double(longest) / 1000;
-    }
+    double longestMs() { return longestIn(std::numeric_limits<qint64>::min(), std::numeric_limits<qint64>::max()); }
     std::size_t count()
     {
         std::lock_guard lock(mutex_);

@@ -12,13 +12,11 @@
 #include "MachineStalls.h"
 
 #include "platform/PulseVoice.h"
-#include "platform/RealTime.h"
 
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <random>
-
 
 namespace {
 
@@ -57,8 +55,8 @@ Judged judge(const char* which, const bench::Recording& rec, const std::vector<P
             continue;
         const bench::QuietBlocks q =
             bench::quietBlocksIn(rec.frames, *onset + 882, *onset + 882 + std::size_t(soundsMs) * 441 / 10);
-        j.breaks += q.breaks;
-        j.notesWithBreaks += q.breaks > 0;
+        j.breaks += q.breaks();
+        j.notesWithBreaks += q.breaks() > 0;
         if (q.shortTailMs) {
             ++j.shortTails;
             std::printf("%s: note %zu at %.3f s ends %d ms early in the recording\n", which, i, atS, q.shortTailMs);
