@@ -43,7 +43,9 @@ using testing_support::readFile;
 using testing_support::writeFile;
 
 enum class Reader { NoteFile, KeyFile, NoteFileSave, DisplayTextSave, NotaOpen, NotaSave, Wave, WbsFile, Bank, Jpeg, Number };
-enum class Layout { Bytes, Missing, Folder, Unreadable, LockedFolder, FullDisk };
+// LockedFolder: the earlier file is root's and read-only; WritableInLockedFolder: anyone may
+// write the earlier file, but its folder takes no new file.
+enum class Layout { Bytes, Missing, Folder, Unreadable, LockedFolder, WritableInLockedFolder, FullDisk };
 
 struct BadInput : testing_support::NamedRow {
     Reader reader;
@@ -273,18 +275,23 @@ TEST_P(BadInputs, AnswerAsTheTableSays)
     case Layout::FullDisk:
         ASSERT_TRUE(writeFile(path, kEarlier));
         break;
+    case Layout::WritableInLockedFolder:
+        ASSERT_TRUE(writeFile(path, kEarlier));
+        ASSERT_TRUE(QFile::setPermissions(path, QFileDevice::Permissions(0x6666)));
+        break;
     }
     if (row.layout == Layout::Unreadable) {
         ASSERT_TRUE(QFile::setPermissions(path, {}));
     }
-    if (row.layout == Layout::LockedFolder) {
+    const bool lockedFolder = row.layout == Layout::LockedFolder || row.layout == Layout::WritableInLockedFolder;
+    if (lockedFolder) {
         ASSERT_TRUE(QFile::setPermissions(folder, QFileDevice::Permissions(0x5555)));
     }
     if (fullDisk)
         fullDisk->fill();
 
     QString answer;
-    if (row.layout == Layout::Unreadable || row.layout == Layout::LockedFolder) {
+    if (row.layout == Layout::Unreadable || lockedFolder) {
         testing_support::AsOrdinaryUser user;
         if (!user.ok())
             GTEST_SKIP() << "running as root and cannot act as an ordinary user";
@@ -310,6 +317,9 @@ TEST_P(BadInputs, AnswerAsTheTableSays)
     if (isSave(row.reader) && answer != QStringLiteral("saved") && row.layout != Layout::Folder) {
         EXPECT_EQ(left, kEarlier) << "the earlier file is gone";
         EXPECT_EQ(leftFiles, QStringList{QStringLiteral("file")}) << "a file was left behind";
+    }
+    if (answer == QStringLiteral("saved")) {
+        EXPECT_NE(left, kEarlier) << "reported as saved, but the file is as it was";
     }
 }
 
@@ -409,10 +419,14 @@ INSTANTIATE_TEST_SUITE_P(
                  "Cannot create file <path>"},
         BadInput{{"note file saved in a folder that takes no new file"}, Reader::NoteFileSave, Layout::LockedFolder, {},
                  nullptr, "Cannot create file <path>"},
+        BadInput{{"writable note file saved in a folder that takes no new file"}, Reader::NoteFileSave,
+                 Layout::WritableInLockedFolder, {}, nullptr, "saved"},
         BadInput{{"note file saved on a full disk"}, Reader::NoteFileSave, Layout::FullDisk, {}, nullptr,
                  "Cannot write file <path>: No space left on device"},
         BadInput{{"display text saved in a folder that takes no new file"}, Reader::DisplayTextSave,
                  Layout::LockedFolder, {}, nullptr, "Cannot create file <path>"},
+        BadInput{{"writable display text saved in a folder that takes no new file"}, Reader::DisplayTextSave,
+                 Layout::WritableInLockedFolder, {}, nullptr, "saved"},
         BadInput{{"display text saved on a full disk"}, Reader::DisplayTextSave, Layout::FullDisk, {}, nullptr,
                  "Cannot write file <path>: No space left on device"},
         BadInput{{"unreadable key file"}, Reader::KeyFile, Layout::Unreadable, "65\r\n"sv, nullptr,
@@ -424,6 +438,8 @@ INSTANTIATE_TEST_SUITE_P(
         BadInput{{"nota file saved over a folder"}, Reader::NotaSave, Layout::Folder, {}, nullptr, "File access denied"},
         BadInput{{"nota file saved in a folder that takes no new file over a read-only file"}, Reader::NotaSave,
                  Layout::LockedFolder, {}, nullptr, "File access denied"},
+        BadInput{{"writable nota file saved in a folder that takes no new file"}, Reader::NotaSave,
+                 Layout::WritableInLockedFolder, {}, nullptr, "saved"},
         BadInput{{"nota file saved on a full disk"}, Reader::NotaSave, Layout::FullDisk, {}, nullptr, "Disk full"},
         BadInput{{"unreadable wbs file"}, Reader::WbsFile, Layout::Unreadable, {}, smallWave,
                  "it cannot be read (Permission denied)"}),

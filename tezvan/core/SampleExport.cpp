@@ -1,9 +1,9 @@
 #include "SampleExport.h"
 
 #include "SampleBank.h"
+#include "platform/WholeFile.h"
 
 #include <QDir>
-#include <QSaveFile>
 #include <cstdio>
 
 namespace tezvan {
@@ -44,10 +44,9 @@ int exportSamplesCommand(const QString& dir)
     const QDir folder(dir);
     for (int i = 0; i < bank.count(); ++i) {
         const QString path = folder.filePath(QStringLiteral("%1.wav").arg(i, 2, 10, QLatin1Char('0')));
-        QSaveFile file(path);
-        const QByteArray& wave = bank.item(i).wave;
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || file.write(wave) != wave.size() || !file.commit()) {
-            complain(QStringLiteral("cannot write %1: %2").arg(QDir::toNativeSeparators(path), file.errorString()));
+        const platform::WholeFileResult written = platform::writeWholeFile(path, bank.item(i).wave);
+        if (!written.ok()) {
+            complain(QStringLiteral("cannot write %1: %2").arg(QDir::toNativeSeparators(path), written.reason));
             return 1;
         }
     }

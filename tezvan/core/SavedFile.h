@@ -1,6 +1,6 @@
 #pragma once
-// Writing a whole file so that a failed save never destroys the file that was there
-// (QSaveFile: written beside it, renamed over it at the end).
+// A whole file of this program's, written through the platform's whole-file writer, with the
+// program's own messages for a failure.
 
 #include <QByteArray>
 #include <QString>

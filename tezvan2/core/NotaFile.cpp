@@ -2,12 +2,12 @@
 
 #include "NoteGrid.h"
 #include "platform/CommandError.h"
+#include "platform/WholeFile.h"
 #include "platform/Windows1254.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <cerrno>
 
@@ -110,17 +110,12 @@ void save(const QString& path, const NoteGrid& grid, LongCells longCells)
     if (target.isDir() || (target.exists() && !target.isWritable()))
         fail(messageForErrno(EACCES));
 
-    QSaveFile file(path);
-    // A folder that takes no new file still lets a writable file in it be saved: then,
-    // and only then, it is written in place instead of through a file beside it.
-    file.setDirectWriteFallback(true);
-    errno = 0;
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        fail(messageForErrno(errno ? errno : EACCES));
     const QByteArray bytes = encode(grid);
-    errno = 0;
-    if (file.write(bytes) != bytes.size() || !file.commit())
-        fail(messageForErrno(errno ? errno : EIO));
+    const platform::WholeFileResult result = platform::writeWholeFile(path, bytes);
+    if (result.failure == platform::WholeFileResult::Failure::Create)
+        fail(messageForErrno(result.error ? result.error : EACCES));
+    if (!result.ok())
+        fail(messageForErrno(result.error ? result.error : EIO));
 }
 
 void open(const QString& path, NoteGrid& grid)

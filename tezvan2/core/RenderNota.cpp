@@ -9,9 +9,9 @@
 #include "platform/OfflineVoice.h"
 #include "platform/PreparedSound.h"
 #include "platform/VirtualClock.h"
+#include "platform/WholeFile.h"
 
 #include <QCoreApplication>
-#include <QSaveFile>
 #include <QStringList>
 
 #include <cstdio>
@@ -70,10 +70,9 @@ int renderNotaCommand(const QString& in, const QString& out)
     if (!problem.isEmpty())
         return failWith(in + QStringLiteral(": ") + problem);
 
-    QSaveFile file(out);
-    const QByteArray image = voice.waveImage(platform::kOutputRate);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || file.write(image) != image.size() || !file.commit())
-        return failWith(out + QStringLiteral(": ") + file.errorString());
+    const platform::WholeFileResult written = platform::writeWholeFile(out, voice.waveImage(platform::kOutputRate));
+    if (!written.ok())
+        return failWith(out + QStringLiteral(": ") + (written.reason.isEmpty() ? QStringLiteral("cannot write") : written.reason));
     return 0;
 }
 
