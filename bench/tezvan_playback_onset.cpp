@@ -59,7 +59,7 @@ int main(int argc, char** argv)
         seed = seed * 1103515245u + 12345u;
         const int pause = int((seed >> 16) % 21);
         entries.append(QStringLiteral("%1=%2").arg(k % 14, 2, 10, QLatin1Char('0')).arg(pause));
-        sumUs += (pause + 1) * 1000;
+        sumUs += pause * 1000;
         scheduleUs.push_back(sumUs);
     }
 

@@ -40,7 +40,7 @@ std::optional<qint64> NoteListPlayer::waitMsOf(const QString& entry)
     const auto parsed = parseNoteEntry(entry);
     if (!parsed || parsed->code < 0 || parsed->code >= kNoteCount)
         return std::nullopt;
-    return parsed->pause < 0 ? 0 : qint64(parsed->pause) + 1;
+    return qMax<qint64>(0, parsed->pause);
 }
 
 bool NoteListPlayer::start()

@@ -1,9 +1,9 @@
 #pragma once
 // Playback of a note list as an event-driven state machine on a platform::Clock: each
-// entry waits its pause + 1 ms (negative: no wait), timed from the playback's start so
-// timer lateness never adds up. It reads the entries of a NoteLists at each turn and
-// tells through its signals what happens; what that shows or sounds is its listeners'
-// business. Not a recorder, and it never changes the lists.
+// entry waits its pause in milliseconds (0 or negative: no wait), timed from the
+// playback's start so timer lateness never adds up. It reads the entries of a NoteLists
+// at each turn and tells through its signals what happens; what that shows or sounds is
+// its listeners' business. Not a recorder, and it never changes the lists.
 
 #include "platform/Clock.h"
 
@@ -36,7 +36,7 @@ public:
 
     bool isPlaying() const { return playing_; }
 
-    // The wait before an entry sounds, in milliseconds: pause + 1, or 0 for a negative
+    // The wait before an entry sounds, in milliseconds: its pause, or 0 for a negative
     // pause. Nothing for an entry that is skipped (malformed, or code outside 0..13).
     static std::optional<qint64> waitMsOf(const QString& entry);
 

@@ -20,12 +20,21 @@ std::optional<qint32> Recorder::noteTriggered(bool boxTicked)
     }
     const qint64 now = clock_.nowUs();
     qint32 pause = 0;
-    if (recording_) {
-        const qint64 ms = qMax<qint64>(0, (now - lastNoteUs_) / 1000);
-        pause = qint32(qMin<qint64>(ms, kMaxPause));
+    if (!recording_) {
+        countedUs_ = now;
+    } else {
+        // Whole milliseconds; the part of one left over counts towards the next pause, so
+        // the pauses of a take add up to its length and a replay keeps every note in place.
+        const qint64 ms = qMax<qint64>(0, (now - countedUs_) / 1000);
+        if (ms > kMaxPause) {
+            pause = kMaxPause;
+            countedUs_ = now;
+        } else {
+            pause = qint32(ms);
+            countedUs_ += ms * 1000;
+        }
     }
     recording_ = true;
-    lastNoteUs_ = now;
     emit statusChanged(recordingText());
     return pause;
 }

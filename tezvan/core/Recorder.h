@@ -1,7 +1,8 @@
 #pragma once
 // The recorder of tezvan's performances: whether one is being recorded, the pause value of
 // each recorded note (whole milliseconds since the previous recorded note on the monotonic
-// clock; 0 for the first note of a recording) and which status caption each event leaves.
+// clock, the fraction left over carried to the next; 0 for the first note of a recording)
+// and which status caption each event leaves.
 // Event-driven: nothing waits or counts in a loop. Not the lists: the caller appends a
 // note that noteTriggered() keeps to its NoteLists.
 
@@ -62,7 +63,7 @@ private:
 
     const platform::Clock& clock_;
     bool recording_ = false;
-    qint64 lastNoteUs_ = 0;
+    qint64 countedUs_ = 0; // the time up to which the recorded pauses account for the take
 };
 
 } // namespace tezvan

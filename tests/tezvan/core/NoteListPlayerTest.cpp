@@ -114,7 +114,7 @@ TEST_P(NoteListPlayerLateTimers, NeverAddUpOverManyEntries)
     for (int k = 0; k < 1000; ++k) {
         const int pause = (k * 7) % 21; // 0..20 ms
         entries.append(QStringLiteral("%1=%2").arg(k % 14, 2, 10, QLatin1Char('0')).arg(pause));
-        sumUs += (pause + 1) * 1000;
+        sumUs += pause * 1000;
         scheduleUs.push_back(sumUs);
     }
     platform::VirtualClock virtualClock;
@@ -168,23 +168,23 @@ TEST_P(NoteListPlayerRuns, TellTheHostEachStepInOrderAndOnTimeAndEndIdleWithOneF
 }
 
 INSTANTIATE_TEST_SUITE_P(PlayedToTheEnd, NoteListPlayerRuns, ::testing::ValuesIn(std::vector<RunRow>{
-    {"one entry with no pause waits 1 ms", lines({"05=0"}),
+    {"one entry waits exactly its pause", lines({"05=1"}),
      playsToTheEnd,
      lines({"started @0", "turn 0 @0", "note 0 N5 last @1000", "finished @1000"})},
-    {"two entries: the second waits after the first", lines({"00=10", "13=20"}),
+    {"two entries: the second waits after the first", lines({"00=11", "13=21"}),
      playsToTheEnd,
      lines({"started @0", "turn 0 @0", "note 0 N0 @11000", "turn 1 @11000", "note 1 N13 last @32000",
             "finished @32000"})},
-    {"a note code outside the notes is skipped with no wait", lines({"00=10", "20=100", "01=5"}),
+    {"a note code outside the notes is skipped with no wait", lines({"00=11", "20=100", "01=6"}),
      playsToTheEnd,
      lines({"started @0", "turn 0 @0", "note 0 N0 @11000", "turn 1 @11000", "turn 2 @11000",
             "note 2 N1 last @17000", "finished @17000"})},
     {"negative code and malformed entries are skipped with no wait",
-     lines({"-1=5", "00=1a", "", "7", "01=", "DO-K (00)", "00=2"}),
+     lines({"-1=5", "00=1a", "", "7", "01=", "DO-K (00)", "00=3"}),
      playsToTheEnd,
      lines({"started @0", "turn 0 @0", "turn 1 @0", "turn 2 @0", "turn 3 @0", "turn 4 @0", "turn 5 @0",
             "turn 6 @0", "note 6 N0 last @3000", "finished @3000"})},
-    {"a negative pause sounds with no wait", lines({"00=10", "01=-5", "02=0"}),
+    {"a negative pause sounds with no wait", lines({"00=11", "01=-5", "02=1"}),
      playsToTheEnd,
      lines({"started @0", "turn 0 @0", "note 0 N0 @11000", "turn 1 @11000", "note 1 N1 @11000",
             "turn 2 @11000", "note 2 N2 last @12000", "finished @12000"})},
@@ -196,7 +196,7 @@ INSTANTIATE_TEST_SUITE_P(PlayedToTheEnd, NoteListPlayerRuns, ::testing::ValuesIn
      lines({"started @0", "turn 0 @0", "turn 1 @0", "finished @0"})},
     {"an empty last line: no note is the last line", lines({"00=0", ""}),
      playsToTheEnd,
-     lines({"started @0", "turn 0 @0", "note 0 N0 @1000", "turn 1 @1000", "finished @1000"})},
+     lines({"started @0", "turn 0 @0", "note 0 N0 @0", "turn 1 @0", "finished @0"})},
 }), RowName());
 
 INSTANTIATE_TEST_SUITE_P(EndedOtherwise, NoteListPlayerRuns, ::testing::ValuesIn(std::vector<RunRow>{
@@ -207,7 +207,7 @@ INSTANTIATE_TEST_SUITE_P(EndedOtherwise, NoteListPlayerRuns, ::testing::ValuesIn
          c.advanceMs(5000);
      },
      lines({"started @0", "turn 0 @0", "finished @500000"})},
-    {"stop during a later wait", lines({"00=0", "01=100", "02=0"}),
+    {"stop during a later wait", lines({"00=1", "01=100", "02=0"}),
      [](platform::VirtualClock& c, NoteListPlayer& p, RecordingHost&) {
          c.advanceMs(50);
          p.stop();
@@ -221,13 +221,13 @@ INSTANTIATE_TEST_SUITE_P(EndedOtherwise, NoteListPlayerRuns, ::testing::ValuesIn
          c.advanceMs(500);
      },
      lines({"started @0", "turn 0 @0", "finished @0"})},
-    {"stop from the host while a note sounds", lines({"00=0", "01=0"}),
+    {"stop from the host while a note sounds", lines({"00=1", "01=1"}),
      [](platform::VirtualClock& c, NoteListPlayer& p, RecordingHost& h) {
          h.onNote = [&p](int) { p.stop(); };
          c.advanceMs(500);
      },
      lines({"started @0", "turn 0 @0", "note 0 N0 @1000", "finished @1000"})},
-    {"stop from the host at the top of a turn", lines({"00=0", "01=0"}),
+    {"stop from the host at the top of a turn", lines({"00=1", "01=1"}),
      [](platform::VirtualClock& c, NoteListPlayer& p, RecordingHost& h) {
          h.onTurn = [&p](int i) {
              if (i == 1)
@@ -236,7 +236,7 @@ INSTANTIATE_TEST_SUITE_P(EndedOtherwise, NoteListPlayerRuns, ::testing::ValuesIn
          c.advanceMs(500);
      },
      lines({"started @0", "turn 0 @0", "note 0 N0 @1000", "turn 1 @1000", "finished @1000"})},
-    {"the list got shorter during a wait", lines({"00=0", "01=10", "02=0"}),
+    {"the list got shorter during a wait", lines({"00=1", "01=11", "02=0"}),
      [](platform::VirtualClock& c, NoteListPlayer&, RecordingHost& h) {
          c.advanceMs(5);
          h.setEntries(lines({"00=0"}));
@@ -244,7 +244,7 @@ INSTANTIATE_TEST_SUITE_P(EndedOtherwise, NoteListPlayerRuns, ::testing::ValuesIn
      },
      lines({"started @0", "turn 0 @0", "note 0 N0 @1000", "turn 1 @1000", "note 1 N1 @12000",
             "turn 2 @12000", "finished @12000"})},
-    {"a second start while playing is ignored", lines({"00=10"}),
+    {"a second start while playing is ignored", lines({"00=11"}),
      [](platform::VirtualClock& c, NoteListPlayer& p, RecordingHost&) {
          c.advanceMs(5);
          EXPECT_FALSE(p.start());
@@ -255,7 +255,7 @@ INSTANTIATE_TEST_SUITE_P(EndedOtherwise, NoteListPlayerRuns, ::testing::ValuesIn
 
 TEST(NoteListPlayer, StopOutsidePlaybackDoesNothingAndTheNextStartPlays)
 {
-    Rig rig(lines({"04=2"}));
+    Rig rig(lines({"04=3"}));
     auto& [clock, host, player] = rig;
     player.stop();
     EXPECT_TRUE(host.steps.isEmpty());
@@ -266,7 +266,7 @@ TEST(NoteListPlayer, StopOutsidePlaybackDoesNothingAndTheNextStartPlays)
 
 TEST(NoteListPlayer, APlaybackStartedWhenTheLastOneFinishedRunsOnItsOwn)
 {
-    Rig rig(lines({"00=0", "01=0"}));
+    Rig rig(lines({"00=1", "01=1"}));
     auto& [clock, host, player] = rig;
     bool again = true;
     host.onFinished = [&] {
@@ -292,7 +292,7 @@ TEST(NoteListPlayer, ALongRunOfSkippedEntriesLetsTheLoopTurnButAddsNoWait)
     QStringList entries;
     for (int k = 0; k < 5000; ++k)
         entries.append(QStringLiteral("xx"));
-    entries.append(QStringLiteral("06=0"));
+    entries.append(QStringLiteral("06=1"));
     Rig rig(entries);
     auto& [clock, host, player] = rig;
     player.start();

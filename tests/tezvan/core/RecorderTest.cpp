@@ -122,13 +122,15 @@ TEST_P(RecorderTable, LeavesStateCaptionAndPauses)
 INSTANTIATE_TEST_SUITE_P(States, RecorderTable, ::testing::ValuesIn(rows()),
                          testing_support::RowName());
 
-TEST(Recorder, SubMillisecondRemaindersAreDropped)
+TEST(Recorder, SubMillisecondRemaindersCarryToTheNextPause)
 {
     platform::VirtualClock clock;
     Recorder r(clock);
     r.noteTriggered(true);
     clock.advanceUs(451'999);
     EXPECT_EQ(r.noteTriggered(true), 451);
+    clock.advanceUs(1);
+    EXPECT_EQ(r.noteTriggered(true), 1);
 }
 
 } // namespace

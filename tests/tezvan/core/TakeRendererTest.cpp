@@ -112,12 +112,12 @@ TEST_P(TakeRendererOnsets, EachNoteStartsAtItsPlaybackOnsetToTheSample)
 INSTANTIATE_TEST_SUITE_P(
     Rows, TakeRendererOnsets,
     ::testing::Values(
-        OnsetRow{"two notes: the second cuts off the first", lines({"00=0", "01=451"}), {{1, 0}, {453, 1}}},
-        OnsetRow{"a pause longer than the sample leaves silence", lines({"05=0", "06=9000"}), {{1, 5}, {9002, 6}}},
-        OnsetRow{"skipped entries add no wait", lines({"02=5", "xx", "99=0", "04=20"}), {{6, 2}, {27, 4}}},
+        OnsetRow{"two notes: the second cuts off the first", lines({"00=0", "01=451"}), {{0, 0}, {451, 1}}},
+        OnsetRow{"a pause longer than the sample leaves silence", lines({"05=0", "06=9000"}), {{0, 5}, {9000, 6}}},
+        OnsetRow{"skipped entries add no wait", lines({"02=5", "xx", "99=0", "04=20"}), {{5, 2}, {25, 4}}},
         OnsetRow{"a negative pause starts with the note before", lines({"02=5", "03=-1", "13=2"}),
-                 {{6, 2}, {6, 3}, {9, 13}}},
-        OnsetRow{"odd milliseconds round to the nearest frame", lines({"07=2", "08=4", "09=6"}),
+                 {{5, 2}, {5, 3}, {7, 13}}},
+        OnsetRow{"odd milliseconds round to the nearest frame", lines({"07=3", "08=5", "09=7"}),
                  {{3, 7}, {8, 8}, {15, 9}}}),
     RowName());
 

@@ -59,7 +59,7 @@ protected:
 
 TEST_F(PlaybackTest, OneEntryPlaysAfterOneMillisecondAndUnlocks)
 {
-    load({QStringLiteral("05=0")});
+    load({QStringLiteral("05=1")});
     const qint64 t0 = clock.nowUs();
     start();
     EXPECT_EQ(status(), QString::fromUtf8("Notalar Çalınıyor..."));
@@ -99,8 +99,8 @@ TEST_F(PlaybackTest, SelectionsFollowTheNotesAndTheLastLineStaysSelected)
 
 TEST_F(PlaybackTest, EntriesThatAreNoNotesAreSkippedWithoutWaiting)
 {
-    load({QStringLiteral("00=5"), QStringLiteral("20=100"), QStringLiteral("xx=3"), QStringLiteral(""),
-          QStringLiteral("-1=4"), QStringLiteral("03=7"), QStringLiteral("04=-3")});
+    load({QStringLiteral("00=6"), QStringLiteral("20=100"), QStringLiteral("xx=3"), QStringLiteral(""),
+          QStringLiteral("-1=4"), QStringLiteral("03=8"), QStringLiteral("04=-3")});
     const qint64 t0 = clock.nowUs();
     watchNotes(t0);
     start();
@@ -116,6 +116,32 @@ TEST_F(PlaybackTest, EntriesThatAreNoNotesAreSkippedWithoutWaiting)
     EXPECT_EQ(notesSeen[2].atMs, 14); // a negative pause: no wait at all
     EXPECT_EQ(window->noteLists().count(), 7); // the list itself is unchanged
     expectIdleAfterPlayback();
+}
+
+TEST_F(PlaybackTest, ATakeSavedAndOpenedReplaysAtTheLengthItWasPlayed)
+{
+    tick(true);
+    press(Qt::Key_A, 38);
+    const qint64 firstUs = clock.nowUs();
+    for (int k = 1; k < 120; ++k) {
+        clock.advanceUs(30'000 + (k * 7919) % 300'000); // uneven gaps, each with its own fraction of a ms
+        press(Qt::Key_A, 38);
+    }
+    const qint64 takeUs = clock.nowUs() - firstUs;
+    QTest::mouseClick(control<QWidget>("DURUMM"), Qt::LeftButton);
+    QTemporaryDir dir;
+    dialogs.fileNames = {dir.filePath(QStringLiteral("take.tnl")), dir.filePath(QStringLiteral("take.tnl"))};
+    QTest::mouseClick(control<QWidget>("save"), Qt::LeftButton);
+    window->noteLists().clear();
+    QTest::mouseClick(control<QWidget>("open"), Qt::LeftButton);
+
+    sound.played.clear();
+    const qint64 playUs = clock.nowUs();
+    start();
+    while (clock.runNext()) {
+    }
+    ASSERT_EQ(sound.played.size(), 120u);
+    EXPECT_NEAR(double(sound.played.back().atUs - playUs), double(takeUs), 2000);
 }
 
 struct StopRow : testing_support::NamedRow {
