@@ -1,8 +1,9 @@
 #include "FileTypeRegistration.h"
 
+#include "WholeFile.h"
+
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QTimer>
 
@@ -54,9 +55,13 @@ QByteArray entryFor(const QByteArray& entry, const QString& programPath)
 void save(const QString& path, const QByteArray& bytes, QStringList& problems)
 {
     QDir().mkpath(QFileInfo(path).path());
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        problems << QStringLiteral("Cannot create file %1 (%2)").arg(QDir::toNativeSeparators(path), file.errorString());
+    const WholeFileResult written = writeWholeFile(path, bytes);
+    if (written.ok())
+        return;
+    QString problem = QString::fromUtf8("\"%1\" dosyası yazılamadı").arg(QDir::toNativeSeparators(path));
+    if (!written.reason.isEmpty())
+        problem += QStringLiteral(" (%1)").arg(written.reason);
+    problems << problem + u'.';
 }
 
 #endif
@@ -89,7 +94,9 @@ QString execLineFor(const QString& programPath)
 // Per user, in the user's data folder (~/.local/share unless XDG_DATA_HOME says otherwise):
 // the MIME package, the icons in the hicolor theme and the desktop entry; then the tools
 // rebuild the MIME cache, make the entry the type's default and refresh the entries' cache.
-QList<QStringList> writeFileTypeRegistration(const FileTypeHandler& type, const QString& programPath,
+// The entries' cache is optional: it only speeds up finding the programs of a type, and the
+// default that xdg-mime sets holds without it.
+QList<DesktopTool> writeFileTypeRegistration(const FileTypeHandler& type, const QString& programPath,
                                              QStringList& problems)
 {
     const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
@@ -101,9 +108,15 @@ QList<QStringList> writeFileTypeRegistration(const FileTypeHandler& type, const 
     const QString desktopFile = id + QStringLiteral(".desktop");
     save(data + QStringLiteral("/applications/") + desktopFile, entryFor(type.desktopEntry, programPath), problems);
     return {
-        {QStringLiteral("update-mime-database"), data + QStringLiteral("/mime")},
-        {QStringLiteral("xdg-mime"), QStringLiteral("default"), desktopFile, type.mimeType},
-        {QStringLiteral("update-desktop-database"), data + QStringLiteral("/applications")},
+        {.command = {QStringLiteral("update-mime-database"), data + QStringLiteral("/mime")},
+         .package = QStringLiteral("shared-mime-info"),
+         .optional = false},
+        {.command = {QStringLiteral("xdg-mime"), QStringLiteral("default"), desktopFile, type.mimeType},
+         .package = QStringLiteral("xdg-utils"),
+         .optional = false},
+        {.command = {QStringLiteral("update-desktop-database"), data + QStringLiteral("/applications")},
+         .package = QStringLiteral("desktop-file-utils"),
+         .optional = true},
     };
 }
 
@@ -130,26 +143,39 @@ void FileTypeRegistration::runNextTool()
         finish();
         return;
     }
-    const QStringList tool = tools_.takeFirst();
+    const DesktopTool tool = tools_.takeFirst();
+    const QString name = tool.command.first();
+    const QString program = QStandardPaths::findExecutable(name);
+    if (program.isEmpty()) {
+        if (!tool.optional) {
+            problems_ << QString::fromUtf8("\"%1\" programı bulunamadı; \"%2\" paketini kurun.")
+                             .arg(name, tool.package);
+        }
+        runNextTool();
+        return;
+    }
     process_ = new QProcess(this);
     process_->setProcessChannelMode(QProcess::ForwardedErrorChannel);
     process_->setStandardOutputFile(QProcess::nullDevice());
-    connect(process_, &QProcess::finished, this, [this, tool](int code, QProcess::ExitStatus status) {
-        if (status != QProcess::NormalExit || code != 0)
-            problems_ << QStringLiteral("%1 failed (exit code %2)").arg(tool.first()).arg(code);
+    connect(process_, &QProcess::finished, this, [this, name](int code, QProcess::ExitStatus status) {
+        if (status != QProcess::NormalExit)
+            problems_ << QString::fromUtf8("\"%1\" programı çöktü.").arg(name);
+        else if (code != 0)
+            problems_ << QString::fromUtf8("\"%1\" programı hata verdi (çıkış kodu %2).").arg(name).arg(code);
         process_->deleteLater();
         process_ = nullptr;
         runNextTool();
     });
-    connect(process_, &QProcess::errorOccurred, this, [this, tool](QProcess::ProcessError error) {
+    connect(process_, &QProcess::errorOccurred, this, [this, name](QProcess::ProcessError error) {
         if (error != QProcess::FailedToStart)
             return; // a crash is reported by finished()
-        problems_ << QStringLiteral("%1 could not be run (%2)").arg(tool.first(), process_->errorString());
+        problems_ << QString::fromUtf8("\"%1\" programı çalıştırılamadı (%2).")
+                         .arg(name, process_->errorString());
         process_->deleteLater();
         process_ = nullptr;
         runNextTool();
     });
-    process_->start(tool.first(), tool.mid(1));
+    process_->start(program, tool.command.mid(1));
 }
 
 void FileTypeRegistration::finish()

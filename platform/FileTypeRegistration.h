@@ -26,9 +26,16 @@ struct FileTypeHandler {
     QList<std::pair<int, QByteArray>> icons; // PNG images by pixel size
 };
 
+// A desktop tool that a registration runs once its files are written.
+struct DesktopTool {
+    QStringList command; // the program and its arguments
+    QString package;     // the Debian package that brings the program
+    bool optional;       // it refreshes a cache only: the registration holds without it
+};
+
 // The platform's part of a registration: writes what the desktop reads and gives the tools
-// to run afterwards (program and arguments), each failure added to problems.
-QList<QStringList> writeFileTypeRegistration(const FileTypeHandler& type, const QString& programPath,
+// to run afterwards, each failure added to problems.
+QList<DesktopTool> writeFileTypeRegistration(const FileTypeHandler& type, const QString& programPath,
                                              QStringList& problems);
 
 // The desktop entry's Exec value that runs program with one file: the path, quoted when
@@ -48,7 +55,8 @@ public:
     bool isRunning() const { return running_; }
 
 signals:
-    // The end; problems names each step that failed, empty when all went well.
+    // The end; problems tells the user, in Turkish, each step that failed and, for a tool
+    // that is missing, the package to install. Empty when the registration holds.
     void finished(const QStringList& problems);
 
 private:
@@ -57,7 +65,7 @@ private:
 
     bool running_ = false;
     QStringList problems_;
-    QList<QStringList> tools_; // program and arguments, still to run
+    QList<DesktopTool> tools_; // still to run
     QProcess* process_ = nullptr;
 };
 

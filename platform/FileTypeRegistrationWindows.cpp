@@ -11,7 +11,7 @@
 
 namespace platform {
 
-QList<QStringList> writeFileTypeRegistration(const FileTypeHandler& type, const QString& programPath,
+QList<DesktopTool> writeFileTypeRegistration(const FileTypeHandler& type, const QString& programPath,
                                              QStringList& problems)
 {
     const QString path = QDir::toNativeSeparators(programPath);
@@ -24,7 +24,7 @@ QList<QStringList> writeFileTypeRegistration(const FileTypeHandler& type, const 
         classes.setValue(type.typeName + QStringLiteral("/Shell/Open/Command/Default"), execLineFor(programPath));
         classes.sync();
         if (classes.status() != QSettings::NoError)
-            problems << QStringLiteral("Cannot write the file type %1 to the registry").arg(type.extension);
+            problems << QString::fromUtf8("\"%1\" dosya türü kayıt defterine yazılamadı.").arg(type.extension);
     }
     ::SHChangeNotify(SHCNE_ASSOCCHANGED, SHCNF_IDLIST, nullptr, nullptr);
     return {};

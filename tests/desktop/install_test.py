@@ -103,6 +103,8 @@ with tempfile.TemporaryDirectory() as tmp:
         (work / name).write_text("01=0\r\n")
         q = run(["xdg-mime", "query", "filetype", str(work / name)], env=env)
         check(q.stdout.strip() == mime_type, f"xdg-mime query filetype {name}: {q.stdout.strip()!r}{q.stderr}")
+    i = run(["gio", "info", "-a", "standard::icon", str(work / "song.tnl")], env=env)
+    check(f"standard::icon: {tezvan_id}," in i.stdout, f"song.tnl shows another icon first:\n{i.stdout}")
 
     # Both programs from the installed files, started in a folder of their own.
     env = dict(os.environ, HOME=str(home))

@@ -91,6 +91,9 @@ TEST_P(NoteFileTypeAnywhere, TheDesktopOpensNoteFilesWithTheProgram)
 
     for (const char* name : {"song.tnl", "SONG.TNL", "Song.Tnl"})
         EXPECT_EQ(PrivateDesktop::fileType(noteFile(QString::fromLatin1(name))), type.mimeType) << name;
+    const QString info =
+        PrivateDesktop::run(QStringLiteral("gio"), {QStringLiteral("info"), noteFile(QStringLiteral("a.tnl"))});
+    EXPECT_TRUE(info.contains(QStringLiteral("standard::icon: ") + type.applicationId + u',')) << "shown first";
     EXPECT_EQ(PrivateDesktop::defaultFor(type.mimeType), type.applicationId + QStringLiteral(".desktop"));
     EXPECT_EQ(PrivateDesktop::run(QStringLiteral("desktop-file-validate"), {entryPath()}), QString());
     EXPECT_TRUE(QFileInfo::exists(desktop.dataFolder() + QStringLiteral("/icons/hicolor/48x48/apps/")
@@ -106,6 +109,15 @@ INSTANTIATE_TEST_SUITE_P(Rows, NoteFileTypeAnywhere,
                       ProgramPlaceRow{{"quotes, dollar and backslash"}, "it's \"ours\" $HOME \\ here"},
                       ProgramPlaceRow{{"Turkish letters"}, "türkü çalgılar"}),
     testing_support::RowName());
+
+TEST_F(NoteFileTypeRegistration, MissingToolsThatTheRegistrationNeedsAreNamedWithTheirPackages)
+{
+    qputenv("PATH", desktop.home.path().toUtf8()); // no program at all; the entries' cache is optional
+    EXPECT_EQ(registerFor(desktop.home.filePath(QStringLiteral("tezvan"))),
+              QStringList({QString::fromUtf8("\"update-mime-database\" programı bulunamadı; \"shared-mime-info\" "
+                                             "paketini kurun."),
+                           QString::fromUtf8("\"xdg-mime\" programı bulunamadı; \"xdg-utils\" paketini kurun.")}));
+}
 
 TEST_F(NoteFileTypeRegistration, RegisteringAgainAfterAMoveFollowsTheProgram)
 {
