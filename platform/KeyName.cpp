@@ -1,12 +1,24 @@
 #include "KeyName.h"
 
+#include "KeyboardLayout.h"
 #include "VirtualKey.h"
 
 namespace platform {
 namespace {
 
+// The keys whose names the layout gives: the letters, the digits and the punctuation keys.
+bool typesACharacter(quint8 code)
+{
+    return (code >= 'A' && code <= 'Z') || (code >= '0' && code <= '9') || (code >= 0xBA && code <= 0xC0)
+        || (code >= 0xDB && code <= 0xDF) || code == 0xE2;
+}
+
 QString keyCodeText(quint8 code)
 {
+    if (typesACharacter(code)) {
+        if (std::optional<QString> cap = keyCapInUse(code))
+            return *cap;
+    }
     if ((code >= 'A' && code <= 'Z') || (code >= '0' && code <= '9'))
         return QString(QLatin1Char(char(code)));
     if (code >= vk::F1 && code < vk::F1 + 24)
@@ -15,7 +27,7 @@ QString keyCodeText(quint8 code)
         return QStringLiteral("Num %1").arg(code - vk::Numpad0);
     const char* utf8 = nullptr;
     switch (code) {
-    // The punctuation keys, by their place on the keyboard (see VirtualKey.cpp).
+    // The punctuation keys by their place, where the layout is not known (see VirtualKey.cpp).
     case vk::Oem1: utf8 = "Ş"; break;   // right of L
     case vk::Oem7: utf8 = "İ"; break;   // right of that
     case 0xBC: utf8 = "Ö"; break;       // right of M

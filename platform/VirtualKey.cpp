@@ -1,6 +1,8 @@
 #include "VirtualKey.h"
 
 #include <QKeyEvent>
+#include <algorithm>
+#include <iterator>
 
 namespace platform {
 namespace {
@@ -96,6 +98,14 @@ quint8 virtualKeyFromQtKey(int key, Qt::KeyboardModifiers modifiers)
 quint8 virtualKeyFromXkb(quint32 keycode)
 {
     return keycode < sizeof kXkbToVk ? kXkbToVk[keycode] : 0;
+}
+
+quint32 xkbFromVirtualKey(quint8 code)
+{
+    if (code == 0)
+        return 0;
+    const auto* at = std::find(std::begin(kXkbToVk), std::end(kXkbToVk), code);
+    return at == std::end(kXkbToVk) ? 0 : quint32(at - std::begin(kXkbToVk));
 }
 
 quint8 virtualKeyCode(const QKeyEvent& event)

@@ -33,4 +33,8 @@ quint16 shortcutWord(const QKeyEvent& event);
 // The virtual-key code of an X11/xkb key code (evdev + 8); 0 for keys without one.
 quint8 virtualKeyFromXkb(quint32 keycode);
 
+// The xkb key code of the key with this virtual-key code, the first where several have it
+// (Enter, Ctrl); 0 for none.
+quint32 xkbFromVirtualKey(quint8 code);
+
 } // namespace platform

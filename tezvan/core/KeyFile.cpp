@@ -43,6 +43,7 @@ KeyFileReading parseKeyFile(const QByteArray& bytes)
         const std::optional<qint32> n = platform::parseWholeNumber(line);
         if (!n || *n < 0 || *n > 0xFFFF) {
             r.outcome = KeyFileReading::Outcome::Error;
+            r.badLine = int(r.values.size()) + 1;
             r.message = n ? QStringLiteral("'%1' is not a valid key value").arg(line)
                           : platform::notAnIntegerMessage(line);
             return r;
@@ -70,6 +71,15 @@ KeyFileReading readKeyFile(const QString& path)
     return parseKeyFile(bytes);
 }
 
+QString keyFileErrorText(const QString& path, const KeyFileReading& reading)
+{
+    if (reading.badLine == 0)
+        return reading.message; // it names the file already
+    // One arg() for all three, so that a "%2" inside a folder's name stays as it is.
+    return QString::fromUtf8("Tuş dosyası okunamadı (%1, satır %2): %3")
+        .arg(QDir::toNativeSeparators(path), QString::number(reading.badLine), reading.message);
+}
+
 QByteArray keyFileBytes(const KeyWords& words)
 {
     QByteArray bytes;
@@ -84,15 +94,23 @@ void writeKeyFile(const QString& path, const KeyWords& words)
     saveWholeFile(path, keyFileBytes(words));
 }
 
-QString keyFileLocation(const QString& programFolder, const QString& configFolder)
+QString KeyFilePlace::pathToRead() const
 {
-    return QDir(takesNewFiles(programFolder) ? programFolder : configFolder).filePath(fileName());
+    return besideProgram.isEmpty() || QFileInfo::exists(path) ? path : besideProgram;
 }
 
-QString keyFilePath()
+KeyFilePlace keyFilePlace(const QString& programFolder, const QString& configFolder)
 {
-    return keyFileLocation(QCoreApplication::applicationDirPath(),
-                           QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
+    const QString beside = QDir(programFolder).filePath(fileName());
+    if (takesNewFiles(programFolder))
+        return {beside, {}};
+    return {QDir(configFolder).filePath(fileName()), beside};
+}
+
+KeyFilePlace keyFilePlace()
+{
+    return keyFilePlace(QCoreApplication::applicationDirPath(),
+                        QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
 }
 
 } // namespace tezvan

@@ -20,6 +20,7 @@ struct KeyFileReading {
     Outcome outcome = Outcome::Factory;
     QList<quint16> values; // slot order; with Error, the slots before the bad line
     QString message;
+    int badLine = 0; // with Error, the line (1..14) that is no key word; 0 when the file was unreadable
 };
 
 // A line is a key word when it is a whole number from 0 to 65535 (no blanks, an optional
@@ -33,16 +34,27 @@ KeyFileReading readKeyFile(const QString& path);
 
 QByteArray keyFileBytes(const KeyWords& words); // in slot order, CR LF after each
 
+// The error box's text for a reading that failed: the file, the line at fault and the
+// runtime's message ("... 'x' is not a valid integer value").
+QString keyFileErrorText(const QString& path, const KeyFileReading& reading);
+
 // Writes the file atomically (its folder made when missing): a failed save leaves the
 // earlier file as it was. Throws platform::CommandError naming the file.
 void writeKeyFile(const QString& path, const KeyWords& words);
 
 // Where the file lives: next to the program when its folder takes new files (a portable
-// copy), otherwise in the user's configuration folder. One path for reading and writing.
-QString keyFileLocation(const QString& programFolder, const QString& configFolder);
+// copy), otherwise in the user's configuration folder; one path for reading and writing.
+// Where that is the user's folder and it holds no file yet, the copy's own file next to
+// the program is read, so that its keys carry over until the user saves.
+struct KeyFilePlace {
+    QString path;          // written, and read once a file is there
+    QString besideProgram; // read while path holds no file; empty when path is that file
+    QString pathToRead() const;
+};
+KeyFilePlace keyFilePlace(const QString& programFolder, const QString& configFolder);
 
-// The location for this program: its own folder, or its configuration folder; both are
-// absolute, so the working directory never matters.
-QString keyFilePath();
+// The place for this program: both folders are absolute, so the working directory never
+// matters.
+KeyFilePlace keyFilePlace();
 
 } // namespace tezvan

@@ -24,6 +24,9 @@ void KeyBox::setWord(quint16 word)
 
 bool KeyBox::event(QEvent* event)
 {
+    // Named afresh at each opening: the user may have switched layouts since.
+    if (event->type() == QEvent::Show)
+        setText(platform::keyWordText(word_));
     // Every key pressed here is the box's, not a shortcut of any window (Alt+K included).
     if (event->type() == QEvent::ShortcutOverride) {
         const auto* k = static_cast<QKeyEvent*>(event);

@@ -1,7 +1,8 @@
 #pragma once
 // A box that captures one key with optional Shift, Ctrl and Alt and holds its key word
 // (platform/VirtualKey.h) from the physical key pressed; it shows the word as a person reads
-// it ("Ctrl+A"). Backspace or Delete alone clears it to 0, no key; Tab moves on as usual.
+// it ("Ctrl+A"), by the keyboard layout in use each time it shows. Backspace or Delete alone
+// clears it to 0, no key; Tab moves on as usual.
 
 #include <QLineEdit>
 

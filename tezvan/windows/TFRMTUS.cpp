@@ -7,8 +7,6 @@
 #include "TForm1.h"
 #include "WindowLook.h"
 
-#include "tezvan/core/KeyFile.h"
-
 #include "platform/Dialogs.h"
 #include "platform/RunCommand.h"
 
@@ -47,9 +45,9 @@ QFrame* separator(QWidget* parent, int y)
 
 } // namespace
 
-TFRMTUS::TFRMTUS(TForm1& main, platform::Dialogs& dialogs, QString keyFilePath)
+TFRMTUS::TFRMTUS(TForm1& main, platform::Dialogs& dialogs, KeyFilePlace place)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
-      main_(main), dialogs_(dialogs), path_(std::move(keyFilePath))
+      main_(main), dialogs_(dialogs), place_(std::move(place))
 {
     setObjectName(QStringLiteral("TFRMTUS"));
     setWindowTitle(QString::fromUtf8("Tuş Ayarlama"));
@@ -155,7 +153,8 @@ void TFRMTUS::open()
 
 void TFRMTUS::loadAndApply()
 {
-    const KeyFileReading r = readKeyFile(path_);
+    const QString path = place_.pathToRead();
+    const KeyFileReading r = readKeyFile(path);
     switch (r.outcome) {
     case KeyFileReading::Outcome::Factory:
         RzButton1Click();
@@ -167,11 +166,14 @@ void TFRMTUS::loadAndApply()
         apply();
         return;
     case KeyFileReading::Outcome::Error:
-        // The boxes before the bad line show the file; the keys in force stay.
+        // The boxes before the bad line show the file, the others the keys in force, which
+        // stay: no box is left empty that the user did not clear, so "&Kaydet" pressed
+        // untouched takes no note's key away.
+        showWords(keysInForce());
         for (qsizetype i = 0; i < r.values.size(); ++i)
             HotKey_[std::size_t(i)]->setWord(r.values.at(i));
         // At start-up the window is not shown yet: the box stands on its own.
-        platform::showError(dialogs_, isVisible() ? this : nullptr, r.message);
+        platform::showError(dialogs_, isVisible() ? this : nullptr, keyFileErrorText(path, r));
         return;
     }
 }
@@ -182,21 +184,32 @@ void TFRMTUS::showWords(const KeyWords& words)
         HotKey_[std::size_t(slot - 1)]->setWord(words[std::size_t(noteOfSlot(slot))]);
 }
 
-void TFRMTUS::apply()
+KeyWords TFRMTUS::shownWords() const
 {
     KeyWords words{};
     for (int slot = 1; slot <= kKeySlotCount; ++slot)
         words[std::size_t(noteOfSlot(slot))] = HotKey_[std::size_t(slot - 1)]->word();
-    main_.setNoteKeys(words);
+    return words;
+}
+
+KeyWords TFRMTUS::keysInForce() const
+{
+    KeyWords words{};
+    for (int note = 0; note < kNoteCount; ++note)
+        words[std::size_t(note)] = main_.noteShortcut(note);
+    return words;
+}
+
+void TFRMTUS::apply()
+{
+    main_.setNoteKeys(shownWords());
 }
 
 void TFRMTUS::RzButton2Click()
 {
-    KeyWords words{};
-    for (int slot = 1; slot <= kKeySlotCount; ++slot)
-        words[std::size_t(noteOfSlot(slot))] = HotKey_[std::size_t(slot - 1)]->word();
+    const KeyWords words = shownWords();
     // A failed save keeps the earlier file and the keys in force.
-    if (platform::runCommand(dialogs_, this, [&] { writeKeyFile(path_, words); }))
+    if (platform::runCommand(dialogs_, this, [&] { writeKeyFile(place_.path, words); }))
         loadAndApply();
 }
 

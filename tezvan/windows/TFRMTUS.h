@@ -4,6 +4,7 @@
 // Created once at start-up, afterwards only shown (modal) and hidden. The file's rules are
 // tezvan_core's (KeyFile.h).
 
+#include "tezvan/core/KeyFile.h"
 #include "tezvan/core/NoteKeys.h"
 
 #include <QWidget>
@@ -25,14 +26,12 @@ class TForm1;
 class TFRMTUS final : public QWidget {
     Q_OBJECT
 public:
-    // Loads the key file at keyFilePath and applies it to main before returning.
-    TFRMTUS(TForm1& main, platform::Dialogs& dialogs, QString keyFilePath);
+    // Loads the key file of place and applies it to main before returning.
+    TFRMTUS(TForm1& main, platform::Dialogs& dialogs, KeyFilePlace place);
 
     static constexpr int kClientWidth = 203;
     static constexpr int kClientHeight = 305;
     static constexpr int kFrame = 2;
-
-    const QString& keyFilePath() const { return path_; }
 
 public slots:
     // Shows the window modally; the main window waits until it closes.
@@ -55,11 +54,13 @@ private:
     void buildBody();
     void loadAndApply();
     void showWords(const KeyWords& words);
+    KeyWords shownWords() const;
+    KeyWords keysInForce() const;
     void apply();
 
     TForm1& main_;
     platform::Dialogs& dialogs_;
-    const QString path_;
+    const KeyFilePlace place_;
     bool shownOnce_ = false;
     int rolledDownHeight_ = 0; // the height a roll-up remembered
 

@@ -98,7 +98,7 @@ TEST(KeyFileLocation, NextToTheProgramWhereItsFolderTakesFilesElseTheConfigurati
     QTemporaryDir program;
     QTemporaryDir config;
     const QString beside = QDir(program.path()).filePath(QStringLiteral("Tuslar.ini"));
-    EXPECT_EQ(keyFileLocation(program.path(), config.path()), beside);
+    EXPECT_EQ(keyFilePlace(program.path(), config.path()).path, beside);
     // The probe leaves nothing behind.
     EXPECT_TRUE(QDir(program.path()).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
 
@@ -108,7 +108,7 @@ TEST(KeyFileLocation, NextToTheProgramWhereItsFolderTakesFilesElseTheConfigurati
         testing_support::AsOrdinaryUser user;
         if (!user.ok())
             GTEST_SKIP() << "cannot act as an ordinary user";
-        EXPECT_EQ(keyFileLocation(program.path(), config.path()),
+        EXPECT_EQ(keyFilePlace(program.path(), config.path()).path,
                   QDir(config.path()).filePath(QStringLiteral("Tuslar.ini")));
     }
     QFile::setPermissions(program.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
@@ -117,10 +117,10 @@ TEST(KeyFileLocation, NextToTheProgramWhereItsFolderTakesFilesElseTheConfigurati
 TEST(KeyFileLocation, IsTheSameFromAnyWorkingDirectory)
 {
     const QString here = QDir::currentPath();
-    const QString first = keyFilePath();
+    const QString first = keyFilePlace().path;
     QTemporaryDir elsewhere;
     ASSERT_TRUE(QDir::setCurrent(elsewhere.path()));
-    const QString second = keyFilePath();
+    const QString second = keyFilePlace().path;
     QDir::setCurrent(here);
     EXPECT_EQ(first, second);
     EXPECT_TRUE(QDir::isAbsolutePath(first)) << first.toStdString();

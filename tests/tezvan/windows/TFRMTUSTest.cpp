@@ -9,8 +9,10 @@
 #include "tezvan/windows/KeyBox.h"
 #include "tezvan/windows/TFRMTUS.h"
 
+#include <QDir>
 #include <QEnterEvent>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <optional>
 
@@ -24,6 +26,15 @@ using Icon = platform::Dialogs::Icon;
 const QByteArray kFactoryBytes("65\r\n83\r\n68\r\n70\r\n71\r\n72\r\n74\r\n75\r\n76\r\n186\r\n81\r\n87\r\n69\r\n82\r\n");
 // The factory file with Z (90) for the first note.
 const QByteArray kZFirst = QByteArray("90\r\n") + kFactoryBytes.mid(4);
+const QByteArray kYFirst = QByteArray("89\r\n") + kFactoryBytes.mid(4);
+
+// Makes layout the X server's; without one, keys are named as on a Turkish Q keyboard ("tr").
+bool useLayout(const char* layout)
+{
+    if (QGuiApplication::platformName() != QLatin1String("xcb"))
+        return qstrcmp(layout, "tr") == 0;
+    return QProcess::execute(QStringLiteral("setxkbmap"), {QStringLiteral("-layout"), QLatin1String(layout)}) == 0;
+}
 
 class KeyWindow : public testing_support::WindowFixture {
 public:
@@ -34,7 +45,7 @@ public:
     }
 
     QString path() const { return dir.filePath(QStringLiteral("Tuslar.ini")); }
-    void start() { keys = std::make_unique<tezvan::TFRMTUS>(*window, dialogs, path()); }
+    void start() { keys = std::make_unique<tezvan::TFRMTUS>(*window, dialogs, tezvan::KeyFilePlace{path(), {}}); }
     // A new run: the main window with its factory keys, then the key window loading the file.
     void restart()
     {
@@ -130,6 +141,7 @@ struct CaptureRow : testing_support::NamedRow {
     const char* typed;
     const char* shows;
     quint16 word;
+    const char* layout = "tr"; // the keyboard layout in use
 };
 
 class KeyWindowCapture : public KeyWindow, public ::testing::WithParamInterface<CaptureRow> {};
@@ -137,6 +149,8 @@ class KeyWindowCapture : public KeyWindow, public ::testing::WithParamInterface<
 TEST_P(KeyWindowCapture, OneKeyWithItsModifiers)
 {
     const CaptureRow& r = GetParam();
+    if (!useLayout(r.layout))
+        GTEST_SKIP() << "no X server to take the layout " << r.layout;
     start();
     openByCtrlK();
     typeInto(1, r.qtKey, r.scan, r.mods, QString::fromUtf8(r.typed));
@@ -153,10 +167,22 @@ INSTANTIATE_TEST_SUITE_P(Rows, KeyWindowCapture, ::testing::Values(
     CaptureRow{"Alt+K is a key, not the exit button", Qt::Key_K, 0, Qt::AltModifier, "", "Alt+K", 0x8000 | 'K'},
     CaptureRow{"Shift+F5", Qt::Key_F5, 71, Qt::ShiftModifier, "", "Shift+F5", 0x2000 | 0x74},
     CaptureRow{"the key right of L on a Turkish layout", 0x015E, 47, Qt::NoModifier, "ş", "Ş", 186},
-    CaptureRow{"the key right of M by its place, on a US layout", Qt::Key_Comma, 59, Qt::NoModifier, ",", "Ö", 188},
+    CaptureRow{"the key right of that, a Turkish capital", 0x0130, 48, Qt::NoModifier, "i", "İ", 222},
+    CaptureRow{"the key right of L on a US layout", Qt::Key_Semicolon, 47, Qt::NoModifier, ";", ";", 186, "us"},
+    CaptureRow{"the key right of M by its place, US layout", Qt::Key_Comma, 59, Qt::NoModifier, ",", ",", 188, "us"},
     CaptureRow{"Delete clears the box", Qt::Key_Delete, 119, Qt::NoModifier, "", "", 0},
     CaptureRow{"a modifier alone waits for its key", Qt::Key_Control, 37, Qt::ControlModifier, "", "A", 65}),
     RowName());
+
+TEST_F(KeyWindow, NamesKeysByTheLayoutInUseAtEachOpening)
+{
+    if (!useLayout("us"))
+        GTEST_SKIP() << "no X server to switch layouts on";
+    start();
+    ASSERT_TRUE(useLayout("tr"));
+    openByCtrlK();
+    EXPECT_EQ(box(10)->text(), QString::fromUtf8("Ş"));
+}
 
 struct LoadRow : testing_support::NamedRow {
     std::optional<QByteArray> file;
@@ -178,7 +204,7 @@ TEST_P(KeyWindowLoad, AtCreation)
     EXPECT_EQ(box(1)->text(), QString::fromUtf8(r.firstBox));
     if (*r.error) {
         ASSERT_EQ(dialogs.shown.size(), 1u);
-        EXPECT_EQ(dialogs.shown[0].text, QString::fromUtf8(r.error));
+        EXPECT_EQ(dialogs.shown[0].text, QString::fromUtf8(r.error).replace(QStringLiteral("<path>"), path()));
         EXPECT_EQ(dialogs.shown[0].icon, Icon::Stop);
     } else {
         EXPECT_TRUE(dialogs.shown.empty());
@@ -189,6 +215,10 @@ TEST_P(KeyWindowLoad, AtCreation)
     } else {
         EXPECT_FALSE(QFile::exists(path()));
     }
+    openByCtrlK(); // "&Kaydet" pressed untouched takes no note's key away
+    click("RzButton2");
+    click("RzButton3");
+    EXPECT_EQ(notesOf({{Qt::Key_D, Qt::NoModifier}}), std::vector<int>{2});
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, KeyWindowLoad, ::testing::Values(
@@ -197,7 +227,47 @@ INSTANTIATE_TEST_SUITE_P(Rows, KeyWindowLoad, ::testing::Values(
     LoadRow{"13 lines: the factory keys", kZFirst.left(kZFirst.size() - 4), Qt::Key_A, "A", ""},
     LoadRow{"15 lines: the factory keys", kZFirst + "\r\n", Qt::Key_A, "A", ""},
     LoadRow{"a bad number on line 2: the boxes before it show the file, no key changes",
-            QByteArray(kZFirst).replace("83", "S"), Qt::Key_A, "Z", "'S' is not a valid integer value."}),
+            QByteArray(kZFirst).replace("83", "S"), Qt::Key_A, "Z",
+            "Tuş dosyası okunamadı (<path>, satır 2): 'S' is not a valid integer value."}),
+    RowName());
+
+struct PlaceRow : testing_support::NamedRow {
+    bool programFolderTakesFiles; // then the file is saved there, else in the user's folder
+    std::optional<QByteArray> before[2]; // the files beside the program and in the user's folder
+    QByteArray inForce; // the keys in force, as "&Kaydet" pressed untouched writes them
+};
+
+class KeyWindowPlace : public KeyWindow, public ::testing::WithParamInterface<PlaceRow> {};
+
+TEST_P(KeyWindowPlace, OnePlaceForReadingAndSaving)
+{
+    const PlaceRow& r = GetParam();
+    QTemporaryDir program, config;
+    const QString files[] = {QDir(program.path()).filePath(QStringLiteral("Tuslar.ini")),
+                             QDir(config.path()).filePath(QStringLiteral("Tuslar.ini"))};
+    for (int i : {0, 1})
+        ASSERT_TRUE(!r.before[i] || writeFile(files[i], *r.before[i]));
+    QFile::setPermissions(program.path(), QFileDevice::Permissions(r.programFolderTakesFiles ? 0x7777 : 0x5555));
+    tezvan::KeyFilePlace place;
+    {
+        testing_support::AsOrdinaryUser user;
+        if (!user.ok())
+            GTEST_SKIP() << "cannot act as an ordinary user";
+        place = tezvan::keyFilePlace(program.path(), config.path());
+    }
+    keys = std::make_unique<tezvan::TFRMTUS>(*window, dialogs, place);
+    openByCtrlK();
+    click("RzButton2");
+    const int saved = r.programFolderTakesFiles ? 0 : 1;
+    EXPECT_EQ(readFile(files[saved]), r.inForce);
+    EXPECT_EQ(readFile(files[1 - saved]), r.before[1 - saved].value_or("<unreadable>"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, KeyWindowPlace, ::testing::Values(
+    PlaceRow{"a copy's own file, the user's unread", true, {kZFirst, kYFirst}, kZFirst},
+    PlaceRow{"a read-only copy's file is read until the user saves", false, {kZFirst, std::nullopt}, kZFirst},
+    PlaceRow{"a read-only copy: the user's file once there", false, {kZFirst, kYFirst}, kYFirst},
+    PlaceRow{"a read-only copy without a file: the user's", false, {std::nullopt, kYFirst}, kYFirst}),
     RowName());
 
 TEST_F(KeyWindow, FactoryKeysHoldForThisRunAndTheFileComesBackAtTheNextStart)
