@@ -4,8 +4,9 @@
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME tezvan)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
-set(CPACK_PACKAGE_VENDOR "The Tezvan developers")
-set(CPACK_PACKAGE_CONTACT "The Tezvan developers <tezvan@example.org>")
+# The makers and their address: desktop/CMakeLists.txt holds them for the windows too.
+set(CPACK_PACKAGE_VENDOR "${TEZVAN_MAKERS}")
+set(CPACK_PACKAGE_CONTACT "${TEZVAN_MAKERS} <${TEZVAN_CONTACT_ADDRESS}>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "virtual saz played from the computer keyboard")
 set(CPACK_PACKAGE_DESCRIPTION
   "Two programs that turn the computer keyboard into a saz, the Turkish long-necked lute:
@@ -15,8 +16,12 @@ with 22 notes on 23 keys and a note grid of names and durations.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION sound)
-set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://tezvan.example.org/)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${TEZVAN_HOME_PAGE})
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Loaded at run time, not linked, so dpkg-shlibdeps cannot see it: Qt's own Turkish, which
+# both programs load for the texts of Qt's dialogs (the buttons of every box, the colour
+# picker, the file dialogs).
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-translations-l10n")
 # Not libraries, so dpkg-shlibdeps cannot see them: the icon theme the icons go into, the
 # fonts for the windows' texts (the metric twins of their design fonts among them), and the
 # tools the per-user file-type registration runs.

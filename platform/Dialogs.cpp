@@ -4,7 +4,9 @@
 #include <QFileDialog>
 #include <QColorDialog>
 #include <QInputDialog>
+#include <QLibraryInfo>
 #include <QMessageBox>
+#include <QTranslator>
 
 namespace platform {
 namespace {
@@ -93,13 +95,24 @@ public:
     std::optional<QColor> chooseColour(QWidget* owner, const QColor& preset,
                                        const QList<QColor>& customColours) override
     {
-        for (int i = 0; i < customColours.size() && i < QColorDialog::customCount(); ++i)
-            QColorDialog::setCustomColor(i, customColours.at(i));
+        // Qt keeps the custom colours for the run: put in once, they keep what the user adds.
+        if (!customColoursGiven_) {
+            customColoursGiven_ = true;
+            // Qt numbers its two rows of custom colours column by column; the list reads
+            // row by row.
+            const int rows = 2;
+            const int columns = QColorDialog::customCount() / rows;
+            for (int i = 0; i < customColours.size() && i < QColorDialog::customCount(); ++i)
+                QColorDialog::setCustomColor(i / columns + rows * (i % columns), customColours.at(i));
+        }
         QColorDialog dialog(preset, owner);
         if (dialog.exec() != QDialog::Accepted)
             return std::nullopt;
         return dialog.selectedColor();
     }
+
+private:
+    bool customColoursGiven_ = false;
 };
 
 } // namespace
@@ -137,6 +150,21 @@ Dialogs& systemDialogs()
 {
     static QtDialogs dialogs;
     return dialogs;
+}
+
+bool loadQtTurkish()
+{
+    static QTranslator* turkish = nullptr;
+    if (turkish)
+        return true;
+    auto* translator = new QTranslator(qApp);
+    if (!translator->load(QStringLiteral("qtbase_tr"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        delete translator;
+        return false;
+    }
+    QCoreApplication::installTranslator(translator);
+    turkish = translator;
+    return true;
 }
 
 void showError(Dialogs& dialogs, QWidget* owner, const QString& message)

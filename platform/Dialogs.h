@@ -35,8 +35,10 @@ public:
     // text as confirmed, or nothing for cancel.
     virtual std::optional<QString> inputText(QWidget* owner, const QString& title, const QString& prompt,
                                              const QString& preset) = 0;
-    // The colour dialog, preset to preset, with its custom colours set to customColours
-    // (up to sixteen, in order). The chosen colour; nothing when cancelled.
+    // The colour dialog, preset to preset. Its sixteen custom colours show row by row in
+    // the order of customColours at the first opening of the run; afterwards they stay as
+    // the user left them (a colour added stays for the run). The chosen colour; nothing
+    // when cancelled.
     virtual std::optional<QColor> chooseColour(QWidget* owner, const QColor& preset,
                                                const QList<QColor>& customColours) = 0;
 };
@@ -53,6 +55,12 @@ QString applicationTitle();
 
 // Real Qt message boxes and file dialogs.
 Dialogs& systemDialogs();
+
+// Qt's own texts in Turkish, whatever the locale: the buttons of every box ("Evet",
+// "Hayır", "Tamam", "İptal"), the colour picker and the file dialogs, as all the programs'
+// own texts are Turkish. Called after the application object exists (again, it does
+// nothing more); false when Qt's Turkish translation is not installed: Qt's English stays.
+bool loadQtTurkish();
 
 // The program's error box: stop icon, OK, titled with the application's title, the
 // message followed by a full stop unless it already ends in one.

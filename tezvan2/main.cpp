@@ -42,6 +42,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("tezvan2"));
     platform::setApplicationTitle(QStringLiteral("Wintezvan2"));
+    platform::loadQtTurkish();
     tezvan2::Tfrmana frmana({platform::systemVoice(), platform::steadyClock(), platform::systemDialogs(),
                              platform::systemShell(), {}});
     frmana.show();

@@ -116,6 +116,7 @@ protected:
     void SetUp() override
     {
         platform::setApplicationTitle(QStringLiteral("Tezvan deneme"));
+        ASSERT_TRUE(platform::loadQtTurkish());
         styleBefore = QApplication::style()->name();
     }
     void TearDown() override { QApplication::setStyle(styleBefore); }
@@ -166,9 +167,12 @@ TEST_P(DialogsBoxes, ShowTheirOwnTitleTheirTextWithItsLineBreaksAndAnswer)
                 if (r.kind == Ask) {
                     ASSERT_NE(box->button(QMessageBox::Yes), nullptr);
                     ASSERT_NE(box->button(QMessageBox::No), nullptr);
+                    EXPECT_EQ(box->button(QMessageBox::Yes)->text(), QStringLiteral("&Evet"));
+                    EXPECT_EQ(box->button(QMessageBox::No)->text(), QString::fromUtf8("&Hayır"));
                     box->button(r.pressYes ? QMessageBox::Yes : QMessageBox::No)->click();
                 } else {
                     ASSERT_NE(box->button(QMessageBox::Ok), nullptr);
+                    EXPECT_EQ(box->button(QMessageBox::Ok)->text(), QStringLiteral("Tamam"));
                     box->button(QMessageBox::Ok)->click();
                 }
             });
@@ -223,6 +227,7 @@ TEST_P(DialogsFileDialogs, ListTheDescriptionOnceAndFilterByThePattern)
             ASSERT_NE(types, nullptr);
             EXPECT_EQ(types->count(), 1);
             EXPECT_EQ(types->currentText(), QString::fromUtf8(r.shown));
+            EXPECT_EQ(dialog->labelText(QFileDialog::Reject), QString::fromUtf8("İptal"));
 
             dialog->setDirectory(folder.path());
             auto* list = dialog->findChild<QListView*>(QStringLiteral("listView"));
@@ -299,23 +304,49 @@ struct ColourRow : testing_support::NamedRow {
 
 class DialogsColour : public DialogsTest, public ::testing::WithParamInterface<ColourRow> {};
 
+// The custom colours as shown, row by row: the middle of each cell of the two rows under "Özel renkler".
+QList<QColor> shownCustomColours(QColorDialog* dialog)
+{
+    QList<QColor> shown;
+    for (QLabel* label : dialog->findChildren<QLabel*>()) {
+        if (label->text() != QString::fromUtf8("&Özel renkler"))
+            continue;
+        const QImage cells = label->buddy()->grab().toImage();
+        for (int i = 0; i < 16; ++i)
+            shown << cells.pixelColor(cells.width() * (2 * (i % 8) + 1) / 16, cells.height() * (2 * (i / 8) + 1) / 4);
+    }
+    return shown;
+}
+
 TEST_P(DialogsColour, ShowsThePresetAndTheCustomColoursAndAnswersNothingOnCancel)
 {
-    const QList<QColor> custom = {QColor(209, 209, 194), QColor(245, 214, 116), QColor(68, 135, 142)};
+    const QList<QColor> custom = {{209, 209, 194}, {245, 214, 116}, {198, 197, 189}, {58, 109, 165},
+                                  {231, 191, 152}, {88, 184, 126},  {189, 181, 179}, {227, 179, 191},
+                                  {194, 190, 22},  {140, 140, 140}, {74, 165, 255},  {0, 79, 157},
+                                  {255, 187, 119}, {0, 0, 210},     {48, 163, 151},  {68, 135, 142}};
     std::optional<QColor> chosen = QColor(1, 2, 3);
-    whileOpen<QColorDialog>(
-        [&] { chosen = platform::systemDialogs().chooseColour(nullptr, QColor(194, 190, 22), custom); },
+    whileOpen<QColorDialog>( // a preset that is no custom colour, so no cell is picked
+        [&] { chosen = platform::systemDialogs().chooseColour(nullptr, QColor(194, 190, 23), custom); },
         [&](QColorDialog* dialog) {
-            EXPECT_EQ(dialog->currentColor(), QColor(194, 190, 22));
-            for (int i = 0; i < custom.size(); ++i)
-                EXPECT_EQ(QColorDialog::customColor(i), custom.at(i)) << i;
+            EXPECT_EQ(dialog->currentColor(), QColor(194, 190, 23));
+            EXPECT_EQ(shownCustomColours(dialog), custom);
             dialog->setCurrentColor(QColor(255, 0, 0));
+            for (QPushButton* b : dialog->findChildren<QPushButton*>()) // into the first cell: none is picked
+                if (b->text() == QString::fromUtf8("Özel Renklere &Ekle"))
+                    QTest::mouseClick(b, Qt::LeftButton);
             if (GetParam().confirm)
                 dialog->accept();
             else
                 dialog->reject();
         });
     EXPECT_EQ(chosen, GetParam().confirm ? std::optional<QColor>(QColor(255, 0, 0)) : std::nullopt);
+    // Opened again, the picker still holds the colour added.
+    whileOpen<QColorDialog>([&] { platform::systemDialogs().chooseColour(nullptr, Qt::white, custom); },
+                            [&](QColorDialog* dialog) {
+                                EXPECT_EQ(shownCustomColours(dialog).value(0), QColor(255, 0, 0));
+                                dialog->reject();
+                            });
+    QColorDialog::setCustomColor(0, custom.at(0)); // as the next row expects it
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, DialogsColour,

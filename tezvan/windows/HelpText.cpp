@@ -1,5 +1,7 @@
 #include "HelpText.h"
 
+#include "identity/ProgramIdentity.h"
+
 namespace tezvan {
 
 QString helpText()
@@ -57,9 +59,10 @@ QString helpText()
         "komutları için kullanılmaktadır.\n"
         "\n"
         "YENİ SÜRÜM\n"
-        "Programın yeni sürümlerini https://tezvan.example.org/indir/ adresinden\n"
+        "Programın yeni sürümlerini %1 adresinden\n"
         "indirebilirsiniz (menüde \"Yeni Sürüm Kontrolü Yap...\").\n"
-        "İyi çalışmalar.\n");
+        "İyi çalışmalar.\n")
+        .arg(QString::fromUtf8(identity::kDownloadPage));
 }
 
 } // namespace tezvan

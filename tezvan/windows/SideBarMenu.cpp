@@ -4,6 +4,8 @@
 
 #include "tezvan/core/SideBar.h"
 
+#include "identity/ProgramIdentity.h"
+
 #include <QPainter>
 #include <QStyle>
 
@@ -68,12 +70,13 @@ void SideBarMenu::paintEvent(QPaintEvent* event)
     p.translate(titleStart());
     p.rotate(-90);
     const QFontMetrics fm(titleFont());
-    p.drawText(QPoint(0, fm.ascent()), QStringLiteral("Tezvan 3.2"));
+    p.drawText(QPoint(0, fm.ascent()), QStringLiteral("Tezvan ") + QString::fromUtf8(identity::kTezvanEdition));
 }
 
 void SideBarMenu::setEntryText(QAction* entry, const QString& caption, const QKeySequence& key)
 {
-    entry->setText(key.isEmpty() ? caption : caption + QLatin1Char('\t') + key.toString(QKeySequence::NativeText));
+    // Key names untranslated, as the key window's are: "Ctrl+Num+1", not Qt's "Ctrl+Sayı+1".
+    entry->setText(key.isEmpty() ? caption : caption + QLatin1Char('\t') + key.toString(QKeySequence::PortableText));
     entry->setProperty(kShownShortcut, QVariant::fromValue(key));
 }
 

@@ -15,6 +15,20 @@
 #include <QListView>
 
 namespace tezvan {
+namespace {
+
+// The panel's texts in each of its modes. Each mnemonic is the panel's alone: "&EKLE" would
+// share Alt+E with "Dinl&e", and a shared mnemonic presses neither button.
+struct PanelTexts {
+    const char* title;
+    const char* lineLabel; // beside the line shown in Label4
+    const char* apply;     // SpeedButton2
+};
+constexpr PanelTexts kChanging{"NOTA DEĞİŞTİR", "Değişecek Nota:", "&DEĞİŞTİR"};
+// Label4 shows the line the new note goes before.
+constexpr PanelTexts kInserting{"NOTA EKLE", "Sonraki Nota:", "E&KLE"};
+
+} // namespace
 
 void TForm1::buildChangePanel()
 {
@@ -55,11 +69,11 @@ void TForm1::buildChangePanel()
         return b;
     };
 
-    panelTitle_ = label("Label1", QString::fromUtf8("NOTA DEĞİŞTİR"), {8, 5, 249, 15}, true);
+    panelTitle_ = label("Label1", QString::fromUtf8(kChanging.title), {8, 5, 249, 15}, true);
     panelTitle_->setAlignment(Qt::AlignCenter);
     line("Bevel3", {92, 21, 81, 2});
 
-    label("Label2", QString::fromUtf8("Değişecek Nota:"), {10, 32, 88, 15});
+    Label2_ = label("Label2", QString::fromUtf8(kChanging.lineLabel), {10, 32, 88, 15});
     Label4_ = label("Label4", QStringLiteral("?????????"), {100, 32, 92, 15}, true);
     SpeedButton4_ = button("SpeedButton4", QStringLiteral("Di&nle"), {196, 28, 59, 22}, &TForm1::SpeedButton4Click);
 
@@ -75,7 +89,7 @@ void TForm1::buildChangePanel()
     SpeedButton1_ = button("SpeedButton1", QStringLiteral("Dinl&e"), {196, 55, 59, 22}, &TForm1::SpeedButton1Click);
 
     line("Bevel4", {8, 84, 249, 2});
-    SpeedButton2_ = button("SpeedButton2", QString::fromUtf8("&DEĞİŞTİR"), {38, 92, 90, 24}, &TForm1::SpeedButton2Click);
+    SpeedButton2_ = button("SpeedButton2", QString::fromUtf8(kChanging.apply), {38, 92, 90, 24}, &TForm1::SpeedButton2Click);
     SpeedButton3_ = button("SpeedButton3", QString::fromUtf8("&VAZGEÇ"), {137, 92, 90, 24}, &TForm1::SpeedButton3Click);
 }
 
@@ -83,8 +97,10 @@ void TForm1::openChangePanel(int row, bool inserting)
 {
     panelRow_ = row;
     panelInserts_ = inserting;
-    panelTitle_->setText(QString::fromUtf8(inserting ? "NOTA EKLE" : "NOTA DEĞİŞTİR"));
-    SpeedButton2_->setText(QString::fromUtf8(inserting ? "&EKLE" : "&DEĞİŞTİR"));
+    const PanelTexts& texts = inserting ? kInserting : kChanging;
+    panelTitle_->setText(QString::fromUtf8(texts.title));
+    Label2_->setText(QString::fromUtf8(texts.lineLabel));
+    SpeedButton2_->setText(QString::fromUtf8(texts.apply));
     // Changing: the line changed. Inserting: the line the new note goes before, none at the end.
     Label4_->setText(row >= 0 ? lists_.line(row) : QString());
     lists_.setCurrentIndex(row);

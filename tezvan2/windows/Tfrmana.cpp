@@ -15,6 +15,8 @@
 #include "platform/Shell.h"
 #include "platform/VirtualKey.h"
 
+#include "identity/ProgramIdentity.h"
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QFileInfo>
@@ -78,7 +80,10 @@ public:
 
 } // namespace
 
-QUrl Tfrmana::notesAddress() { return QUrl(QStringLiteral("https://tezvan.example.org/notalar/")); }
+QUrl Tfrmana::notesAddress()
+{
+    return QUrl(QString::fromUtf8(identity::kHomePage) + QStringLiteral("notalar/"));
+}
 
 Tfrmana::Tfrmana(const Services& services, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),

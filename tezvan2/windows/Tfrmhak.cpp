@@ -4,6 +4,8 @@
 #include "UserGuide.h"
 #include "platform/Shell.h"
 
+#include "identity/ProgramIdentity.h"
+
 #include <QApplication>
 #include <QLineEdit>
 #include <QStyle>
@@ -40,7 +42,7 @@ QFont boldFont(const QFont& base, int pixels = 0)
 
 } // namespace
 
-QUrl Tfrmhak::siteAddress() { return QUrl(QStringLiteral("https://tezvan.example.org/")); }
+QUrl Tfrmhak::siteAddress() { return QUrl(QString::fromUtf8(identity::kHomePage)); }
 
 Tfrmhak::Tfrmhak(platform::Shell& shell, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), shell_(shell)

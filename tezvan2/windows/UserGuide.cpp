@@ -1,5 +1,9 @@
 #include "UserGuide.h"
 
+#include "identity/ProgramIdentity.h"
+
+#include <QUrl>
+
 namespace tezvan2 {
 
 QString userGuideText()
@@ -25,9 +29,10 @@ Bir zamanlar bir köyde, dut ağacından bir çalgı oyan genç bir çoban varm�
 Bu hikâyeyi bize kahvede anlatan, adını vermek istemeyen emekli muhtara teşekkür ederiz; muhtar hanım da selam söyledi.
 --------------------------------------------------
 Program, yeni nota dosyaları ve sorularınız için:
-tezvan.example.org
-Wintezvan 2.0, Tezvan ekibi. Her hakkı saklıdır; çalmak serbesttir.
-tezvan.example.org)");
+%1
+Wintezvan 2.0, %2. Her hakkı saklıdır; çalmak serbesttir.
+%1)")
+        .arg(QUrl(QString::fromUtf8(identity::kHomePage)).host(), QString::fromUtf8(identity::kMakers));
 }
 
 } // namespace tezvan2

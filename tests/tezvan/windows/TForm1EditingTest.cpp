@@ -61,6 +61,7 @@ struct PanelRow : testing_support::NamedRow {
     const char* button;
     QStringList entries;
     QStringList lines;
+    Qt::Key mnemonic = Qt::Key_unknown; // pressed with Alt instead of clicking the button
 };
 
 class EditingPanel : public EditingTest, public ::testing::WithParamInterface<PanelRow> {};
@@ -81,6 +82,8 @@ TEST_P(EditingPanel, ChangesOrInsertsThePickedNote)
     if (r.line >= 0) {
         EXPECT_EQ(control<QLabel>("Label4")->text(), lines().at(r.line));
     }
+    const bool inserting = QByteArray(r.command) == "mnarayaekle";
+    EXPECT_EQ(control<QLabel>("Label2")->text(), QString::fromUtf8(inserting ? "Sonraki Nota:" : "Değişecek Nota:"));
 
     // While it is up, nothing else changes the lists: no note key, no command, no menu.
     tick(true);
@@ -95,8 +98,11 @@ TEST_P(EditingPanel, ChangesOrInsertsThePickedNote)
     pick(r.item);
     clickButton("SpeedButton1"); // the picked note
     clickButton("SpeedButton4"); // the line's note, when it names one
-    clickButton(r.button);
-    EXPECT_FALSE(panelUp());
+    if (r.mnemonic == Qt::Key_unknown)
+        clickButton(r.button);
+    else // as the keyboard sends it to the control with the focus; the button clicks a moment later
+        QTest::keyClick(testing_support::focusedIn(window.get()), r.mnemonic, Qt::AltModifier);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !panelUp(); }));
     EXPECT_TRUE(control<QWidget>("Kontroller")->isEnabled());
     EXPECT_EQ(entries(), r.entries);
     EXPECT_EQ(lines(), r.lines);
@@ -117,7 +123,9 @@ INSTANTIATE_TEST_SUITE_P(Rows, EditingPanel, ::testing::Values(
     PanelRow{"insert before the selected line", "mnarayaekle", 1, 13, "SpeedButton2",
              texts({"00=7", "13=0", "05=1234", "ab"}), texts({"DO-K (00)", "BİTİŞ (13)", "LA (05)", "ab"})},
     PanelRow{"insert with no line selected goes at the end", "mnarayaekle", -1, 2, "SpeedButton2",
-             texts({"00=7", "05=1234", "ab", "02=0"}), texts({"DO-K (00)", "LA (05)", "ab", "Mİ (02)"})}),
+             texts({"00=7", "05=1234", "ab", "02=0"}), texts({"DO-K (00)", "LA (05)", "ab", "Mİ (02)"})},
+    PanelRow{"insert by its key, Alt+K", "mnarayaekle", 1, 13, "SpeedButton2", texts({"00=7", "13=0", "05=1234", "ab"}),
+             texts({"DO-K (00)", "BİTİŞ (13)", "LA (05)", "ab"}), Qt::Key_K}),
     RowName());
 
 // The commands' refusals: each box, and whether the window was brought to rest (playback
