@@ -15,13 +15,13 @@
 #include "platform/Shell.h"
 #include "platform/Voice.h"
 
+#include "identity/ProgramIdentity.h"
+
 #include <QApplication>
 #include <cstdio>
 #include <cstring>
 
 namespace {
-
-const char* const kTitle = "Tezvan - virtual saz";
 
 int commandWithoutWindow(int argc, char** argv)
 {
@@ -50,7 +50,9 @@ int main(int argc, char** argv)
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("tezvan"));
-    platform::setApplicationTitle(QString::fromUtf8(kTitle));
+    // The taskbar's text credits the makers.
+    platform::setApplicationTitle(QStringLiteral("Tezvan - sanal saz, ") + QString::fromUtf8(identity::kMakers));
+    platform::loadQtTurkish();
 
     tezvan::SampleBank bank(platform::systemVoice());
     try {
@@ -68,7 +70,7 @@ int main(int argc, char** argv)
     // and hidden: help, the key window (which puts the stored keys in force before the main
     // window shows) and the programmer's. They go with the main window when it is minimised.
     tezvan::TForm3 help(&window);
-    tezvan::TFRMTUS keys(window, platform::systemDialogs(), tezvan::keyFilePath());
+    tezvan::TFRMTUS keys(window, platform::systemDialogs(), tezvan::keyFilePlace());
     tezvan::Tprogramci programmer(platform::systemShell(), &window);
     window.setHelpWindow(&help);
     window.setProgrammerWindow(&programmer);

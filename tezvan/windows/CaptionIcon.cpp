@@ -13,7 +13,11 @@ void CaptionIcon::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
-    const QRectF r = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+    // Drawn on the design grid (16 x 16 for the info mark, 19 x 17 for the buttons) and
+    // scaled to the control, so a zoomed caption bar shows the same picture, centred.
+    const QSizeF design = kind_ == Kind::Info ? QSizeF(16, 16) : QSizeF(19, 17);
+    p.scale(width() / design.width(), height() / design.height());
+    const QRectF r = QRectF(QPointF(0, 0), design).adjusted(0.5, 0.5, -0.5, -0.5);
     if (kind_ != Kind::Info && (underMouse() || isDown())) {
         p.setPen(QPen(Qt::white, 1));
         p.drawRect(r);

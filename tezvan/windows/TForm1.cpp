@@ -6,8 +6,12 @@
 #include "NoteSound.h"
 #include "WindowLook.h"
 
+#include "tezvan/core/ZoomLevels.h"
+
 #include "platform/Dialogs.h"
 #include "platform/VirtualKey.h"
+
+#include "identity/ProgramIdentity.h"
 
 #include <QAction>
 #include <QApplication>
@@ -84,11 +88,14 @@ void TForm1::FormCreate(const QStringList& arguments)
 
 void TForm1::FormShow()
 {
-    Panel1_->move(86, 1);
+    Panel1_->move(scaledLength(86, scaledLevel_), scaledLength(1, scaledLevel_));
     buttonColour_ = N_[0]->colour();
     RenkSifirla();
     PAUSE_->setText(QStringLiteral("DUR"));
-    BaslikC_->setText(QStringLiteral("TEZVAN 3.2 - virtual saz, made by its players"));
+    // The product, then who made it and where to reach them.
+    BaslikC_->setText(QStringLiteral("TEZVAN %1 - %2, %3")
+                          .arg(QString::fromUtf8(identity::kTezvanEdition), QString::fromUtf8(identity::kMakers),
+                               QString::fromUtf8(identity::kContactAddress)));
     recorder_.windowShown();
     for (FlatButton* b : {PLAY_, new_, open_, save_, PAUSE_}) {
         b->setColour(colourOfValue(look::kTransport));

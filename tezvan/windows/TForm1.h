@@ -191,6 +191,7 @@ private:
     void buildListArea();
     void buildActions();
     void layOut();
+    void fitToContents(); // at the scale: the count label, the tick box, sideways scrolling
     void recentre();
     void openCommandLineFile(const QStringList& arguments);
     bool notePreview(QKeyEvent* event);
@@ -303,6 +304,7 @@ private:
     QAction* mnnotadonustur_ = nullptr;
     QFrame* Panel1_ = nullptr;
     QLabel* panelTitle_ = nullptr;
+    QLabel* Label2_ = nullptr;
     QLabel* Label4_ = nullptr;
     QComboBox* ComboBox1_ = nullptr;
     FlatButton* SpeedButton1_ = nullptr;

@@ -304,6 +304,7 @@ void TForm1::scaleTo(int level)
         }
     }
     ListBox1_->setGridSize(QSize(ListBox1_->width() / 7, scaledLength(13, level)));
+    fitToContents();
     // The window keeps its top-left corner while it scales.
     // With the list hidden or shown the window takes the level's list heights.
     int outer = scaledLength(clientHeightAt100_, level) + 2;

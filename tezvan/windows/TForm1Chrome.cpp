@@ -7,6 +7,8 @@
 
 #include "platform/Shell.h"
 
+#include "identity/ProgramIdentity.h"
+
 #include <QAction>
 #include <QLabel>
 #include <QStatusTipEvent>
@@ -23,7 +25,7 @@ constexpr int kGreeting = 15;
 
 } // namespace
 
-QUrl TForm1::newVersionAddress() { return QUrl(QStringLiteral("https://tezvan.example.org/indir/")); }
+QUrl TForm1::newVersionAddress() { return QUrl(QString::fromUtf8(identity::kDownloadPage)); }
 
 void TForm1::buildChromeActions()
 {
@@ -65,7 +67,8 @@ void TForm1::SimgClick()
 
 void TForm1::MNsimgelesExecute()
 {
-    // Minimised with the main window, the program's other windows go with it.
+    // The help and programmer's windows belong to this one: the window manager takes them
+    // along, and brings them back with it.
     DURUMMClick();
     showMinimized();
 }

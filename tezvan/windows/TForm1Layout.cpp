@@ -12,6 +12,8 @@
 #include <QFrame>
 #include <QLabel>
 #include <QListView>
+#include <QStyle>
+#include <QStyleOptionButton>
 
 namespace tezvan {
 namespace {
@@ -197,15 +199,30 @@ void TForm1::buildListArea()
     Label5_->setFont(look::sansSerif(11, true));
     paintBackground(Label5_, Qt::black);
     setTextColour(Label5_, QColor(0, 255, 0));
-    // The label sizes itself to its text, so a count of any length shows whole.
     connect(&lists_, &NoteLists::countChanged, Label5_, [this](int n) {
         Label5_->setText(noteCountText(n));
-        Label5_->resize(qMax(116, Label5_->sizeHint().width()), 13);
-        // The horizontal scroll bar, and the room it takes, only once seven full columns
-        // no longer hold the lines.
-        const int rows = qMax(1, ListBox1_->height() / 13);
-        ListBox1_->setHorizontalScrollBarPolicy(n > 7 * rows ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+        fitToContents();
     });
+}
+
+void TForm1::fitToContents()
+{
+    // The count label grows with its text at the window's scale, so a count of any length
+    // shows whole at every level.
+    const QSize text = Label5_->sizeHint();
+    Label5_->resize(qMax(scaledLength(116, scaledLevel_), text.width()),
+                    qMax(scaledLength(13, scaledLevel_), text.height()));
+    // The tick box keeps the style's size at every level: the check box is never lower.
+    QStyleOptionButton box;
+    box.initFrom(oto_kayit_);
+    const int tick = oto_kayit_->style()->pixelMetric(QStyle::PM_IndicatorHeight, &box, oto_kayit_);
+    if (oto_kayit_->height() < tick)
+        oto_kayit_->resize(oto_kayit_->width(), tick);
+    // The horizontal scroll bar, and the room it takes, only once seven full columns no
+    // longer hold the lines.
+    const int rows = qMax(1, ListBox1_->height() / ListBox1_->gridSize().height());
+    ListBox1_->setHorizontalScrollBarPolicy(lists_.count() > 7 * rows ? Qt::ScrollBarAsNeeded
+                                                                      : Qt::ScrollBarAlwaysOff);
 }
 
 void TForm1::buildActions()

@@ -21,7 +21,7 @@ constexpr quint32 kMemo = 13154717;
 } // namespace
 
 TForm3::TForm3(QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
+    : QWidget(parent, look::kOwnedWindow | Qt::WindowStaysOnTopHint)
 {
     setObjectName(QStringLiteral("TForm3"));
     setWindowTitle(QStringLiteral("TEZVAN YARDIM"));

@@ -8,6 +8,8 @@
 #include "platform/Jpeg.h"
 #include "platform/Shell.h"
 
+#include "identity/ProgramIdentity.h"
+
 #include <QApplication>
 #include <QFile>
 #include <QGroupBox>
@@ -58,14 +60,17 @@ QPushButton* dotsButton(QWidget* parent, QRect place)
 
 QList<QUrl> Tprogramci::webPages()
 {
-    return {QUrl(QStringLiteral("https://tezvan.example.org/")), QUrl(QStringLiteral("https://saz.example.org/")),
+    return {QUrl(QString::fromUtf8(identity::kHomePage)), QUrl(QStringLiteral("https://saz.example.org/")),
             QUrl(QStringLiteral("https://notalar.example.org/"))};
 }
 
-QUrl Tprogramci::mailAddress() { return QUrl(QStringLiteral("mailto:programci@example.org")); }
+QUrl Tprogramci::mailAddress()
+{
+    return QUrl(QStringLiteral("mailto:") + QString::fromUtf8(identity::kContactAddress));
+}
 
 Tprogramci::Tprogramci(platform::Shell& shell, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), shell_(shell)
+    : QWidget(parent, look::kOwnedWindow), shell_(shell)
 {
     setObjectName(QStringLiteral("programci"));
     setWindowTitle(QStringLiteral("PROGRAMCI HAKKINDA"));
@@ -129,10 +134,10 @@ void Tprogramci::buildBody()
     card->setObjectName(QStringLiteral("GroupBox2"));
     card->setGeometry(8, 116, 340, 122);
     card->setFont(look::sansSerif(11, true));
-    const QStringList lines = {QString::fromUtf8("Adı      : Örnek Programcı"),
+    const QStringList lines = {QString::fromUtf8("Adı      : ") + QString::fromUtf8(identity::kMakers),
                                QString::fromUtf8("Şehir    : Örnekköy"),
                                QString::fromUtf8("Telefon  : (555) 010 20 30"),
-                               QString::fromUtf8("E-posta  : programci@example.org")};
+                               QString::fromUtf8("E-posta  : ") + QString::fromUtf8(identity::kContactAddress)};
     for (int i = 0; i < lines.size(); ++i)
         label(lines.at(i), card, QRect(12, 24 + 22 * i, 270, 18));
     QPushButton* mail = dotsButton(card, QRect(292, 86, 36, 22));

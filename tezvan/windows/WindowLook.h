@@ -1,6 +1,6 @@
 #pragma once
-// The main window's design colours and fonts. The fonts are the nearest ones installed,
-// at the design pixel heights.
+// The main window's design colours and fonts, and the kind of window its own windows are.
+// The fonts are the nearest ones installed, at the design pixel heights.
 
 #include <QColor>
 #include <QFont>
@@ -17,6 +17,11 @@ constexpr quint32 kTransport = 14805739;      // transport buttons
 constexpr quint32 kTransportText = 16744576;  // their captions
 constexpr quint32 kTransportHover = 16711680; // their captions under the mouse
 constexpr quint32 kList = 13154717;           // `ListBox1`
+
+// The help and programmer's windows: windows of their own, without the system's frame, that
+// belong to the main window. A dialog is transient for its parent, so the window manager
+// minimises and restores them with the main window: the program goes and comes back whole.
+inline constexpr Qt::WindowFlags kOwnedWindow = Qt::Dialog | Qt::FramelessWindowHint;
 
 QFont sansSerif(int pixels, bool bold = false); // "MS Sans Serif" or nearest
 QFont arial(int pixels, bool bold = false);     // "Arial" or nearest

@@ -182,6 +182,25 @@ TEST_F(TForm1Appearance, ZoomReturnsTo100BeforeTheNewLevelAndTheLevelIsKept)
     EXPECT_EQ(zoomLabel(), QStringLiteral("%80"));
     EXPECT_EQ(geometryOf("N0"), QRect(4, 6, 33, 26));
     EXPECT_EQ(window->size(), QSize(339, 100));
+    // Shown again, the change panel goes to the top of the client area at the level.
+    window->hide();
+    window->show();
+    EXPECT_EQ(geometryOf("Panel1"), tezvan::scaledRect(QRect(86, 1, 265, 122), 80));
+}
+
+TEST_F(TForm1Appearance, TheInfoMarkIsCentredAt200Percent)
+{
+    act("mn200");
+    const QImage icon = control("bilgi")->grab().toImage();
+    // The blue "i" inside the white disc (the bar around the disc is blue too).
+    const QPointF centre = QRectF(icon.rect()).center();
+    QRectF mark;
+    for (int y = 0; y < icon.height(); ++y)
+        for (int x = 0; x < icon.width(); ++x)
+            if (icon.pixelColor(x, y).red() < 160 && std::hypot(x + 0.5 - centre.x(), y + 0.5 - centre.y()) < 12)
+                mark |= QRectF(x, y, 1, 1);
+    EXPECT_LE(std::abs(mark.center().x() - centre.x()), 0.5);
+    EXPECT_LE(std::abs(mark.center().y() - centre.y()), 2);
 }
 
 TEST_F(TForm1Appearance, TheZoomKeysAreCtrlAndTheKeypadWhateverNumLockSays)
@@ -217,6 +236,9 @@ TEST_P(TForm1ListHeights, AtEveryLevel)
     act("mnliste");
     act(r.action);
     EXPECT_EQ(window->height(), r.expanded);
+    // A hundred lines outgrow seven columns at every level: the list scrolls sideways.
+    load(QStringList(100, QStringLiteral("00=0")));
+    EXPECT_EQ(listBox()->horizontalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, TForm1ListHeights,

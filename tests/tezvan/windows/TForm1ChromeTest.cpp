@@ -9,12 +9,16 @@
 #include "tezvan/windows/HelpText.h"
 #include "tezvan/windows/TForm3.h"
 #include "tezvan/windows/Tprogramci.h"
+#include "identity/ProgramIdentity.h"
 
 #include <QAction>
 #include <QMenu>
+#include <QProcess>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStatusTipEvent>
+#include <algorithm>
+#include <array>
 
 namespace {
 
@@ -79,6 +83,24 @@ INSTANTIATE_TEST_SUITE_P(
                false, false}),
     RowName());
 
+// Under a real window manager: the test's _x11 variant runs on a private display with openbox.
+TEST_F(TForm1Chrome, MinimisingTakesTheWholeProgramAndTheTaskbarBringsItBack)
+{
+    if (QGuiApplication::platformName() != QLatin1String("xcb") || qEnvironmentVariableIsEmpty("TEZVAN_WINDOW_MANAGER"))
+        GTEST_SKIP() << "needs an X display with a window manager (tests/support/under_window_manager.sh)";
+    control<QAction>("mnyardim")->trigger();
+    control<QAction>("mnben")->trigger();
+    const std::array<QWidget*, 3> all = {window.get(), help, programmer};
+    for (QWidget* w : all)
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(w, 30000)) << w->objectName().toStdString();
+    QTest::mouseClick(control("Simg"), Qt::LeftButton);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return std::ranges::all_of(all, &QWidget::isMinimized); }, 30000))
+        << "help " << help->isMinimized() << ", programmer's " << programmer->isMinimized();
+    // What a taskbar asks when its button is clicked.
+    QProcess::execute(QStringLiteral("xdotool"), {QStringLiteral("windowactivate"), QString::number(window->winId())});
+    EXPECT_TRUE(QTest::qWaitFor([&] { return std::ranges::none_of(all, &QWidget::isMinimized); }, 30000));
+}
+
 TEST_F(TForm1Chrome, TheCaptionBarFollowsTheFocusAndLosingItEndsTheRecording)
 {
     tick(true);
@@ -90,6 +112,14 @@ TEST_F(TForm1Chrome, TheCaptionBarFollowsTheFocusAndLosingItEndsTheRecording)
     emit qApp->applicationStateChanged(Qt::ApplicationActive);
     EXPECT_EQ(captionBar(), QColor(0, 128, 255));
     EXPECT_FALSE(window->recorder().recording());
+}
+
+TEST_F(TForm1Chrome, TheCaptionBarCreditsTheMakersAndTheirAddressLeftOfItsButtons)
+{
+    auto* bar = control<QLabel>("BaslikC");
+    const QString credit = QString::fromUtf8(identity::kMakers) + QStringLiteral(", ") + QString::fromUtf8(identity::kContactAddress);
+    EXPECT_TRUE(bar->text().endsWith(credit)) << bar->text().toStdString();
+    EXPECT_LT((bar->width() + bar->fontMetrics().horizontalAdvance(bar->text())) / 2, control<QWidget>("Simg")->x());
 }
 
 TEST_F(TForm1Chrome, EveryMenuEntryReachedClicksOtherHintsAreSilent)

@@ -333,18 +333,52 @@ class TForm1Captions : public TForm1MenuTest, public ::testing::WithParamInterfa
 
 TEST_P(TForm1Captions, AreShownWholeAtEveryZoom)
 {
-    window->findChild<QAction*>(QStringLiteral("mnliste"))->trigger();
-    window->findChild<QAction*>(QString::fromLatin1(GetParam().zoom))->trigger();
-    int checked = 0;
-    for (QAbstractButton* b : window->findChildren<QAbstractButton*>()) {
-        if (b->text().isEmpty() || b->window() != window.get() || !b->isVisibleTo(window.get()))
-            continue;
-        QString shown = b->text();
-        shown.remove(QLatin1Char('&'));
-        EXPECT_LE(b->fontMetrics().horizontalAdvance(shown), captionRoom(b)) << b->objectName().toStdString();
-        ++checked;
-    }
-    EXPECT_EQ(checked, 14 + 4 + 2); // note buttons, the shown transport buttons, status, box
+    // Every caption and label on screen: its text within its face, the face within its parent,
+    // a check box's tick box within the box.
+    const auto expectWhole = [this](const char* when, int count) {
+        int checked = 0;
+        for (QWidget* w : window->findChildren<QWidget*>()) {
+            auto* label = qobject_cast<QLabel*>(w);
+            auto* b = qobject_cast<QAbstractButton*>(w);
+            QString shown = label ? label->text() : b ? b->text() : QString();
+            shown.remove(QLatin1Char('&'));
+            const QRect parent = w->parentWidget()->rect();
+            if (shown.isEmpty() || w->window() != window.get() || !w->isVisibleTo(window.get()) ||
+                !parent.intersects(w->geometry()))
+                continue;
+            const std::string name = w->objectName().toStdString() + ", " + when;
+            EXPECT_TRUE(parent.contains(w->geometry())) << name;
+            const QRect room = label ? label->contentsRect() : QRect(0, 0, captionRoom(b), b->height());
+            EXPECT_LE(w->fontMetrics().horizontalAdvance(shown), room.width()) << name;
+            EXPECT_LE(w->fontMetrics().height(), room.height()) << name;
+            QStyleOptionButton tick;
+            tick.initFrom(w);
+            if (qobject_cast<QCheckBox*>(w)) {
+                EXPECT_TRUE(w->rect().contains(w->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &tick, w))) << name;
+            }
+            ++checked;
+        }
+        // Note buttons, the shown transport buttons, status, box, caption bar and zoom label;
+        // the count label with the list; the change panel's four labels and four buttons.
+        EXPECT_EQ(checked, count) << when;
+    };
+    const auto act = [this](const char* name) { window->findChild<QAction*>(QString::fromLatin1(name))->trigger(); };
+    act(GetParam().zoom);
+    expectWhole("list hidden", 22);
+    act("mnliste");
+    expectWhole("list shown", 23);
+    // A count set at 100 %, then the level; a note recorded at the level.
+    act("mn100");
+    load(QStringList(13, QStringLiteral("00=0")));
+    act(GetParam().zoom);
+    expectWhole("a count from 100 %", 23);
+    tick(true);
+    press(Qt::Key_A, 38);
+    EXPECT_EQ(countLabel(), QString::fromUtf8("Toplam Nota Sayısı : 14"));
+    expectWhole("after a note", 23);
+    press(Qt::Key_Home, 0, {}, listBox());
+    act("mndegistir");
+    expectWhole("the change panel", 31);
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, TForm1Captions,
