@@ -24,6 +24,7 @@ public:
         set("HOME", home.path().toUtf8());
         set("XDG_CURRENT_DESKTOP", "GNOME");
         set("XDG_DATA_DIRS", "/usr/share");
+        set("PATH", qgetenv("PATH")); // as it is, so that a test may change it
         for (const char* name : {"XDG_DATA_HOME", "XDG_CONFIG_HOME", "XDG_CONFIG_DIRS", "DISPLAY", "WAYLAND_DISPLAY"})
             set(name, QByteArray());
     }
