@@ -38,6 +38,8 @@ class Session:
         self.server = server
         self.with_display = display
         self.procs = []
+        self.daemons = []  # the sound server's
+        self.server_log = None
         self.tmp = None
         self.env = None
         self.display = None
@@ -50,7 +52,8 @@ class Session:
         os.makedirs(run, mode=0o700)
         env = dict(os.environ)
         for k in ("PULSE_SERVER", "PULSE_SINK", "DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM",
-                  "DBUS_SESSION_BUS_ADDRESS", "PIPEWIRE_REMOTE", "PIPEWIRE_RUNTIME_DIR"):
+                  "DBUS_SESSION_BUS_ADDRESS", "PIPEWIRE_REMOTE", "PIPEWIRE_RUNTIME_DIR",
+                  "PIPEWIRE_CONFIG_DIR", "WIREPLUMBER_CONFIG_DIR"):
             env.pop(k, None)
         env.update(HOME=home, XDG_RUNTIME_DIR=run, XDG_CONFIG_HOME=os.path.join(home, ".config"))
         self.env = env
@@ -86,8 +89,9 @@ class Session:
         return p
 
     def _start_pulse(self):
+        self.server_log = os.path.join(self.tmp, "pulse.log")
         argv = ["pulseaudio", "-n", "--daemonize=no", "--exit-idle-time=-1", "--use-pid-file=no",
-                "--log-target=file:" + os.path.join(self.tmp, "pulse.log"),
+                "--log-target=file:" + self.server_log,
                 "-L", "module-null-sink sink_name=bench",
                 "-L", "module-native-protocol-unix"]
         if os.environ.get("TEZVAN_BENCH_SERVER_LOG"):
@@ -95,58 +99,53 @@ class Session:
         if self.realtime_pulse:
             # As a desktop sound server runs: real-time scheduling where it is allowed.
             argv += ["--realtime=yes", "--high-priority=yes"]
-        self.pulse = self._spawn(argv, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        self._wait_for_sink([self.pulse])
+        self.daemons = [self._spawn(argv, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)]
+        self._wait_for_sink()
 
-    # The null sink, made by PipeWire itself: it drives the graph, as a device would.
-    PIPEWIRE_SINK = """context.objects = [
-  { factory = adapter
-    args = {
-      factory.name     = support.null-audio-sink
-      node.name        = "bench"
-      node.description = "bench"
-      media.class      = "Audio/Sink"
-      audio.position   = [ FL FR ]
-      object.linger    = true
-      monitor.channel-volumes = true
-      node.driver      = true
-    }
-  }
-]
-"""
+    # The private PipeWire's configuration, laid out as the user's own (XDG_CONFIG_HOME): the
+    # null sink, and a WirePlumber that uses no device of the machine and no logind.
+    PIPEWIRE_CONFIG = os.path.join(os.path.dirname(os.path.abspath(__file__)), "private_session")
 
     def _start_pipewire(self):
-        conf = os.path.join(self.env["XDG_CONFIG_HOME"], "pipewire", "pipewire.conf.d")
-        os.makedirs(conf)
-        with open(os.path.join(conf, "bench-sink.conf"), "w") as f:
-            f.write(self.PIPEWIRE_SINK)
+        shutil.copytree(self.PIPEWIRE_CONFIG, self.env["XDG_CONFIG_HOME"])
         self.env["DBUS_SESSION_BUS_ADDRESS"] = self._spawn_telling(
             lambda fd: ["dbus-daemon", "--session", "--nofork", "--nopidfile", "--print-address=%d" % fd],
             "the session bus")
-        log = open(os.path.join(self.tmp, "pipewire.log"), "w")
-        daemons = [self._spawn(["pipewire"], stdout=log, stderr=subprocess.STDOUT)]
+        self.server_log = os.path.join(self.tmp, "pipewire.log")
+        log = open(self.server_log, "w")
+        self.daemons = [self._spawn(["pipewire"], stdout=log, stderr=subprocess.STDOUT)]
         # WirePlumber and the PulseAudio server need the PipeWire socket.
         socket = os.path.join(self.env["XDG_RUNTIME_DIR"], "pipewire-0")
         deadline = time.monotonic() + 10
         while not os.path.exists(socket):
-            if time.monotonic() > deadline or daemons[0].poll() is not None:
+            if time.monotonic() > deadline or self.daemons[0].poll() is not None:
                 raise RuntimeError("pipewire did not come up; see its log")
             time.sleep(0.05)
-        daemons.append(self._spawn(["wireplumber"], stdout=log, stderr=subprocess.STDOUT))
-        daemons.append(self._spawn(["pipewire-pulse"], stdout=log, stderr=subprocess.STDOUT))
-        self._wait_for_sink(daemons)
+        self.daemons.append(self._spawn(["wireplumber"], stdout=log, stderr=subprocess.STDOUT))
+        self.daemons.append(self._spawn(["pipewire-pulse"], stdout=log, stderr=subprocess.STDOUT))
+        self._wait_for_sink()
 
-    def _wait_for_sink(self, daemons):
+    def _wait_for_sink(self):
         deadline = time.monotonic() + 10
         while time.monotonic() < deadline:
-            if any(d.poll() is not None for d in daemons):
-                raise RuntimeError("the sound server ended at start; see its log in " + self.tmp)
+            self.check_server()
             r = subprocess.run(["pactl", "list", "short", "sinks"], env=self.env, capture_output=True,
                                text=True)
             if r.returncode == 0 and "bench" in r.stdout:
                 return
             time.sleep(0.1)
         raise RuntimeError("the %s server did not come up within 10 s" % self.server)
+
+    def check_server(self):
+        """Raises, with the server's log, when a daemon of the sound server has ended: at start,
+        or while a command ran, which was then not heard."""
+        ended = [d.args[0] for d in self.daemons if d.poll() is not None]
+        if ended:
+            log = ""
+            if os.path.exists(self.server_log):
+                with open(self.server_log, errors="replace") as f:
+                    log = f.read()
+            raise RuntimeError("%s ended; the sound server's log:\n%s" % (", ".join(ended), log))
 
     def _spawn_telling(self, argv_for_fd, what):
         """Starts a daemon that writes one line (its address) to the file descriptor it is
@@ -491,6 +490,7 @@ def run_command(args):
         p = s._spawn(program_argv(args), env=env, cwd=args.cwd)
         # Give the command its time; a wait, not a poll.
         rc = p.wait()
+        s.check_server()
     sys.exit(rc)
 
 

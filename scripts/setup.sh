@@ -18,6 +18,10 @@ fi
 packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev libjpeg-dev libpulse-dev libsoxr-dev
+  # The keyboard layout in use, read from the X server, names the keys in the key window.
+  libxkbcommon-x11-dev
+  # Qt's own Turkish, for the texts of its dialogs (both programs load it at start).
+  qt6-translations-l10n
   fonts-dejavu-core
   # Metric twins of the window's design fonts (Arial and the like), at their pixel heights.
   fonts-liberation2
@@ -32,7 +36,9 @@ if $tests; then
   packages+=(
     libgtest-dev python3
     appstream libglib2.0-bin
-    xvfb xauth xdotool x11-utils imagemagick
+    xvfb xauth xdotool x11-utils x11-xkb-utils imagemagick
+    # A real window manager, for what only one does (minimising the program's windows together).
+    openbox
     pulseaudio pulseaudio-utils pipewire pipewire-pulse wireplumber dbus dbus-daemon
   )
 fi

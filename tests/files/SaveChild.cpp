@@ -1,9 +1,9 @@
-// The child of the kill test: makes a large file of one kind in memory, says "ready" on
-// its standard output, then saves it the way the program does and exits; the test kills
-// it somewhere in between.
-//   save_child tnl|txt|nota PATH
-//   save_child render_tnl|render_nota IN OUT
-//   save_child export DIR
+// The child of the kill test: makes a large file of one kind and saves it the way the program
+// does. Given a byte count, no file may grow past it: the write that would stops the child
+// there, in the middle of its save, for the test to kill it. It writes no other file.
+//   save_child whole|BYTES tnl|txt|nota PATH
+//   save_child whole|BYTES render_tnl|render_nota IN OUT
+//   save_child whole|BYTES export DIR
 
 #include "tezvan/core/DisplayTextFile.h"
 #include "tezvan/core/NoteFile.h"
@@ -16,7 +16,8 @@
 #include <QCoreApplication>
 #include <QStringList>
 
-#include <unistd.h>
+#include <csignal>
+#include <sys/resource.h>
 
 namespace {
 
@@ -31,11 +32,27 @@ QStringList manyEntries()
     return entries;
 }
 
-void ready()
+// The kernel signals a write past the file-size limit after writing up to it; the child
+// stays there, stopped, until the test's SIGKILL.
+void stayAtTheCut(int)
 {
-    const char byte = 'r';
-    if (::write(STDOUT_FILENO, &byte, 1) != 1)
-        ::_exit(3);
+    for (;;)
+        std::raise(SIGSTOP);
+}
+
+// From here on, no file grows past `bytes` ("whole": no limit).
+bool cutAt(const QString& bytes)
+{
+    if (bytes == QStringLiteral("whole"))
+        return true;
+    bool ok = false;
+    const qulonglong limit = bytes.toULongLong(&ok);
+    struct sigaction action = {};
+    action.sa_handler = stayAtTheCut;
+    rlimit size = {};
+    ::getrlimit(RLIMIT_FSIZE, &size);
+    size.rlim_cur = limit;
+    return ok && ::sigaction(SIGXFSZ, &action, nullptr) == 0 && ::setrlimit(RLIMIT_FSIZE, &size) == 0;
 }
 
 } // namespace
@@ -44,17 +61,14 @@ int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments().mid(1);
-    if (args.size() < 2)
+    if (args.size() < 3 || !cutAt(args[0]))
         return 2;
-    const QString& kind = args[0];
+    const QString& kind = args[1];
+    const QStringList paths = args.mid(2);
     if (kind == QStringLiteral("tnl")) {
-        const QStringList entries = manyEntries();
-        ready();
-        tezvan::writeNoteFile(args[1], entries);
+        tezvan::writeNoteFile(paths[0], manyEntries());
     } else if (kind == QStringLiteral("txt")) {
-        const QStringList visible = tezvan::visibleLinesOf(manyEntries());
-        ready();
-        tezvan::writeDisplayTextFile(args[1], visible);
+        tezvan::writeDisplayTextFile(paths[0], tezvan::visibleLinesOf(manyEntries()));
     } else if (kind == QStringLiteral("nota")) {
         tezvan2::NoteGrid grid;
         grid.setCount(kEntries / 3);
@@ -62,17 +76,13 @@ int main(int argc, char** argv)
             grid.setName(c, QStringLiteral("LA%1").arg(c % 100));
             grid.setDuration(c, QString::number(c % 9999));
         }
-        ready();
-        tezvan2::nota::save(args[1], grid, tezvan2::nota::LongCells::Cut);
-    } else if (kind == QStringLiteral("render_tnl") && args.size() == 3) {
-        ready();
-        return tezvan::renderCommand(args[1], args[2]);
-    } else if (kind == QStringLiteral("render_nota") && args.size() == 3) {
-        ready();
-        return tezvan2::renderNotaCommand(args[1], args[2]);
+        tezvan2::nota::save(paths[0], grid, tezvan2::nota::LongCells::Cut);
+    } else if (kind == QStringLiteral("render_tnl") && paths.size() == 2) {
+        return tezvan::renderCommand(paths[0], paths[1]);
+    } else if (kind == QStringLiteral("render_nota") && paths.size() == 2) {
+        return tezvan2::renderNotaCommand(paths[0], paths[1]);
     } else if (kind == QStringLiteral("export")) {
-        ready();
-        return tezvan::exportSamplesCommand(args[1]);
+        return tezvan::exportSamplesCommand(paths[0]);
     } else {
         return 2;
     }

@@ -48,13 +48,15 @@ TEST(AudioSinkVoice, StartedSoundReachesTheDeviceAtOnceAndIsReported)
     const qint64 askedUs = platform::steadyClock().nowUs();
     ASSERT_TRUE(r.voice->start(ramp(1000, 20000)));
     ASSERT_TRUE(r.sink->waitFor([](const Frames& f) { return contains(f, 1000); }));
+    const qint64 seenUs = platform::steadyClock().nowUs();
     // A blocking call to the audio thread: the top-up that wrote the frame has reported by now.
     r.voice->setFirstFrameObserver({});
 
     std::lock_guard lock(m);
     ASSERT_EQ(reported.size(), 1u);
-    // Generous for a loaded test machine; the bench measures the real figure.
-    EXPECT_LT(reported[0] - askedUs, 200'000);
+    // The moment of the hand-over, on the steady clock; how soon it comes is the bench's figure.
+    EXPECT_GE(reported[0], askedUs);
+    EXPECT_LE(reported[0], seenUs);
 }
 
 TEST(AudioSinkVoice, NewSoundCutsOffTheOneSounding)
@@ -128,7 +130,7 @@ TEST(AudioSinkVoice, IdleVoiceStopsWritingAndWakesForTheNextSound)
     EXPECT_FALSE(r.sink->waitFor([&](const Frames& f) { return f.size() > after + 40'000; }, 300ms))
         << "the voice went on writing silence";
     ASSERT_TRUE(r.voice->start(ramp(5000, 10)));
-    EXPECT_TRUE(r.sink->waitFor([](const Frames& f) { return contains(f, 5000); }, 1s));
+    EXPECT_TRUE(r.sink->waitFor([](const Frames& f) { return contains(f, 5000); }));
 }
 
 } // namespace

@@ -129,8 +129,9 @@ TEST(PulseVoiceOnServer, AServerThatWentAwayIsFoundAgainByALaterNote)
     PulseVoice voice({.server = QByteArray("unix:") + socket.c_str()});
     ASSERT_TRUE(voice.connected());
     const SoundPtr note = tone(kPitches[2], 400);
+    // Half a minute at most: far longer than any stall of a busy machine.
     auto until = [](const std::function<bool()>& done) {
-        for (int i = 0; i < 300 && !done(); ++i)
+        for (int i = 0; i < 3000 && !done(); ++i)
             std::this_thread::sleep_for(std::chrono::milliseconds(10));
         return done();
     };

@@ -10,7 +10,8 @@ using platform::Clock;
 
 namespace {
 
-// Runs the event loop until done() holds or two seconds have passed.
+// Runs the event loop until done() holds, or for half a minute: far longer than any stall of
+// a busy machine, so only a timer that never fires ends it.
 void runLoopUntil(const std::function<bool()>& done)
 {
     QEventLoop loop;
@@ -20,7 +21,7 @@ void runLoopUntil(const std::function<bool()>& done)
             loop.quit();
     });
     poll.start(5);
-    QTimer::singleShot(2000, &loop, &QEventLoop::quit);
+    QTimer::singleShot(30000, &loop, &QEventLoop::quit);
     loop.exec();
 }
 
