@@ -9,7 +9,6 @@
 #include "tezvan/windows/HelpText.h"
 #include "tezvan/windows/TForm3.h"
 #include "tezvan/windows/Tprogramci.h"
-#include "identity/ProgramIdentity.h"
 
 #include <QAction>
 #include <QMenu>
@@ -112,14 +111,6 @@ TEST_F(TForm1Chrome, TheCaptionBarFollowsTheFocusAndLosingItEndsTheRecording)
     emit qApp->applicationStateChanged(Qt::ApplicationActive);
     EXPECT_EQ(captionBar(), QColor(0, 128, 255));
     EXPECT_FALSE(window->recorder().recording());
-}
-
-TEST_F(TForm1Chrome, TheCaptionBarCreditsTheMakersAndTheirAddressLeftOfItsButtons)
-{
-    auto* bar = control<QLabel>("BaslikC");
-    const QString credit = QString::fromUtf8(identity::kMakers) + QStringLiteral(", ") + QString::fromUtf8(identity::kContactAddress);
-    EXPECT_TRUE(bar->text().endsWith(credit)) << bar->text().toStdString();
-    EXPECT_LT((bar->width() + bar->fontMetrics().horizontalAdvance(bar->text())) / 2, control<QWidget>("Simg")->x());
 }
 
 TEST_F(TForm1Chrome, EveryMenuEntryReachedClicksOtherHintsAreSilent)
