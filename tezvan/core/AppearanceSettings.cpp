@@ -57,7 +57,7 @@ LoadedAppearance AppearanceStore::load() const
     const QString zoom = readText(*s, kZoom);
 
     LoadedAppearance out;
-    out.step = platform::parseWholeNumber(step).value_or(500);
+    out.step = platform::parseWholeNumber(step).value_or(kDefaultStep);
     out.zoomLevel = platform::parseWholeNumber(zoom).value_or(0);
     for (const ColourSetting c : kApplyOrder) {
         const QString& text = texts[std::size_t(c)];

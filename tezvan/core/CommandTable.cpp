@@ -1,6 +1,7 @@
 #include "CommandTable.h"
 
 #include "NoteCatalogue.h"
+#include "NoteEdits.h"
 
 #include <cstring>
 
@@ -20,6 +21,8 @@ ActionRow row(const char* name, const char* category, const char* caption, bool 
 
 std::vector<ActionRow> buildActionList()
 {
+    // The time commands carry the fixed step in their captions: the default one until set.
+    const std::array<QString, 4> step = stepCaptions(kDefaultStep);
     std::vector<ActionRow> rows;
     rows.push_back(row("mnbk", "Goruntu", "Form B/K"));
     for (const Note& note : noteCatalogue())
@@ -35,10 +38,10 @@ std::vector<ActionRow> buildActionList()
              row("mnarayaekle", "Nota_islemleri", "Araya Ekle"),
              row("mnsil", "Nota_islemleri", "Seçili Nota Sil"),
              row("mnnotadonustur", "Nota_islemleri", "Nota Dönüştür"),
-             row("mn1", "Nota_Zamani", "Zaman + 500"),
-             row("mn2", "Nota_Zamani", "Zaman - 500"),
-             row("mnt1", "Nota_Zamani", "Tüm Nota + 500"),
-             row("mnt2", "Nota_Zamani", "Tüm Nota - 500"),
+             ActionRow{"mn1", "Nota_Zamani", step[0], true, 0},
+             ActionRow{"mn2", "Nota_Zamani", step[1], true, 0},
+             ActionRow{"mnt1", "Nota_Zamani", step[2], true, 0},
+             ActionRow{"mnt2", "Nota_Zamani", step[3], true, 0},
              row("mntumsifirla", "Nota_Zamani", "Tüm Zamanları Sıfırla"),
              row("mnayarlar", "Nota_Zamani", "Ayarlar"),
              row("mnkenar", "Renk_Ayarlari", "Kenar Çizgileri"),
@@ -161,7 +164,61 @@ constexpr MenuEntry kMenu[] = {
     bound("k1", "mncikis", 5),
 };
 
+// The commands outside the stored action list and the menu, heard by the window's keys alone.
+struct KeyedCommand {
+    const char* name;
+    const char* caption;
+    quint16 shortcuts[2];
+};
+constexpr quint16 kShift = 0x2000;
+constexpr KeyedCommand kKeyedOnly[] = {
+    {"mngerial", "Geri Al", {ctrl('Z'), 0}},
+    {"mnyinele", "Yinele", {ctrl('Y'), quint16(kShift | ctrl('Z'))}},
+};
+
+// The entry that runs the command of that name: its own entry, or one bound to it.
+const MenuEntry* entryOf(std::span<const MenuEntry> entries, const char* name)
+{
+    for (const MenuEntry& e : entries) {
+        if (e.isSeparator())
+            continue;
+        if (e.isSubmenu()) {
+            if (const MenuEntry* found = entryOf(e.submenu, name))
+                return found;
+        } else if (std::strcmp(e.action ? e.action : e.name, name) == 0) {
+            return &e;
+        }
+    }
+    return nullptr;
+}
+
 } // namespace
+
+CommandText commandText(const char* name)
+{
+    CommandText text;
+    for (const KeyedCommand& k : kKeyedOnly) {
+        if (std::strcmp(k.name, name) != 0)
+            continue;
+        text.caption = QString::fromUtf8(k.caption);
+        for (quint16 word : k.shortcuts)
+            if (word)
+                text.shortcuts.push_back(word);
+        return text;
+    }
+    const MenuEntry* entry = entryOf(kMenu, name);
+    if (const ActionRow* row = actionRow(name)) {
+        text.caption = row->caption;
+        text.hinted = row->hinted;
+        if (row->shortcut)
+            text.shortcuts.push_back(row->shortcut);
+    } else if (entry && !entry->action && entry->caption) {
+        text.caption = QString::fromUtf8(entry->caption);
+    }
+    if (text.shortcuts.empty() && entry && entry->shortcut)
+        text.shortcuts.push_back(entry->shortcut);
+    return text;
+}
 
 const std::vector<ActionRow>& actionList()
 {

@@ -46,6 +46,16 @@ struct MenuEntry {
 // The entries of the context menu, top to bottom.
 std::span<const MenuEntry> contextMenu();
 
+// What the table says of one command, wherever it stands: the caption and hint of its row in
+// the action list (or of the menu entry that is the command itself), and its keys, from its
+// row or the menu's entry for it. The windows bind their handlers by name and read the rest here.
+struct CommandText {
+    QString caption;
+    std::vector<quint16> shortcuts; // virtual-key words, the first the one shown
+    bool hinted = false;
+};
+CommandText commandText(const char* name);
+
 // The number of icons the menu's icon list holds (indexes 0 to kMenuIconCount - 1).
 constexpr int kMenuIconCount = 21;
 

@@ -4,7 +4,6 @@
 #include "CaptionIcon.h"
 #include "FlatButton.h"
 #include "KeyBox.h"
-#include "TForm1.h"
 #include "WindowLook.h"
 
 #include "platform/Dialogs.h"
@@ -20,7 +19,6 @@
 namespace tezvan {
 namespace {
 
-constexpr quint32 kCaptionColour = 16744448;
 constexpr int kBarHeight = 21;
 constexpr int kRowTop = 10;     // first row, in the body
 constexpr int kRowStep = 24;
@@ -45,7 +43,7 @@ QFrame* separator(QWidget* parent, int y)
 
 } // namespace
 
-TFRMTUS::TFRMTUS(TForm1& main, platform::Dialogs& dialogs, KeyFilePlace place)
+TFRMTUS::TFRMTUS(NoteKeyTarget& main, platform::Dialogs& dialogs, KeyFilePlace place)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
       main_(main), dialogs_(dialogs), place_(std::move(place))
 {
@@ -58,7 +56,7 @@ TFRMTUS::TFRMTUS(TForm1& main, platform::Dialogs& dialogs, KeyFilePlace place)
     client_ = new QWidget(this);
     buildCaptionBar();
     buildBody();
-    connect(&main_, &TForm1::keyAssignmentRequested, this, &TFRMTUS::open);
+    main_.onKeyAssignmentRequested(this, [this] { open(); });
 
     // The stored keys are in force before the main window first shows.
     loadAndApply();
@@ -71,7 +69,7 @@ void TFRMTUS::buildCaptionBar()
     BaslikC_->setGeometry(0, 0, kClientWidth, kBarHeight);
     BaslikC_->setAlignment(Qt::AlignCenter);
     BaslikC_->setFont(look::sansSerif(11, true));
-    paintBackground(BaslikC_, colourOfValue(kCaptionColour));
+    paintBackground(BaslikC_, colourOfValue(look::kCaptionActive));
     setTextColour(BaslikC_, Qt::white);
     dragWindowByCaptionBar(BaslikC_);
     BaslikC_->installEventFilter(this);
@@ -169,7 +167,7 @@ void TFRMTUS::loadAndApply()
         // The boxes before the bad line show the file, the others the keys in force, which
         // stay: no box is left empty that the user did not clear, so "&Kaydet" pressed
         // untouched takes no note's key away.
-        showWords(keysInForce());
+        showWords(main_.noteKeys());
         for (qsizetype i = 0; i < r.values.size(); ++i)
             HotKey_[std::size_t(i)]->setWord(r.values.at(i));
         // At start-up the window is not shown yet: the box stands on its own.
@@ -189,14 +187,6 @@ KeyWords TFRMTUS::shownWords() const
     KeyWords words{};
     for (int slot = 1; slot <= kKeySlotCount; ++slot)
         words[std::size_t(noteOfSlot(slot))] = HotKey_[std::size_t(slot - 1)]->word();
-    return words;
-}
-
-KeyWords TFRMTUS::keysInForce() const
-{
-    KeyWords words{};
-    for (int note = 0; note < kNoteCount; ++note)
-        words[std::size_t(note)] = main_.noteShortcut(note);
     return words;
 }
 
@@ -233,9 +223,7 @@ void TFRMTUS::closeEvent(QCloseEvent* event)
 {
     // Closing only hides: the boxes keep what was typed for the next opening.
     event->accept();
-    main_.show();
-    main_.raise();
-    main_.activateWindow();
+    main_.keyAssignmentClosed();
 }
 
 void TFRMTUS::BaslikCDblClick()

@@ -2,7 +2,9 @@
 // The key assignment window: fourteen key boxes, one for each note's key, saved to the key
 // file and applied to the main window's note actions at creation and after every save.
 // Created once at start-up, afterwards only shown (modal) and hidden. The file's rules are
-// tezvan_core's (KeyFile.h).
+// tezvan_core's (KeyFile.h); the main window is reached through NoteKeyTarget alone.
+
+#include "NoteKeyTarget.h"
 
 #include "tezvan/core/KeyFile.h"
 #include "tezvan/core/NoteKeys.h"
@@ -21,13 +23,12 @@ namespace tezvan {
 class CaptionIcon;
 class FlatButton;
 class KeyBox;
-class TForm1;
 
 class TFRMTUS final : public QWidget {
     Q_OBJECT
 public:
     // Loads the key file of place and applies it to main before returning.
-    TFRMTUS(TForm1& main, platform::Dialogs& dialogs, KeyFilePlace place);
+    TFRMTUS(NoteKeyTarget& main, platform::Dialogs& dialogs, KeyFilePlace place);
 
     static constexpr int kClientWidth = 203;
     static constexpr int kClientHeight = 305;
@@ -55,10 +56,9 @@ private:
     void loadAndApply();
     void showWords(const KeyWords& words);
     KeyWords shownWords() const;
-    KeyWords keysInForce() const;
     void apply();
 
-    TForm1& main_;
+    NoteKeyTarget& main_;
     platform::Dialogs& dialogs_;
     const KeyFilePlace place_;
     bool shownOnce_ = false;

@@ -15,8 +15,8 @@
 namespace tezvan {
 namespace {
 
-constexpr quint32 kBar = 16749886;
-constexpr quint32 kMemo = 13154717;
+constexpr quint32 kBar = look::kFrame;
+constexpr quint32 kMemo = look::kList;
 
 } // namespace
 

@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QEnterEvent>
 #include <QFile>
+#include <QPointer>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <optional>
@@ -337,3 +338,39 @@ TEST_F(KeyWindow, RollsUpToItsCaptionBarAndDownAgain)
 }
 
 } // namespace
+
+// Any window can be keyed through the narrow way in; a request after the key window is gone
+// reaches nothing, since the key window bounds its request by its own life.
+class FakeKeyTarget final : public tezvan::NoteKeyTarget {
+public:
+    tezvan::KeyWords noteKeys() const override { return words; }
+    void setNoteKeys(const tezvan::KeyWords& w) override { words = w; }
+    void onKeyAssignmentRequested(QObject* window, std::function<void()> open) override
+    {
+        opener = window;
+        openKeys = std::move(open);
+    }
+    void keyAssignmentClosed() override { ++closings; }
+
+    tezvan::KeyWords words = tezvan::factoryKeyWords();
+    QPointer<QObject> opener;
+    std::function<void()> openKeys;
+    int closings = 0;
+};
+
+TEST_F(KeyWindow, KeysAnyTargetThroughItsNarrowWayIn)
+{
+    ASSERT_TRUE(writeFile(path(), kZFirst));
+    FakeKeyTarget target;
+    keys = std::make_unique<tezvan::TFRMTUS>(target, dialogs, tezvan::KeyFilePlace{path(), {}});
+    EXPECT_EQ(target.words[0], quint16('Z'));
+    ASSERT_EQ(target.opener, keys.get());
+    target.openKeys();
+    ASSERT_TRUE(keys->isVisible());
+    click("RzButton1");
+    EXPECT_EQ(target.words, tezvan::factoryKeyWords());
+    click("RzButton3");
+    EXPECT_EQ(target.closings, 1);
+    keys.reset();
+    EXPECT_EQ(target.opener, nullptr);
+}

@@ -1,11 +1,8 @@
-// The main window's context menu (`kisayol_menusu`): built from the command table, each
-// entry bound to the window's action of that name, opened by the secondary mouse button
-// anywhere on the window. Its shortcuts belong to the window's actions, so they work
-// while the menu is closed.
+#include "CommandBinder.h"
+
 #include "FlatHint.h"
 #include "ImageList.h"
 #include "SideBarMenu.h"
-#include "TForm1.h"
 
 #include "tezvan/core/CommandTable.h"
 
@@ -16,7 +13,7 @@
 namespace tezvan {
 namespace {
 
-// The Qt key of a virtual-key word, for the keys the menu names: letters, digits and the
+// The Qt key of a virtual-key word, for the keys the table names: letters, digits and the
 // function keys, with Shift, Ctrl and Alt.
 QKeySequence keyOfWord(quint16 word)
 {
@@ -38,22 +35,52 @@ QKeySequence keyOfWord(quint16 word)
     return QKeySequence(QKeyCombination(mods, Qt::Key(key)));
 }
 
+// The keys of an action are heard in its window, the menu closed or open.
+void giveKey(QAction* a, quint16 word)
+{
+    a->setShortcut(keyOfWord(word));
+    a->setShortcutContext(Qt::WindowShortcut);
+}
+
 } // namespace
 
-QAction* TForm1::commandAction(const char* name, const QString& caption)
+CommandBinder::CommandBinder(QWidget& owner, platform::Clock& clock)
+    : owner_(owner), clock_(clock)
 {
-    // Commands live on the window. One the program does not have yet is there all the same,
-    // greyed, so that the menu shows every entry.
-    if (auto* a = findChild<QAction*>(QString::fromLatin1(name), Qt::FindDirectChildrenOnly))
-        return a;
-    auto* a = new QAction(caption, this);
+}
+
+QAction* CommandBinder::bind(const char* name)
+{
+    const CommandText text = commandText(name);
+    auto* a = new QAction(text.caption, &owner_);
     a->setObjectName(QString::fromLatin1(name));
-    a->setEnabled(false);
-    addAction(a);
+    if (!text.shortcuts.empty()) {
+        QList<QKeySequence> keys;
+        for (quint16 word : text.shortcuts)
+            keys << keyOfWord(word);
+        a->setShortcuts(keys);
+        a->setShortcutContext(Qt::WindowShortcut);
+    }
+    if (text.hinted)
+        a->setStatusTip(menuHint());
+    owner_.addAction(a);
     return a;
 }
 
-void TForm1::buildActionList()
+QAction* CommandBinder::commandAction(const char* name, const QString& caption)
+{
+    // Commands live on the window. One the program does not have yet is there all the same,
+    // greyed, so that the menu shows every entry.
+    if (auto* a = owner_.findChild<QAction*>(QString::fromLatin1(name), Qt::FindDirectChildrenOnly))
+        return a;
+    auto* a = new QAction(caption, &owner_);
+    a->setObjectName(QString::fromLatin1(name));
+    a->setEnabled(false);
+    owner_.addAction(a);
+    return a;
+}
+
+void CommandBinder::bindActionList()
 {
     for (const ActionRow& row : actionList()) {
         // The note actions are made with their buttons and play by the key assignment's
@@ -62,14 +89,12 @@ void TForm1::buildActionList()
         a->setProperty("Category", QString::fromLatin1(row.category));
         if (row.hinted)
             a->setStatusTip(menuHint());
-        if (row.shortcut && !row.note && a->shortcut().isEmpty()) {
-            a->setShortcut(keyOfWord(row.shortcut));
-            a->setShortcutContext(Qt::WindowShortcut);
-        }
+        if (row.shortcut && !row.note && a->shortcut().isEmpty())
+            giveKey(a, row.shortcut);
     }
 }
 
-void TForm1::fillMenu(SideBarMenu* menu, std::span<const MenuEntry> entries)
+void CommandBinder::fillMenu(SideBarMenu* menu, std::span<const MenuEntry> entries)
 {
     for (const MenuEntry& e : entries) {
         if (e.isSeparator()) {
@@ -104,16 +129,12 @@ void TForm1::fillMenu(SideBarMenu* menu, std::span<const MenuEntry> entries)
             connect(entry, &QAction::triggered, command, &QAction::trigger);
             menu->addAction(entry);
             // The key of the entry is the command's, heard by the window.
-            if (e.shortcut && command->shortcut().isEmpty()) {
-                command->setShortcut(keyOfWord(e.shortcut));
-                command->setShortcutContext(Qt::WindowShortcut);
-            }
+            if (e.shortcut && command->shortcut().isEmpty())
+                giveKey(command, e.shortcut);
             follow();
         }
-        if (!e.isSubmenu() && !e.action && e.shortcut && entry->shortcut().isEmpty()) {
-            entry->setShortcut(keyOfWord(e.shortcut));
-            entry->setShortcutContext(Qt::WindowShortcut);
-        }
+        if (!e.isSubmenu() && !e.action && e.shortcut && entry->shortcut().isEmpty())
+            giveKey(entry, e.shortcut);
         entry->setIcon(ImageList1_->icon(e.icon));
         entry->setShortcutVisibleInContextMenu(true);
         entry->setStatusTip(menuHint());
@@ -123,36 +144,35 @@ void TForm1::fillMenu(SideBarMenu* menu, std::span<const MenuEntry> entries)
         if (entry == highlighted_)
             return;
         highlighted_ = entry;
-        HintlerHint(entry->statusTip());
+        emit hinted(entry->statusTip());
     });
 }
 
-void TForm1::buildContextMenu()
+void CommandBinder::buildMenu()
 {
-    ImageList1_ = new ImageList(this);
-    buildActionList();
-    kisayol_menusu_ = new SideBarMenu(this);
+    ImageList1_ = new ImageList(&owner_);
+    bindActionList();
+    kisayol_menusu_ = new SideBarMenu(&owner_);
     kisayol_menusu_->setObjectName(QStringLiteral("kisayol_menusu"));
     fillMenu(kisayol_menusu_, contextMenu());
     connect(kisayol_menusu_, &QMenu::aboutToHide, this, [this] { highlighted_ = nullptr; });
-    FlatHint1_ = new FlatHint(clock_, this);
+    FlatHint1_ = new FlatHint(clock_, &owner_);
 }
 
-bool TForm1::menuStatusTip(QObject* watched) const
+bool CommandBinder::isMenuStatusTip(QObject* watched) const
 {
-    // While the menu is open, the hints of its entries come from the highlight alone, once
-    // per entry reached: the hints the menu also sends on its own along with every mouse
-    // move are not heard.
-    return watched == this && qobject_cast<SideBarMenu*>(QApplication::activePopupWidget());
+    // The hints the menu also sends on its own along with every mouse move are not heard.
+    return watched == &owner_ && qobject_cast<SideBarMenu*>(QApplication::activePopupWidget());
 }
 
-bool TForm1::openContextMenu(QObject* watched, QEvent* event)
+bool CommandBinder::openMenu(QObject* watched, QEvent* event, bool waits)
 {
     // The window's only menu: the secondary button on any of its controls or places.
     auto* w = qobject_cast<QWidget*>(watched);
-    if (!w || w->window() != this)
+    if (!w || w->window() != &owner_)
         return false;
-    kisayol_menusu_->popup(static_cast<QContextMenuEvent*>(event)->globalPos());
+    if (!waits)
+        kisayol_menusu_->popup(static_cast<QContextMenuEvent*>(event)->globalPos());
     return true;
 }
 
