@@ -12,9 +12,9 @@
 #include "platform/Clock.h"
 #include "platform/Voice.h"
 #include "platform/WaveFile.h"
+#include "platform/WholeFile.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -50,8 +50,9 @@ int main(int argc, char** argv)
     QTemporaryDir dir;
     const char* names[] = {"DO", "RE", "MI", "FA", "SOL", "LA", "SI"};
     for (const char* n : names) {
-        QFile f(dir.filePath(QString::fromUtf8(n).toLower() + QStringLiteral(".wbs")));
-        if (!f.open(QIODevice::WriteOnly) || f.write(platform::waveFileImage(std::vector<qint16>(22050, 0x1010), 44100)) < 0)
+        if (!platform::writeWholeFile(dir.filePath(QString::fromUtf8(n).toLower() + QStringLiteral(".wbs")),
+                                      platform::waveFileImage(std::vector<qint16>(22050, 0x1010), 44100))
+                 .ok())
             return 1;
     }
 

@@ -10,11 +10,11 @@
 
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
+#include "platform/WholeFile.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QKeyEvent>
 #include <QListView>
 #include <QScrollBar>
@@ -70,8 +70,7 @@ int main(int argc, char** argv)
             text += QByteArray::number((i * 37) % 2000);
             text += "\r\n";
         }
-        QFile f(dialogs.path);
-        if (!f.open(QIODevice::WriteOnly) || f.write(text) != text.size()) {
+        if (!platform::writeWholeFile(dialogs.path, text).ok()) {
             std::fputs("cannot write the test file\n", stderr);
             return 1;
         }

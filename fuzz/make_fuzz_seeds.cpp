@@ -5,6 +5,7 @@
 #include "make_tezvan_bank/TezvanBank.h"
 #include "platform/Jpeg.h"
 #include "platform/WaveFile.h"
+#include "platform/WholeFile.h"
 #include "platform/Windows1254.h"
 #include "tezvan/core/AppearanceSettings.h"
 #include "tezvan/core/ColourText.h"
@@ -31,8 +32,7 @@ void put(const char* target, const char* name, const QByteArray& bytes)
 {
     const QString dir = outDir + u'/' + QLatin1String(target);
     QDir().mkpath(dir);
-    QFile file(dir + u'/' + QLatin1String(name));
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
+    if (!platform::writeWholeFile(dir + u'/' + QLatin1String(name), bytes).ok()) {
         std::fprintf(stderr, "cannot write %s/%s\n", target, name);
         std::exit(1);
     }

@@ -1,9 +1,11 @@
-// tezvan: the virtual saz. "--export-samples DIR" and "--render IN OUT" run without a
-// window; any other command line names a note file to open at start.
+// tezvan: the virtual saz. The command line's own answers (help, version, the commands
+// that run without a window) come first; otherwise a note file named on it opens at start.
+#include "CommandLine.h"
+
 #include "tezvan/core/SampleBank.h"
 #include "tezvan/core/KeyFile.h"
-#include "tezvan/core/SampleExport.h"
-#include "tezvan/core/TakeRenderer.h"
+#include "tezvan/core/NotePitches.h"
+#include "tezvan/windows/MidiNoteSound.h"
 #include "tezvan/windows/SampleBankSound.h"
 #include "tezvan/windows/TFRMTUS.h"
 #include "tezvan/windows/TForm1.h"
@@ -12,44 +14,25 @@
 
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
+#include "platform/LiveMidiNotes.h"
+#include "platform/MidiPorts.h"
 #include "platform/Shell.h"
 #include "platform/Voice.h"
 
 #include "identity/ProgramIdentity.h"
 
 #include <QApplication>
-#include <cstdio>
-#include <cstring>
-
-namespace {
-
-int commandWithoutWindow(int argc, char** argv)
-{
-    QCoreApplication app(argc, argv);
-    const QStringList args = app.arguments();
-    if (args.at(1) == QLatin1String("--export-samples")) {
-        if (args.size() != 3) {
-            std::fputs("usage: tezvan --export-samples DIR\n", stderr);
-            return 2;
-        }
-        return tezvan::exportSamplesCommand(args.at(2));
-    }
-    if (args.size() != 4) {
-        std::fputs("usage: tezvan --render IN.tnl OUT.wav\n", stderr);
-        return 2;
-    }
-    return tezvan::renderCommand(args.at(2), args.at(3));
-}
-
-} // namespace
 
 int main(int argc, char** argv)
 {
-    if (argc >= 2 && (std::strcmp(argv[1], "--export-samples") == 0 || std::strcmp(argv[1], "--render") == 0))
-        return commandWithoutWindow(argc, argv);
+    if (const std::optional<int> answered = platform::answerWithoutWindow(tezvan::commandLine(), argc, argv))
+        return *answered;
 
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("tezvan"));
+    QApplication::setApplicationName(tezvan::commandLine().name);
+    const std::optional<QStringList> files = platform::windowFiles(tezvan::commandLine(), app.arguments());
+    if (!files)
+        return platform::kCommandLineMisuse;
     // The taskbar's text credits the makers.
     platform::setApplicationTitle(QStringLiteral("Tezvan - sanal saz, ") + QString::fromUtf8(identity::kMakers));
     platform::loadQtTurkish();
@@ -59,13 +42,20 @@ int main(int argc, char** argv)
         bank.loadBuiltIn();
     } catch (const tezvan::SampleBankError& e) {
         // The window cannot exist without its sounds.
-        std::fprintf(stderr, "tezvan: %s\n", qPrintable(e.message()));
+        platform::reportCommandLineError(tezvan::commandLine().name, e.message());
         platform::showError(platform::systemDialogs(), nullptr, e.message());
         return 3;
     }
-    tezvan::SampleBankSound sound(bank);
+    tezvan::SampleBankSound bankSound(bank);
+    // The live MIDI ports, named as the desktop names the program; every note sounded goes out.
+    platform::MidiPorts midiPorts(QStringLiteral("Tezvan"));
+    platform::LiveMidiNotes midi(midiPorts);
+    midi.setNotePitches({tezvan::kNotePitchesHz.begin(), tezvan::kNotePitchesHz.end()});
+    QObject::connect(&midiPorts, &platform::MidiPorts::noteOnReceived, &midi, &platform::LiveMidiNotes::keyReceived);
+    tezvan::MidiNoteSound sound(bankSound, midi);
     tezvan::TForm1 window(sound, platform::steadyClock(), platform::systemDialogs());
-    window.FormCreate(app.arguments().mid(1));
+    QObject::connect(&midi, &platform::LiveMidiNotes::notePlayed, &window, &tezvan::TForm1::playNote);
+    window.FormCreate(*files);
     // The windows are made in order, each whole before the next, and afterwards only shown
     // and hidden: help, the key window (which puts the stored keys in force before the main
     // window shows) and the programmer's. They go with the main window when it is minimised.

@@ -1,50 +1,39 @@
-// tezvan2: the picture saz. "tezvan2 --render IN.nota OUT.wav" writes what DİNLE would
-// sound for a note file, with no window; otherwise the main window and its event loop.
+// tezvan2: the picture saz. The command line's own answers (help, version, "--render
+// IN.nota OUT.wav") come first; otherwise the main window and its event loop.
 
-#include "tezvan2/core/RenderNota.h"
+#include "CommandLine.h"
+
 #include "tezvan2/windows/Tfrmana.h"
 
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
+#include "platform/LiveMidiNotes.h"
+#include "platform/MidiPorts.h"
 #include "platform/Shell.h"
 #include "platform/Voice.h"
 
+#include "identity/ProgramIdentity.h"
+
 #include <QApplication>
-#include <QCoreApplication>
-#include <QStringList>
-
-namespace {
-
-// The render needs no display: it runs before any window system is touched.
-int renderIfAsked(int argc, char** argv, bool& asked)
-{
-    asked = argc >= 2 && QByteArray(argv[1]) == "--render";
-    if (!asked)
-        return 0;
-    QCoreApplication app(argc, argv);
-    const QStringList args = app.arguments();
-    if (args.size() != 4) {
-        fprintf(stderr, "usage: tezvan2 --render IN.nota OUT.wav\n");
-        return 2;
-    }
-    return tezvan2::renderNotaCommand(args.at(2), args.at(3));
-}
-
-} // namespace
 
 int main(int argc, char** argv)
 {
-    bool render = false;
-    const int rendered = renderIfAsked(argc, argv, render);
-    if (render)
-        return rendered;
+    if (const std::optional<int> answered = platform::answerWithoutWindow(tezvan2::commandLine(), argc, argv))
+        return *answered;
 
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("tezvan2"));
-    platform::setApplicationTitle(QStringLiteral("Wintezvan2"));
+    QApplication::setApplicationName(tezvan2::commandLine().name);
+    // It opens no file from the command line; what it does not know is still an error.
+    if (!platform::windowFiles(tezvan2::commandLine(), app.arguments()))
+        return platform::kCommandLineMisuse;
+    platform::setApplicationTitle(QString::fromUtf8(identity::kTezvan2Title));
     platform::loadQtTurkish();
+    // The live MIDI ports, named as the desktop names the program.
+    platform::MidiPorts midiPorts(QStringLiteral("Tezvan 2"));
+    platform::LiveMidiNotes midi(midiPorts);
+    QObject::connect(&midiPorts, &platform::MidiPorts::noteOnReceived, &midi, &platform::LiveMidiNotes::keyReceived);
     tezvan2::Tfrmana frmana({platform::systemVoice(), platform::steadyClock(), platform::systemDialogs(),
-                             platform::systemShell(), {}});
+                             platform::systemShell(), {}, &midi});
     frmana.show();
     return app.exec();
 }

@@ -1,5 +1,7 @@
 #include "SampleBank.h"
 
+#include "SampleBankLayout.h"
+
 #include "platform/CommandError.h"
 
 #include <QFile>
@@ -8,16 +10,7 @@
 namespace tezvan {
 namespace {
 
-constexpr char kMagic[] = "TZVBANK1";
-constexpr int kMagicSize = 8;
-constexpr int kMinimumWave = 34; // up to and including the block align of "fmt "
-
-enum Flag : quint8 {
-    Compressed = 0x01,
-    HasDescription = 0x02,
-    HasIdent = 0x04,
-    HasSample = 0x08,
-};
+using namespace bank_layout;
 
 // Reads little-endian fields from a byte block; every read past the end is a
 // SampleBankError naming what was being read.
@@ -58,7 +51,7 @@ QString itemName(int index)
 
 void checkWave(const QByteArray& wave, int index)
 {
-    const bool ok = wave.size() >= kMinimumWave && wave.startsWith("RIFF")
+    const bool ok = wave.size() >= kShortestSample && wave.startsWith("RIFF")
         && wave.mid(8, 4) == "WAVE" && wave.mid(12, 4) == "fmt ";
     if (!ok)
         throw SampleBankError(SampleBankError::Reason::InvalidWave,
@@ -73,7 +66,7 @@ SampleItem readInternalValue(const QByteArray& description, qint32 ident, const 
 
     Reader in(value, QStringLiteral("the value of %1").arg(itemName(index)));
     const quint8 flags = in.u8("flags");
-    if (flags & 0xF0)
+    if (flags & kUnknownFlags)
         throw SampleBankError(SampleBankError::Reason::Damaged,
                               QStringLiteral("The sample bank is damaged: unknown flags %1 in %2")
                                   .arg(flags, 2, 16, QLatin1Char('0'))

@@ -2,24 +2,7 @@
 // tezvan's sixteen built-in sounds (fourteen notes, the menu click, the programmer's
 // flourish) and the one voice they play on. Not a mixer and not a file player: items are
 // addressed by index only, never by their labels, and nothing is read from disk.
-//
-// Stored form. The bank is one byte container (our own, little-endian):
-//   8 bytes   magic "TZVBANK1"
-//   4 bytes   item count, unsigned
-//   per item, in index order:
-//     1 byte  description length L (0..255), then L single-byte characters
-//     4 bytes ident, signed
-//     4 bytes length V of the item's "Internal" value, unsigned, then the V bytes
-// The "Internal" value of an item:
-//   1 byte    flags: 0x01 the sample is stored compressed (refused by this reader),
-//             0x02 a description follows, 0x04 an ident follows, 0x08 a sample follows;
-//             bits 4..7 are zero
-//   if 0x02:  1 byte length L, then L characters (replaces the description; without the
-//             flag the description becomes empty)
-//   if 0x04:  4 bytes ident, signed (replaces the ident; without the flag it becomes 0)
-//   if 0x08:  4 bytes sample length N, unsigned, then N bytes: a complete RIFF/WAVE image
-// A sample must start "RIFF" at 0, "WAVE" at 8, "fmt " at 12 and hold at least 34 bytes
-// (up to the block align of the "fmt " chunk); nothing else of it is checked here.
+// The stored form is SampleBankLayout.h's.
 
 #include "platform/PreparedSound.h"
 #include "platform/Voice.h"
@@ -41,7 +24,7 @@ constexpr int kProgrammerSample = 15; // "Cks": the programmer's window
 class SampleBankError : public std::exception {
 public:
     enum class Reason {
-        InvalidWave, // a sample fails the RIFF/WAVE/"fmt " check or is shorter than 34 bytes
+        InvalidWave, // a sample fails the RIFF/WAVE/"fmt " check or is shorter than the layout's shortest
         Compressed,  // a sample stored compressed: this reader does not know that format
         Damaged,     // the container or a value ends early, or carries unknown flag bits
         Missing,     // the built-in bank is not in the program
@@ -73,13 +56,13 @@ struct SampleItem {
     bool empty() const { return wave.isEmpty(); }
 };
 
-// Reads one "Internal" value as described above, for an item stored with the given
+// Reads one "Internal" value (SampleBankLayout.h), for an item stored with the given
 // description and ident (index only names the item in messages). Throws SampleBankError
 // on a damaged value, a compressed or an invalid sample. The sample is not prepared here.
 SampleItem readInternalValue(const QByteArray& description, qint32 ident, const QByteArray& value,
                              int index = -1);
 
-// Throws SampleBankError(InvalidWave) unless wave passes the sample check above.
+// Throws SampleBankError(InvalidWave) unless wave passes the sample check of the layout.
 void checkWave(const QByteArray& wave, int index);
 
 class SampleBank {

@@ -1,10 +1,10 @@
 #include "SampleExport.h"
 
 #include "SampleBank.h"
+#include "platform/CommandLine.h"
 #include "platform/WholeFile.h"
 
 #include <QDir>
-#include <cstdio>
 
 namespace tezvan {
 namespace {
@@ -16,17 +16,12 @@ public:
     void stop() override {}
 };
 
-void complain(const QString& message)
-{
-    std::fprintf(stderr, "tezvan: %s\n", message.toLocal8Bit().constData());
-}
-
 } // namespace
 
 int exportSamplesCommand(const QString& dir)
 {
     if (dir.isEmpty()) {
-        complain(QStringLiteral("--export-samples needs a folder to write to"));
+        platform::reportCommandLineError(QStringLiteral("tezvan"), QStringLiteral("--export-samples needs a folder to write to"));
         return 2;
     }
     NoVoice voice;
@@ -34,11 +29,11 @@ int exportSamplesCommand(const QString& dir)
     try {
         bank.loadBuiltIn();
     } catch (const SampleBankError& e) {
-        complain(e.message());
+        platform::reportCommandLineError(QStringLiteral("tezvan"), e.message());
         return 1;
     }
     if (!QDir().mkpath(dir)) {
-        complain(QStringLiteral("cannot create the folder %1").arg(QDir::toNativeSeparators(dir)));
+        platform::reportCommandLineError(QStringLiteral("tezvan"), QStringLiteral("cannot create the folder %1").arg(QDir::toNativeSeparators(dir)));
         return 1;
     }
     const QDir folder(dir);
@@ -46,7 +41,7 @@ int exportSamplesCommand(const QString& dir)
         const QString path = folder.filePath(QStringLiteral("%1.wav").arg(i, 2, 10, QLatin1Char('0')));
         const platform::WholeFileResult written = platform::writeWholeFile(path, bank.item(i).wave);
         if (!written.ok()) {
-            complain(QStringLiteral("cannot write %1: %2").arg(QDir::toNativeSeparators(path), written.reason));
+            platform::reportCommandLineError(QStringLiteral("tezvan"), QStringLiteral("cannot write %1: %2").arg(QDir::toNativeSeparators(path), written.reason));
             return 1;
         }
     }

@@ -14,6 +14,7 @@ class QTableView;
 namespace platform {
 class Clock;
 class Dialogs;
+class LiveMidiNotes;
 class Shell;
 class Voice;
 } // namespace platform
@@ -37,6 +38,7 @@ public:
         platform::Dialogs& dialogs;
         platform::Shell& shell;
         QString sampleFolder; // empty: the working directory at each note; then the installed samples
+        platform::LiveMidiNotes* midi = nullptr; // the live MIDI ports' notes; null: none
     };
 
     static QUrl notesAddress();
@@ -57,24 +59,25 @@ protected:
 private:
     void buildPictures();
     void buildControls();
-    void FormCreate();
-    void FormKeyUp(quint16 keyWord);
-    void noteTrigger(const NoteTrigger& trigger);
-    void pictureClick(const QString& objectName);
+    void connectMidi(platform::LiveMidiNotes& midi);
+    void FormCreate();                                 // key preview on, the grid blanked to one column
+    void FormKeyUp(quint16 keyWord);                   // a note, or + / - on the grid's columns
+    void noteTrigger(const NoteTrigger& trigger);      // sounds, shows and (ticked) records a note
+    void pictureClick(const QString& objectName);      // a note picture clicked: as its key
 
-    void Image1Click();
-    void Image13Click();
-    void Image27Click();
-    void Image29Click();
-    void Image35Click();
-    void Image37Click();
-    void Image39Click();
-    void Image40Click();
-    void Image41Click();
-    void Image42Click();
-    void CheckBox1Click();
-    void sg1Enter();
-    void sg1Exit();
+    void Image1Click();                                // the main window closed: the program ends
+    void Image13Click();                               // AÇ: a ".nota" file opened into the grid
+    void Image27Click();                               // TEMİZLE: the grid emptied
+    void Image29Click();                               // KAYDET: the grid saved to a ".nota" file
+    void Image35Click();                               // DİNLE: the grid played, or its playing stopped
+    void Image37Click();                               // the about window shown
+    void Image39Click();                               // +: an empty note column added
+    void Image40Click();                               // -: the last note column removed
+    void Image41Click();                               // Bitir: the piece finished, a recording ended
+    void Image42Click();                               // the new notes' page opened
+    void CheckBox1Click();                             // "Eşzamanlı Kaydet" unticked: key preview back on
+    void sg1Enter();                                   // the grid takes the keys: key preview off
+    void sg1Exit();                                    // key preview on again
     void focusMoved();
     bool inGrid(const QWidget* w) const;
     void tell(const QString& text);

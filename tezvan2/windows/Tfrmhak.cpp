@@ -2,6 +2,7 @@
 
 #include "LinkLabel.h"
 #include "UserGuide.h"
+#include "WindowLook.h"
 #include "platform/Shell.h"
 
 #include "identity/ProgramIdentity.h"
@@ -15,10 +16,6 @@
 
 namespace tezvan2 {
 namespace {
-
-const QColor kSilver(192, 192, 192);
-const QColor kPressed(0, 0, 255);
-const QColor kVisited(255, 0, 0);
 
 void paint(QWidget* w, const QColor& text, const QColor& background)
 {
@@ -48,20 +45,20 @@ Tfrmhak::Tfrmhak(platform::Shell& shell, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), shell_(shell)
 {
     setObjectName(QStringLiteral("frmhak"));
-    setWindowTitle(QString::fromUtf8("Wintezvan2.0 Hakkında"));
+    setWindowTitle(QStringLiteral("Wintezvan") + QString::fromUtf8(identity::kTezvan2Edition) + QString::fromUtf8(" Hakkında"));
     setFixedSize(380, 439);
     QFont base(QStringLiteral("MS Sans Serif"));
     base.setStyleHint(QFont::SansSerif);
     base.setPointSize(8);
     base.setStretch(QFont::SemiCondensed); // near the narrow system font the layout was made for
     setFont(base);
-    paint(this, kSilver, Qt::black);
+    paint(this, look::kSilver, Qt::black);
 
-    Label1 = new QLabel(QStringLiteral("Wintezvan 2.0"), this);
+    Label1 = new QLabel(QStringLiteral("Wintezvan ") + QString::fromUtf8(identity::kTezvan2Edition), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setGeometry(72, 24, 249, 37);
     Label1->setFont(boldFont(base, 32));
-    paint(Label1, kSilver, Qt::black);
+    paint(Label1, look::kSilver, Qt::black);
 
     // Created first, so it is first in the tab order and has the focus on opening.
     Memo1 = new QPlainTextEdit(this);
@@ -86,7 +83,7 @@ Tfrmhak::Tfrmhak(platform::Shell& shell, QWidget* parent)
     Label2->setText(siteAddress().host());
     Label2->setFont(boldFont(base));
     Label2->setCursor(Qt::PointingHandCursor);
-    paint(Label2, kSilver, Qt::black);
+    paint(Label2, look::kSilver, Qt::black);
     connect(Label2, &LinkLabel::mouseDown, this, &Tfrmhak::Label2MouseDown);
     connect(Label2, &LinkLabel::mouseUp, this, &Tfrmhak::Label2MouseUp);
     connect(Label2, &LinkLabel::clicked, this, &Tfrmhak::Label2Click);
@@ -96,7 +93,7 @@ Tfrmhak::Tfrmhak(platform::Shell& shell, QWidget* parent)
     Label3->setObjectName(QStringLiteral("Label3"));
     Label3->move(146, 351);
     Label3->adjustSize();
-    paint(Label3, kSilver, Qt::black);
+    paint(Label3, look::kSilver, Qt::black);
 
     // Our timer ticks every true 10 ms, so 10 records durations in milliseconds.
     Edit1 = new QLineEdit(QStringLiteral("10"), this);
@@ -106,7 +103,7 @@ Tfrmhak::Tfrmhak(platform::Shell& shell, QWidget* parent)
     Edit1->setTextMargins(0, 0, 0, 0);
     Edit1->setFont(boldFont(base));
     Edit1->setFocusPolicy(Qt::ClickFocus);
-    paint(Edit1, kSilver, Qt::black);
+    paint(Edit1, look::kSilver, Qt::black);
 
     Button1 = new QPushButton(QStringLiteral("TAMAM"), this);
     Button1->setObjectName(QStringLiteral("Button1"));
@@ -132,13 +129,13 @@ void Tfrmhak::setLinkColour(const QColor& colour)
     Label2->setPalette(p);
 }
 
-void Tfrmhak::Label2MouseDown() { setLinkColour(kPressed); }
+void Tfrmhak::Label2MouseDown() { setLinkColour(look::kLinkPressed); }
 
-void Tfrmhak::Label2MouseUp() { setLinkColour(kSilver); }
+void Tfrmhak::Label2MouseUp() { setLinkColour(look::kSilver); }
 
 void Tfrmhak::Label2Click()
 {
-    setLinkColour(kVisited);
+    setLinkColour(look::kLinkVisited);
     shell_.openAddress(siteAddress());
 }
 

@@ -30,9 +30,10 @@ Bu hikâyeyi bize kahvede anlatan, adını vermek istemeyen emekli muhtara teşe
 --------------------------------------------------
 Program, yeni nota dosyaları ve sorularınız için:
 %1
-Wintezvan 2.0, %2. Her hakkı saklıdır; çalmak serbesttir.
+Wintezvan %3, %2. Her hakkı saklıdır; çalmak serbesttir.
 %1)")
-        .arg(QUrl(QString::fromUtf8(identity::kHomePage)).host(), QString::fromUtf8(identity::kMakers));
+        .arg(QUrl(QString::fromUtf8(identity::kHomePage)).host(), QString::fromUtf8(identity::kMakers),
+             QString::fromUtf8(identity::kTezvan2Edition));
 }
 
 } // namespace tezvan2

@@ -6,6 +6,8 @@
 
 #include "tezvan2/core/NoteTable.h"
 
+#include "identity/ProgramIdentity.h"
+
 #include <QFont>
 #include <QFontMetrics>
 #include <QLinearGradient>
@@ -13,6 +15,7 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 #include <QRandomGenerator>
+#include <QUrl>
 
 #include <cmath>
 
@@ -333,7 +336,7 @@ void drawTitle(QPainter& p)
     for (int i = 0; i < 5; ++i)
         p.drawLine(QPointF(20 + i * 5, -1.6), QPointF(20 + i * 5, 1.6));
     p.restore();
-    engrave(p, QRectF(68, 0, 300, 32), QString::fromUtf8("Wintezvan 2.0"), font("DejaVu Serif", 21, true),
+    engrave(p, QRectF(68, 0, 300, 32), QStringLiteral("Wintezvan ") + QString::fromUtf8(identity::kTezvan2Edition), font("DejaVu Serif", 21, true),
             kBrass, Qt::AlignLeft | Qt::AlignVCenter);
     engrave(p, QRectF(256, 4, 280, 28), QString::fromUtf8("klavyeden çalınan saz"),
             font("DejaVu Serif", 12, false, true), kCream.darker(120), Qt::AlignLeft | Qt::AlignVCenter);
@@ -487,7 +490,7 @@ void drawWebLink(QPainter& p, const QRect& r)
     engrave(p, QRectF(r.left() + 34, r.top() + 5, r.width() - 40, 13),
             QString::fromUtf8("Yeni notalar indirin"), font("DejaVu Sans", 11, true), kCream,
             Qt::AlignLeft | Qt::AlignVCenter);
-    engrave(p, QRectF(r.left() + 34, r.top() + 17, r.width() - 40, 12), QString::fromUtf8("tezvan.example.org"),
+    engrave(p, QRectF(r.left() + 34, r.top() + 17, r.width() - 40, 12), QUrl(QString::fromUtf8(identity::kHomePage)).host(),
             font("DejaVu Sans", 10, false, true), kBrass, Qt::AlignLeft | Qt::AlignVCenter);
 }
 

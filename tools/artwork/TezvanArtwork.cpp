@@ -3,6 +3,8 @@
 
 #include "TezvanArtwork.h"
 
+#include "identity/ProgramIdentity.h"
+
 #include <QFont>
 #include <QLinearGradient>
 #include <QPainter>
@@ -73,7 +75,7 @@ QImage drawProgrammerPicture()
     f.setBold(true);
     p.setFont(f);
     p.setPen(QColor(250, 236, 200));
-    p.drawText(QRect(0, 186, 224, 30), Qt::AlignCenter, QStringLiteral("tezvan 3.2"));
+    p.drawText(QRect(0, 186, 224, 30), Qt::AlignCenter, QStringLiteral("tezvan ") + QString::fromUtf8(identity::kTezvanEdition));
     p.end();
     return img;
 }

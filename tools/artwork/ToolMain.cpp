@@ -1,8 +1,10 @@
 #include "ToolMain.h"
 
+#include "platform/WholeFile.h"
+
+#include <QBuffer>
 #include <QDir>
 #include <QGuiApplication>
-#include <QSaveFile>
 #include <QTextStream>
 
 namespace artwork {
@@ -12,15 +14,6 @@ bool failed(const QString& what)
 {
     QTextStream(stderr) << what << '\n';
     return false;
-}
-
-// Writes through `write` into a QSaveFile: the old file stays unless all of it was written.
-bool writeWith(const QString& path, const std::function<bool(QSaveFile&)>& write)
-{
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || !write(file) || !file.commit())
-        return failed(QStringLiteral("cannot write ") + path);
-    return true;
 }
 
 } // namespace
@@ -47,12 +40,17 @@ bool makeFolder(const QString& path)
 
 bool writeWhole(const QString& path, const QByteArray& bytes)
 {
-    return writeWith(path, [&](QSaveFile& f) { return f.write(bytes) == bytes.size(); });
+    return platform::writeWholeFile(path, bytes).ok() || failed(QStringLiteral("cannot write ") + path);
 }
 
 bool writePng(const QString& path, const QImage& image)
 {
-    return writeWith(path, [&](QSaveFile& f) { return image.save(&f, "PNG"); });
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    if (!image.save(&buffer, "PNG"))
+        return failed(QStringLiteral("cannot write ") + path);
+    return writeWhole(path, png);
 }
 
 } // namespace artwork

@@ -1,6 +1,8 @@
 #include "TezvanBank.h"
 
 #include "synth/SazSynth.h"
+#include "tezvan/core/NotePitches.h"
+#include "tezvan/core/SampleBankLayout.h"
 
 #include <stdexcept>
 
@@ -16,7 +18,6 @@ const std::vector<double> kOpenCourses{151.0, 202.0, 226.0};
 struct NoteRecipe {
     int index;
     const char* description;
-    double hz;
     std::size_t dataBytes;
     int strings;
     double octave;     // level of the bass course's octave string
@@ -25,28 +26,29 @@ struct NoteRecipe {
 };
 
 // Bass courses ("-K" notes and the low ones) carry an octave string, like a real saz's
-// lowest course; the thin top course ("-I") is plucked brighter.
+// lowest course; the thin top course ("-I") is plucked brighter. Each is tuned to its note's
+// pitch (tezvan::kNotePitchesHz).
 const std::vector<NoteRecipe>& noteRecipes()
 {
     static const std::vector<NoteRecipe> recipes{
-        {0, "DO_K", 202.0, 30044, 3, 0.30, 0.11, 0.80},
-        {1, "RE_", 226.0, 27590, 2, 0.00, 0.12, 0.85},
-        {2, "MI_", 248.0, 23552, 2, 0.00, 0.12, 0.85},
-        {3, "FA_", 270.0, 18540, 2, 0.00, 0.13, 0.85},
-        {4, "SOL_K", 151.0, 23354, 3, 0.30, 0.10, 0.78},
-        {5, "LA_", 170.0, 23868, 3, 0.00, 0.11, 0.80},
-        {6, "SI_", 185.0, 29032, 3, 0.00, 0.11, 0.80},
-        {7, "SOLID", 180.0, 20272, 3, 0.00, 0.12, 0.82},
-        {8, "DO_I", 201.0, 23452, 2, 0.00, 0.14, 0.92},
-        {9, "RE_I", 226.0, 22202, 2, 0.00, 0.14, 0.92},
-        {10, "SOL_", 151.0, 25800, 2, 0.00, 0.14, 0.82},
-        {11, "MI_", 136.0, 27786, 3, 0.30, 0.10, 0.78},
-        {12, "DO_", 101.0, 36592, 3, 0.35, 0.09, 0.75},
+        {0, "DO_K", 30044, 3, 0.30, 0.11, 0.80},
+        {1, "RE_", 27590, 2, 0.00, 0.12, 0.85},
+        {2, "MI_", 23552, 2, 0.00, 0.12, 0.85},
+        {3, "FA_", 18540, 2, 0.00, 0.13, 0.85},
+        {4, "SOL_K", 23354, 3, 0.30, 0.10, 0.78},
+        {5, "LA_", 23868, 3, 0.00, 0.11, 0.80},
+        {6, "SI_", 29032, 3, 0.00, 0.11, 0.80},
+        {7, "SOLID", 20272, 3, 0.00, 0.12, 0.82},
+        {8, "DO_I", 23452, 2, 0.00, 0.14, 0.92},
+        {9, "RE_I", 22202, 2, 0.00, 0.14, 0.92},
+        {10, "SOL_", 25800, 2, 0.00, 0.14, 0.82},
+        {11, "MI_", 27786, 3, 0.30, 0.10, 0.78},
+        {12, "DO_", 36592, 3, 0.35, 0.09, 0.75},
     };
     return recipes;
 }
 
-constexpr double kClosingHz = 202.0;
+constexpr double kClosingHz = tezvan::kNotePitchesHz[13];
 constexpr std::size_t kClosingBytes = 55732;
 constexpr std::size_t kClickBytes = 174;
 constexpr std::size_t kFlourishBytes = 111142;
@@ -54,7 +56,7 @@ constexpr std::size_t kFlourishBytes = 111142;
 saz::Bytes noteWave(const NoteRecipe& r)
 {
     const std::size_t frames = r.dataBytes / 2;
-    saz::Pluck p = saz::pluckOf(r.hz, 0.0, 1.8 * double(frames) / kNoteRate, saz::seedOf(r.description) + std::uint64_t(r.index));
+    saz::Pluck p = saz::pluckOf(tezvan::kNotePitchesHz[std::size_t(r.index)], 0.0, 1.8 * double(frames) / kNoteRate, saz::seedOf(r.description) + std::uint64_t(r.index));
     p.strings = r.strings;
     p.octaveString = r.octave;
     p.pickPosition = r.pick;
@@ -143,18 +145,6 @@ void expectSize(const saz::Bytes& wave, std::size_t bytes, const char* what)
 
 } // namespace
 
-const std::vector<NotePitch>& notePitches()
-{
-    static const std::vector<NotePitch> pitches = [] {
-        std::vector<NotePitch> out;
-        for (const NoteRecipe& r : noteRecipes())
-            out.push_back({r.index, r.description, r.hz});
-        out.push_back({13, "BITIS", kClosingHz});
-        return out;
-    }();
-    return pitches;
-}
-
 std::vector<BankSound> bankSounds()
 {
     std::vector<BankSound> sounds;
@@ -173,23 +163,24 @@ std::vector<BankSound> bankSounds()
 
 saz::Bytes internalValue(const std::string& description, std::int32_t ident, const saz::Bytes& wave)
 {
-    if (description.size() > 255)
+    using namespace tezvan::bank_layout;
+    if (description.size() > kLongestDescription)
         throw std::invalid_argument("a description holds at most 255 characters");
     std::uint8_t flags = 0;
     if (!description.empty())
-        flags |= 0x02;
+        flags |= HasDescription;
     if (ident != 0)
-        flags |= 0x04;
+        flags |= HasIdent;
     if (!wave.empty())
-        flags |= 0x08;
+        flags |= HasSample;
     saz::Bytes out{flags};
-    if (flags & 0x02) {
+    if (flags & HasDescription) {
         out.push_back(std::uint8_t(description.size()));
         saz::putText(out, description);
     }
-    if (flags & 0x04)
+    if (flags & HasIdent)
         saz::putU32(out, std::uint32_t(ident));
-    if (flags & 0x08) {
+    if (flags & HasSample) {
         saz::putU32(out, std::uint32_t(wave.size()));
         out.insert(out.end(), wave.begin(), wave.end());
     }
@@ -199,7 +190,7 @@ saz::Bytes internalValue(const std::string& description, std::int32_t ident, con
 saz::Bytes bankContainer(const std::vector<BankSound>& sounds)
 {
     saz::Bytes out;
-    saz::putText(out, "TZVBANK1");
+    saz::putText(out, tezvan::bank_layout::kMagic);
     saz::putU32(out, std::uint32_t(sounds.size()));
     for (const BankSound& s : sounds) {
         out.push_back(std::uint8_t(s.description.size()));

@@ -1,7 +1,7 @@
 #pragma once
 // The sixteen sounds of tezvan's built-in bank, made by the saz synthesiser, and the
-// writer of the bank's stored container (its layout is documented with the reader,
-// tezvan/core/SampleBank.h).
+// writer of the bank's stored container (its layout is tezvan/core/SampleBankLayout.h's,
+// shared with the reader).
 
 #include "synth/Wave.h"
 
@@ -16,16 +16,6 @@ struct BankSound {
     std::int32_t ident = 0;
     saz::Bytes wave; // the complete RIFF/WAVE image
 };
-
-// A note of the bank with the fundamental it is tuned to.
-struct NotePitch {
-    int index;
-    const char* description;
-    double hz;
-};
-
-// The fourteen notes' fundamentals, by index (index 13 is tuned to its last, long note).
-const std::vector<NotePitch>& notePitches();
 
 // Renders all sixteen sounds, in index order.
 std::vector<BankSound> bankSounds();

@@ -8,7 +8,6 @@
 #include <cstdio>
 #include <exception>
 #include <filesystem>
-#include <fstream>
 
 namespace {
 

@@ -1,9 +1,8 @@
 #include "Wave.h"
 
 #include "platform/WaveFile.h"
+#include "platform/WholeFile.h"
 
-#include <cstdio>
-#include <fstream>
 #include <stdexcept>
 
 namespace saz {
@@ -66,23 +65,8 @@ Chunk infoList(const std::vector<std::pair<std::string, std::string>>& entries)
 
 bool writeFileAtomically(const std::string& path, const Bytes& bytes)
 {
-    const std::string temp = path + ".part";
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (!out)
-            return false;
-        out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
-        out.flush();
-        if (!out) {
-            std::remove(temp.c_str());
-            return false;
-        }
-    }
-    if (std::rename(temp.c_str(), path.c_str()) != 0) {
-        std::remove(temp.c_str());
-        return false;
-    }
-    return true;
+    const QByteArray image(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size()));
+    return platform::writeWholeFile(QString::fromStdString(path), image).ok();
 }
 
 } // namespace saz

@@ -28,8 +28,7 @@ void putU16(Bytes& out, std::uint16_t v);
 void putU32(Bytes& out, std::uint32_t v);
 void putText(Bytes& out, const std::string& text);
 
-// Writes bytes to path through a temporary file and a rename, so a failed run never
-// leaves a half-written file behind. False on failure.
+// Writes bytes to path whole or not at all (platform::writeWholeFile). False on failure.
 bool writeFileAtomically(const std::string& path, const Bytes& bytes);
 
 } // namespace saz
