@@ -8,8 +8,8 @@
 // only in the bench's capture.
 // Run inside a private server:
 //   bench/with_null_sink.sh --server pipewire -- voice_soak [SECONDS [TARGET_MS MINREQ_MS]] [--pw-record]
-#include "HeardTones.h"
-#include "MachineStalls.h"
+#include "support/heard/HeardTones.h"
+#include "support/heard/MachineStalls.h"
 
 #include "platform/PulseVoice.h"
 
@@ -33,19 +33,19 @@ struct Judged {
 
 // Finds every note in one recording and the breaks inside it, each printed with the nearest
 // stall of the machine.
-Judged judge(const char* which, const bench::Recording& rec, const std::vector<Played>& played,
-             bench::MachineStalls& stalls)
+Judged judge(const char* which, const heard::Recording& rec, const std::vector<Played>& played,
+             heard::MachineStalls& stalls)
 {
     Judged j;
     for (std::size_t i = 0; i < played.size(); ++i) {
         const Played& p = played[i];
         const double atS = double(p.atUs - played[0].atUs) / 1e6;
-        const std::optional<std::size_t> onset = bench::onsetOf(
+        const std::optional<std::size_t> onset = heard::onsetOf(
             rec.frames, p.pitch, rec.frameAt(p.atUs - 5'000), rec.frameAt(p.atUs + 100'000));
         if (!onset) {
             ++j.missing;
             std::printf("%s: note %zu (%.0f Hz) at %.3f s not heard within 100 ms\n", which, i,
-                        bench::kPitches[p.pitch], atS);
+                        heard::kPitches[p.pitch], atS);
             continue;
         }
         j.sustainedNotes += p.lengthMs == 3000;
@@ -53,18 +53,18 @@ Judged judge(const char* which, const bench::Recording& rec, const std::vector<P
         const int soundsMs = std::min(p.forMs, p.lengthMs) - 40;
         if (soundsMs <= 5)
             continue;
-        const bench::QuietBlocks q =
-            bench::quietBlocksIn(rec.frames, *onset + 882, *onset + 882 + std::size_t(soundsMs) * 441 / 10);
+        const heard::QuietBlocks q =
+            heard::quietBlocksIn(rec.frames, *onset + 882, *onset + 882 + std::size_t(soundsMs) * 441 / 10);
         j.breaks += q.breaks();
         j.notesWithBreaks += q.breaks() > 0;
         if (q.shortTailMs) {
             ++j.shortTails;
             std::printf("%s: note %zu at %.3f s ends %d ms early in the recording\n", which, i, atS, q.shortTailMs);
         }
-        for (const bench::QuietBlocks::Break& b : q.runs) {
+        for (const heard::QuietBlocks::Break& b : q.runs) {
             const double us = rec.usOf(b.frame);
             const double nearMs = stalls.msFromNearest(us);
-            if (nearMs <= bench::kNearStallMs)
+            if (nearMs <= heard::kNearStallMs)
                 j.breaksNearStalls += b.blocks;
             std::printf("%s: note %zu at %.3f s breaks for %d ms at %.3f s; nearest stall of the machine %s\n", which,
                         i, atS, b.blocks * 5, (us - double(played[0].atUs)) / 1e6,
@@ -92,23 +92,23 @@ int main(int argc, char** argv)
         options.targetMs = numbers[1];
         options.minRequestMs = numbers[2];
     }
-    bench::MonitorRecorder recorder;
-    std::unique_ptr<bench::MonitorRecorder> native;
+    heard::MonitorRecorder recorder;
+    std::unique_ptr<heard::MonitorRecorder> native;
     if (alsoPwRecord)
-        native = std::make_unique<bench::MonitorRecorder>(std::vector<std::string>{
+        native = std::make_unique<heard::MonitorRecorder>(std::vector<std::string>{
             "pw-record", "--target", "bench", "-P", "{ stream.capture.sink = true }", "--rate",
-            std::to_string(bench::kOutputRate), "--channels", "1", "--format", "s16", "-"});
+            std::to_string(heard::kOutputRate), "--channels", "1", "--format", "s16", "-"});
     platform::PulseVoice voice(options);
-    bench::MachineStalls stalls;
+    heard::MachineStalls stalls;
     if (!recorder.ok() || !voice.connected() || (native && !native->ok())) {
         std::fprintf(stderr, "no sound server with a sink \"bench\" (or no pw-record): run through "
                              "bench/with_null_sink.sh\n");
         return 2;
     }
     std::vector<platform::SoundPtr> cut, sustained;
-    for (double hz : bench::kPitches) {
-        cut.push_back(bench::tone(hz, 800));
-        sustained.push_back(bench::tone(hz, 3000));
+    for (double hz : heard::kPitches) {
+        cut.push_back(heard::tone(hz, 800));
+        sustained.push_back(heard::tone(hz, 3000));
     }
     std::mt19937 random(20261207);
     platform::Clock& clock = platform::steadyClock();
@@ -149,17 +149,17 @@ int main(int argc, char** argv)
         const Judged n = judge("pw-record", native->take(), played, stalls);
         std::printf("pw-record, in a process of its own: notes not heard %d, breaks inside notes %d (in %d notes), "
                     "%d of them within %.0f ms of a stall of the machine\n",
-                    n.missing, n.breaks, n.notesWithBreaks, n.breaksNearStalls, bench::kNearStallMs);
+                    n.missing, n.breaks, n.notesWithBreaks, n.breaksNearStalls, heard::kNearStallMs);
     }
     std::printf("notes %zu (sustained %d), corks %llu, stalls of the machine over 4 ms %zu (longest %.1f ms; %.1f %% of the time "
                 "lies within %.0f ms of one), notes ending early in the recording %d (target %d ms, minimum request "
                 "%d ms)\n",
                 played.size(), j.sustainedNotes, static_cast<unsigned long long>(counters.corks), stalls.count(),
-                stalls.longestMs(), 100 * stalls.shareNear(played[0].atUs, endUs, bench::kNearStallMs), bench::kNearStallMs, j.shortTails,
+                stalls.longestMs(), 100 * stalls.shareNear(played[0].atUs, endUs, heard::kNearStallMs), heard::kNearStallMs, j.shortTails,
                 options.targetMs, options.minRequestMs);
     std::printf("soak of the voice, %d s: notes not heard %d, breaks inside notes %d (in %d notes; %d of them "
                 "within %.0f ms of a stall of the machine), underflows %llu\n",
-                seconds, j.missing, j.breaks, j.notesWithBreaks, j.breaksNearStalls, bench::kNearStallMs,
+                seconds, j.missing, j.breaks, j.notesWithBreaks, j.breaksNearStalls, heard::kNearStallMs,
                 static_cast<unsigned long long>(counters.underflows));
     return j.missing || j.breaks || counters.underflows ? 1 : 0;
 }

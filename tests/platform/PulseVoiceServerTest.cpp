@@ -2,8 +2,8 @@
 // "bench" (bench/session_bench.py run --server pulseaudio|pipewire), recording the sink's
 // monitor while the voice plays. Each note is a tone of its own pitch, so the recording
 // tells which note sounded and when.
-#include "bench/HeardTones.h"
-#include "bench/MachineStalls.h"
+#include "support/heard/HeardTones.h"
+#include "support/heard/MachineStalls.h"
 #include "platform/PulseVoice.h"
 
 #include <gtest/gtest.h>
@@ -15,7 +15,7 @@
 #include <string>
 #include <unistd.h>
 
-using namespace bench;
+using namespace heard;
 using platform::PulseVoice;
 using platform::SoundPtr;
 

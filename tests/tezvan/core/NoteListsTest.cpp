@@ -6,6 +6,7 @@
 #include "support/QStringPrinter.h"
 #include "support/RowName.h"
 
+#include <QAbstractItemModelTester>
 #include <QSignalSpy>
 #include <functional>
 #include <gtest/gtest.h>
@@ -65,6 +66,7 @@ INSTANTIATE_TEST_SUITE_P(Rows, NoteListsCurrentIndex,
 TEST(NoteLists, ReplacingAllIsOneResetAndClearsTheCurrentIndex)
 {
     NoteLists l;
+    const QAbstractItemModelTester tester(&l, QAbstractItemModelTester::FailureReportingMode::Fatal);
     l.append(QStringLiteral("00=0"), QStringLiteral("DO-K (00)"));
     l.setCurrentIndex(0);
     QSignalSpy resets(&l, &QAbstractItemModel::modelReset);
@@ -105,6 +107,7 @@ QString snapshotOf(const NoteLists& l)
 TEST(NoteListsUndo, EveryChangeGoesBackAndForthExactly)
 {
     NoteLists l;
+    const QAbstractItemModelTester tester(&l, QAbstractItemModelTester::FailureReportingMode::Fatal);
     l.replaceAll({QStringLiteral("03=300"), QStringLiteral("05=0007"), QStringLiteral("07=-0"),
                   QStringLiteral("10=+12"), QStringLiteral("11=-5")},
                  {QStringLiteral("FA (03)"), QStringLiteral("LA (05)"), QStringLiteral("SOLID (07)"),

@@ -1,6 +1,7 @@
 #include "support/QStringPrinter.h"
 #include "tezvan2/core/NoteGrid.h"
 
+#include <QAbstractItemModelTester>
 #include <gtest/gtest.h>
 
 using namespace tezvan2;
@@ -21,6 +22,7 @@ void fill(NoteGrid& g, int columns)
 TEST(NoteGrid, RemovedColumnsComeBackWithTheirText)
 {
     NoteGrid g;
+    const QAbstractItemModelTester tester(&g, QAbstractItemModelTester::FailureReportingMode::Fatal);
     fill(g, 3);
     g.removeLastColumn();
     g.removeLastColumn();
@@ -36,6 +38,7 @@ TEST(NoteGrid, RemovedColumnsComeBackWithTheirText)
 TEST(NoteGrid, ClearBlanksTheShownColumnsAndTheFirstHiddenOneOnly)
 {
     NoteGrid g;
+    const QAbstractItemModelTester tester(&g, QAbstractItemModelTester::FailureReportingMode::Fatal);
     fill(g, 6);
     g.setCount(3);
     g.clear();
@@ -54,6 +57,7 @@ TEST(NoteGrid, ClearBlanksTheShownColumnsAndTheFirstHiddenOneOnly)
 TEST(NoteGrid, IsATwoRowModelWithEditableCells)
 {
     NoteGrid g;
+    const QAbstractItemModelTester tester(&g, QAbstractItemModelTester::FailureReportingMode::Fatal);
     g.setCount(4);
     EXPECT_EQ(g.rowCount(), 2);
     EXPECT_EQ(g.columnCount(), 4);

@@ -24,7 +24,7 @@
 #include <thread>
 #include <vector>
 
-namespace bench {
+namespace heard {
 
 using platform::kOutputRate;
 
@@ -270,4 +270,4 @@ inline QuietBlocks quietBlocksIn(const std::vector<qint16>& x, std::size_t from,
     return q;
 }
 
-} // namespace bench
+} // namespace heard

@@ -18,7 +18,7 @@
 #include <pthread.h>
 #include <sched.h>
 
-namespace bench {
+namespace heard {
 
 // A break this near a stall (the capture's own lag in placing it included) is put down to it.
 constexpr double kNearStallMs = 10;
@@ -111,4 +111,4 @@ private:
     std::vector<std::thread> threads_;
 };
 
-} // namespace bench
+} // namespace heard
