@@ -32,7 +32,15 @@ QString runFileDialog(QWidget* owner, QFileDialog::AcceptMode mode, const QStrin
     dialog.setFileMode(QFileDialog::AnyFile);
     // The list shows the description exactly as written; the pattern, in the last
     // parentheses, filters and is not shown a second time.
-    dialog.setNameFilter(qtNameFilter(filter));
+    dialog.setNameFilters(qtNameFilters(filter));
+    // A name typed without an extension takes the chosen type's ("*.mid" gives "mid"). The
+    // signal carries the description as shown; the pattern is the one written after it.
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog, parts](const QString& shown) {
+        for (qsizetype i = 0; i + 1 < parts.size(); i += 2)
+            if (parts[i].trimmed() == shown.trimmed() && parts[i + 1].startsWith(QStringLiteral("*.")))
+                dialog.setDefaultSuffix(parts[i + 1].mid(2));
+    });
     dialog.setOption(QFileDialog::HideNameFilterDetails, true);
     dialog.setDefaultSuffix(defaultSuffix);
     // No question before replacing a file: the programs never asked one.
@@ -117,12 +125,15 @@ private:
 
 } // namespace
 
-QString qtNameFilter(const QString& filter)
+QStringList qtNameFilters(const QString& filter)
 {
-    const qsizetype bar = filter.indexOf(QLatin1Char('|'));
-    if (bar < 0)
-        return filter;
-    return filter.left(bar) + QStringLiteral(" (") + filter.mid(bar + 1) + QLatin1Char(')');
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    if (parts.size() < 2)
+        return {filter};
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2)
+        filters << parts[i] + QStringLiteral(" (") + parts[i + 1] + QLatin1Char(')');
+    return filters;
 }
 
 namespace {

@@ -26,8 +26,10 @@ public:
     virtual void tell(QWidget* owner, const QString& title, const QString& text, Icon icon) = 0;
 
     // File dialogs. filter is one entry written "Description|pattern" (for example
-    // "Tezvan Nota Listesi (*.Tnl)|*.tnl"); a name typed without an extension gets
-    // defaultSuffix. The name field starts empty; an empty result means cancel.
+    // "Tezvan Nota Listesi (*.Tnl)|*.tnl"), or several in a row ("A|*.a|B|*.b"), the first
+    // chosen at first; a name typed without an extension gets defaultSuffix, or the chosen
+    // entry's extension once another is chosen. The name field starts empty; an empty
+    // result means cancel.
     virtual QString openFileName(QWidget* owner, const QString& filter, const QString& defaultSuffix) = 0;
     virtual QString saveFileName(QWidget* owner, const QString& filter, const QString& defaultSuffix) = 0;
 
@@ -45,8 +47,9 @@ public:
 
 // "Description|pattern" as Qt's name filter, "Description (pattern)": Qt filters by the
 // last parenthesised list, and the file dialogs hide that list, so the description shows
-// exactly as written ("Tezvan Nota Listesi (*.Tnl)") and *.tnl filters.
-QString qtNameFilter(const QString& filter);
+// exactly as written ("Tezvan Nota Listesi (*.Tnl)") and *.tnl filters. Several entries
+// give Qt's filters one after another.
+QStringList qtNameFilters(const QString& filter);
 
 // The application's title: the text of the main window's taskbar entry and of the error
 // box's title bar. Each message box shows its own title alone.

@@ -29,13 +29,25 @@ void OfflineVoice::stop()
     events_.push_back({clock_.nowUs() - originUs_, nullptr});
 }
 
+std::vector<OfflineVoice::Sounding> OfflineVoice::soundings() const
+{
+    // Each start sounds from its onset until the next event or its own end.
+    std::vector<Sounding> out;
+    for (std::size_t i = 0; i < events_.size(); ++i) {
+        if (!events_[i].sound)
+            continue;
+        const qint64 cut = i + 1 < events_.size() ? events_[i + 1].atUs : std::numeric_limits<qint64>::max();
+        out.push_back({events_[i].atUs, cut, events_[i].sound});
+    }
+    return out;
+}
+
 QByteArray OfflineVoice::waveImage(int rate) const
 {
     if (rate != 11025 && rate != 22050 && rate != 44100)
         return {};
     const int stride = kOutputRate / rate; // the prepared frames are at kOutputRate
 
-    // Each start sounds from its onset until the next event or its own end.
     struct Span {
         qint64 begin;
         qint64 end;
@@ -43,16 +55,13 @@ QByteArray OfflineVoice::waveImage(int rate) const
     };
     std::vector<Span> spans;
     qint64 length = 0;
-    for (std::size_t i = 0; i < events_.size(); ++i) {
-        const Event& e = events_[i];
-        if (!e.sound)
-            continue;
-        const qint64 begin = frameAt(e.atUs, rate);
-        qint64 end = begin + qint64(e.sound->frames().size()) / stride;
-        if (i + 1 < events_.size())
-            end = qMin(end, frameAt(events_[i + 1].atUs, rate));
+    for (const Sounding& s : soundings()) {
+        const qint64 begin = frameAt(s.beginUs, rate);
+        qint64 end = begin + qint64(s.sound->frames().size()) / stride;
+        if (s.cutUs != std::numeric_limits<qint64>::max())
+            end = qMin(end, frameAt(s.cutUs, rate));
         if (end > begin) {
-            spans.push_back({begin, end, e.sound.get()});
+            spans.push_back({begin, end, s.sound.get()});
             length = qMax(length, end);
         }
     }

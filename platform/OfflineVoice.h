@@ -8,6 +8,7 @@
 #include "Voice.h"
 
 #include <QByteArray>
+#include <limits>
 #include <vector>
 
 namespace platform {
@@ -23,6 +24,18 @@ public:
     // for any other rate): from the clock's time at construction to the end of the last
     // sound. A sound starts at output frame round(us * rate / 1e6) after that time.
     QByteArray waveImage(int rate) const;
+
+    // A sound as it sounded: from its start (since construction) until its own end or the
+    // next start or stop, whichever comes first.
+    struct Sounding {
+        qint64 beginUs;
+        qint64 cutUs; // the next start or stop; never when none came
+        SoundPtr sound;
+
+        qint64 endUs() const { return qMin(beginUs + sound->durationUs(), cutUs); }
+    };
+    // Every sound started, in order.
+    std::vector<Sounding> soundings() const;
 
 private:
     struct Event {

@@ -18,6 +18,8 @@ fi
 packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev libjpeg-dev libpulse-dev libsoxr-dev
+  # The live MIDI ports (the ALSA sequencer, JACK where asked).
+  librtmidi-dev
   # The keyboard layout in use, read from the X server, names the keys in the key window.
   libxkbcommon-x11-dev
   # Qt's own Turkish, for the texts of its dialogs (both programs load it at start).
@@ -36,10 +38,16 @@ if $tests; then
   packages+=(
     libgtest-dev python3
     appstream libglib2.0-bin
+    # The Debian packages' checker.
+    lintian
     xvfb xauth xdotool x11-utils x11-xkb-utils imagemagick
     # A real window manager, for what only one does (minimising the program's windows together).
     openbox
     pulseaudio pulseaudio-utils pipewire pipewire-pulse wireplumber dbus dbus-daemon
+    # PipeWire's JACK library: the MIDI ports' test runs on the private PipeWire's JACK.
+    pipewire-jack
+    # An exported MIDI file read back by another reader and sounded by another synthesiser.
+    python3-mido fluidsynth fluid-soundfont-gm
   )
 fi
 if $tests; then preset="${1:-release}"; else preset="${1:-run}"; fi

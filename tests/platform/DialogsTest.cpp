@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QLabel>
@@ -225,7 +226,7 @@ TEST_P(DialogsFileDialogs, ListTheDescriptionOnceAndFilterByThePattern)
         [&](QFileDialog* dialog) {
             auto* types = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
             ASSERT_NE(types, nullptr);
-            EXPECT_EQ(types->count(), 1);
+            EXPECT_EQ(types->count(), (QString::fromUtf8(r.filter).count(u'|') + 1) / 2);
             EXPECT_EQ(types->currentText(), QString::fromUtf8(r.shown));
             EXPECT_EQ(dialog->labelText(QFileDialog::Reject), QString::fromUtf8("İptal"));
 
@@ -252,7 +253,32 @@ INSTANTIATE_TEST_SUITE_P(Rows, DialogsFileDialogs, ::testing::Values(
         FilterRow{"text files", true, "Metin Belgesi (*.txt)|*.txt", "Metin Belgesi (*.txt)", "not.txt"},
         FilterRow{"nota files", false, "Wintezvan Nota Dosyası (*.nota)|*.nota", "Wintezvan Nota Dosyası (*.nota)",
          "parca.nota"},
-        FilterRow{"a description without a pattern", false, "Notalar|*.tnl", "Notalar", "ilk.tnl"}), RowName());
+        FilterRow{"a description without a pattern", false, "Notalar|*.tnl", "Notalar", "ilk.tnl"},
+        FilterRow{"two types: the first chosen at first", true, "Tezvan Nota Listesi (*.Tnl)|*.tnl|MIDI Dosyası (*.mid)|*.mid",
+         "Tezvan Nota Listesi (*.Tnl)", "ilk.tnl"}), RowName());
+
+// A name typed without an extension takes the extension of the type the user chose.
+TEST_F(DialogsTest, ANameTypedTakesTheChosenTypesExtension)
+{
+    QString chosen;
+    whileOpen<QFileDialog>(
+        [&] {
+            chosen = platform::systemDialogs().saveFileName(nullptr, QStringLiteral("Liste|*.tnl|MIDI|*.mid"),
+                                                            QStringLiteral("tnl"));
+        },
+        [&](QFileDialog* dialog) {
+            dialog->setDirectory(QDir::tempPath());
+            auto* types = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+            ASSERT_NE(types, nullptr);
+            types->setFocus();
+            QTest::keyClick(types, Qt::Key_Down);
+            auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            ASSERT_NE(name, nullptr);
+            QTest::keyClicks(name, QStringLiteral("alinti"));
+            QTest::keyClick(name, Qt::Key_Return);
+        });
+    EXPECT_EQ(QFileInfo(chosen).fileName(), QStringLiteral("alinti.mid"));
+}
 
 // The input box as the user meets it: its title, prompt and preset text; what the user types
 // comes back on OK, nothing on Cancel.
@@ -362,7 +388,8 @@ class NameFilter : public ::testing::TestWithParam<NameFilterRow> {};
 
 TEST_P(NameFilter, QtFiltersByThePatternAfterTheBar)
 {
-    EXPECT_EQ(platform::qtNameFilter(QString::fromUtf8(GetParam().filter)), QString::fromUtf8(GetParam().expected));
+    EXPECT_EQ(platform::qtNameFilters(QString::fromUtf8(GetParam().filter)).join(QStringLiteral(";;")),
+              QString::fromUtf8(GetParam().expected));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -374,7 +401,9 @@ INSTANTIATE_TEST_SUITE_P(
                                     "Tezvan Nota Listesi (*.Tnl) (*.tnl)"},
                       NameFilterRow{"parentheses inside the description", "Notlar (eski) dosyası|*.tnl",
                                     "Notlar (eski) dosyası (*.tnl)"},
-                      NameFilterRow{"no bar", "Her dosya (*)", "Her dosya (*)"}),
+                      NameFilterRow{"no bar", "Her dosya (*)", "Her dosya (*)"},
+                      NameFilterRow{"two file types, the first the default", "Liste (*.Tnl)|*.tnl|MIDI Dosyası (*.mid)|*.mid",
+                                    "Liste (*.Tnl) (*.tnl);;MIDI Dosyası (*.mid) (*.mid)"}),
     RowName());
 
 } // namespace

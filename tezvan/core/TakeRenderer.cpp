@@ -3,14 +3,12 @@
 #include "NoteFile.h"
 #include "NoteListPlayer.h"
 #include "NoteLists.h"
-#include "SampleBank.h"
 #include "SavedFile.h"
 
 #include "platform/CommandError.h"
+#include "platform/CommandLine.h"
 #include "platform/OfflineVoice.h"
 #include "platform/VirtualClock.h"
-
-#include <cstdio>
 
 namespace tezvan {
 namespace {
@@ -31,31 +29,27 @@ void checkLength(const QStringList& entries)
     }
 }
 
-void complain(const QString& message)
-{
-    std::fprintf(stderr, "tezvan: %s\n", message.toLocal8Bit().constData());
-}
-
 } // namespace
+
+OfflinePlayback::OfflinePlayback(const QStringList& entries, const QByteArray& storedBank)
+    : voice_(clock_), bank_(voice_)
+{
+    bank_.load(storedBank);
+    // Offline only the sound is left of a playback: each due note plays its sample.
+    NoteLists lists;
+    lists.replaceAll(entries, entries);
+    NoteListPlayer player(clock_, lists);
+    QObject::connect(&player, &NoteListPlayer::noteDue, &player,
+                     [this](int, int noteNumber, bool) { bank_.play(noteNumber); });
+    player.start();
+    while (player.isPlaying() && clock_.runNext()) {
+    }
+}
 
 QByteArray renderTake(const QStringList& entries, const QByteArray& storedBank, int rate)
 {
     checkLength(entries);
-    platform::VirtualClock clock;
-    platform::OfflineVoice voice(clock);
-    SampleBank bank(voice);
-    bank.load(storedBank);
-
-    // Offline only the sound is left of a playback: each due note plays its sample.
-    NoteLists lists;
-    lists.replaceAll(entries, entries);
-    NoteListPlayer player(clock, lists);
-    QObject::connect(&player, &NoteListPlayer::noteDue, &player,
-                     [&bank](int, int noteNumber, bool) { bank.play(noteNumber); });
-    player.start();
-    while (player.isPlaying() && clock.runNext()) {
-    }
-    return voice.waveImage(rate);
+    return OfflinePlayback(entries, storedBank).voice().waveImage(rate);
 }
 
 QByteArray renderTake(const QStringList& entries, int rate)
@@ -63,32 +57,38 @@ QByteArray renderTake(const QStringList& entries, int rate)
     return renderTake(entries, SampleBank::builtInData(), rate);
 }
 
-int renderCommand(const QString& in, const QString& out)
+int playbackCommand(const QString& in, const QString& out,
+                    const std::function<QByteArray(const QStringList& entries)>& fileOf)
 {
     QStringList entries;
     try {
         entries = readNoteFile(in);
     } catch (const platform::CommandError& e) {
-        complain(e.message());
+        platform::reportCommandLineError(QStringLiteral("tezvan"), e.message());
         return 1;
     }
-    QByteArray wave;
+    QByteArray file;
     try {
-        wave = renderTake(entries);
+        file = fileOf(entries);
     } catch (const SampleBankError& e) {
-        complain(e.message());
+        platform::reportCommandLineError(QStringLiteral("tezvan"), e.message());
         return 3;
     } catch (const platform::CommandError& e) {
-        complain(e.message());
+        platform::reportCommandLineError(QStringLiteral("tezvan"), e.message());
         return 4;
     }
     try {
-        saveWholeFile(out, wave);
+        saveWholeFile(out, file);
     } catch (const platform::CommandError& e) {
-        complain(e.message());
+        platform::reportCommandLineError(QStringLiteral("tezvan"), e.message());
         return 2;
     }
     return 0;
+}
+
+int renderCommand(const QString& in, const QString& out)
+{
+    return playbackCommand(in, out, [](const QStringList& entries) { return renderTake(entries); });
 }
 
 } // namespace tezvan

@@ -102,7 +102,11 @@ void save(const QString& path, const NoteGrid& grid, LongCells longCells)
 {
     if (longCells == LongCells::Refuse && !cellsThatWouldBeCut(grid).empty())
         fail(QStringLiteral("Cell text longer than %1 characters").arg(kFieldSize));
+    writeBytes(path, encode(grid));
+}
 
+void writeBytes(const QString& path, const QByteArray& bytes)
+{
     const QFileInfo target(path);
     if (path.isEmpty() || !target.absoluteDir().exists())
         fail(messageForErrno(ENOTDIR));
@@ -110,7 +114,6 @@ void save(const QString& path, const NoteGrid& grid, LongCells longCells)
     if (target.isDir() || (target.exists() && !target.isWritable()))
         fail(messageForErrno(EACCES));
 
-    const QByteArray bytes = encode(grid);
     const platform::WholeFileResult result = platform::writeWholeFile(path, bytes);
     if (result.failure == platform::WholeFileResult::Failure::Create)
         fail(messageForErrno(result.error ? result.error : EACCES));

@@ -42,6 +42,9 @@ enum class LongCells { Refuse, Cut };
 // a writable file in a folder where no new file can be made is written in place.
 // With LongCells::Refuse a grid that has cells to cut is not written and throws.
 void save(const QString& path, const NoteGrid& grid, LongCells longCells);
+// Writes bytes as save writes a note file, with its messages for a failure: any other file
+// of the program's (a MIDI file) is saved the same way.
+void writeBytes(const QString& path, const QByteArray& bytes);
 
 // Reads a file without asking for write access. A missing file throws "File not
 // found" and creates nothing.

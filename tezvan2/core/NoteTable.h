@@ -32,6 +32,8 @@ struct NoteRow {
     QString keyLegend;             // the key's letter, written on the picture under faceName ("S")
     QString keySample;             // sample file the key starts ("LAAK.wbs")
     QString pictureSample;         // sample file the picture starts ("laakor.wbs")
+    double keyHz = 0;              // the pitch keySample sounds: its fundamental (a chord's or
+    double pictureHz = 0;          // figure's root, the tonic it ends on); pictureSample's
 };
 
 // What one trigger (a key or a picture) does: sound a file, show a name, record a name.
@@ -57,6 +59,13 @@ const NoteRow* noteForPicture(const QString& objectName);
 
 // The 23 sample files the table names, each once (compared without regard to case).
 QStringList sampleFiles();
+
+// The pitch a sample file the table names sounds (compared without regard to case); the
+// sample tool tunes the file to it and MIDI sends it. Nothing for any other name.
+std::optional<double> samplePitchHz(const QString& sampleFile);
+
+// A koma of the Turkish system: a ninth of a whole tone, 1200/53 cents.
+constexpr double kKomaCents = 1200.0 / 53.0;
 
 std::optional<NoteTrigger> keyTrigger(quint16 keyWord);
 std::optional<NoteTrigger> pictureTrigger(const QString& objectName);

@@ -140,9 +140,20 @@ bool SampleFiles::play(const QString& bareName)
     if (!sound) {
         // A name that finds nothing to play gives silence: the note still sounding stops.
         voice_.stop();
+        if (listener_)
+            listener_({});
         return false;
     }
-    return voice_.start(sound);
+    const bool started = voice_.start(sound);
+    // Told even where no output device sounds it: MIDI may be the only way out.
+    if (listener_)
+        listener_(bareName);
+    return started;
+}
+
+void SampleFiles::setSoundListener(std::function<void(const QString& bareName)> listener)
+{
+    listener_ = std::move(listener);
 }
 
 } // namespace tezvan2

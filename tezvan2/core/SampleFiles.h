@@ -12,6 +12,7 @@
 #include <QHash>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 namespace tezvan2 {
 
@@ -45,6 +46,10 @@ public:
 
     QString folder() const;
 
+    // Told of each sound play() starts (with the bare name asked) and of each silence it
+    // makes (with an empty name), so the live MIDI output follows the voice. Empty: nobody.
+    void setSoundListener(std::function<void(const QString& bareName)> listener);
+
 private:
     // What tells that a file or folder changed: its size and modification time.
     struct Stamp {
@@ -76,6 +81,7 @@ private:
     QString installedFolder_;
     QHash<QString, Cached> cache_;      // by path
     QHash<QString, Listing> listings_; // by folder
+    std::function<void(const QString&)> listener_;
 };
 
 } // namespace tezvan2

@@ -2,15 +2,19 @@
 
 #include "Picture.h"
 #include "Tfrmhak.h"
+#include "WindowLook.h"
 #include "tezvan2/core/GridPlayer.h"
 #include "tezvan2/core/GridRecorder.h"
 #include "tezvan2/core/InstalledSamples.h"
 #include "tezvan2/core/NotaFile.h"
+#include "tezvan2/core/NotaMidi.h"
 #include "tezvan2/core/NoteGrid.h"
 #include "tezvan2/core/NoteTable.h"
 #include "tezvan2/core/SampleFiles.h"
 
 #include "platform/Dialogs.h"
+#include "platform/LiveMidiNotes.h"
+#include "platform/MidiFile.h"
 #include "platform/RunCommand.h"
 #include "platform/Shell.h"
 #include "platform/VirtualKey.h"
@@ -31,9 +35,7 @@
 namespace tezvan2 {
 namespace {
 
-const QColor kSilver(192, 192, 192);
-
-QString appTitle() { return QStringLiteral("Wintezvan2"); }
+QString appTitle() { return QString::fromUtf8(identity::kTezvan2Title); }
 
 QString rowWord(int row)
 {
@@ -118,6 +120,9 @@ Tfrmana::Tfrmana(const Services& services, QWidget* parent)
     // Finish unticks the box (which turns key preview on) before the last duration.
     connect(recorder_.get(), &GridRecorder::recordingEnding, CheckBox1, [this] { CheckBox1->setChecked(false); });
 
+    if (services.midi)
+        connectMidi(*services.midi);
+
     qApp->installEventFilter(this);
     focusWatch_ = connect(qApp, &QApplication::focusChanged, this, [this] { focusMoved(); });
     FormCreate();
@@ -169,7 +174,7 @@ void Tfrmana::buildControls()
     display.setPixelSize(24);
     Label1->setFont(display);
     QPalette lp = Label1->palette();
-    lp.setColor(QPalette::WindowText, kSilver);
+    lp.setColor(QPalette::WindowText, look::kSilver);
     lp.setColor(QPalette::Window, Qt::black);
     Label1->setPalette(lp);
     Label1->setAutoFillBackground(true);
@@ -211,9 +216,33 @@ void Tfrmana::buildControls()
     sg1->setToolTip(QString::fromUtf8("Notaları ve süreleri buraya yazınız"));
     sg1->viewport()->setCursor(Qt::IBeamCursor);
     QPalette gp = sg1->palette();
-    gp.setColor(QPalette::Base, QColor(252, 246, 232)); // paper, not a white hole in the panel
+    gp.setColor(QPalette::Base, look::kGridPaper);
     sg1->setPalette(gp);
     sg1->setCursor(Qt::IBeamCursor);
+}
+
+// Every sound of the sample files (keys, pictures, grid playback) goes out at its pitch; a
+// keyboard's note plays as the note's key does, whatever control has the focus.
+void Tfrmana::connectMidi(platform::LiveMidiNotes& midi)
+{
+    std::vector<double> keyPitches;
+    for (const NoteRow& row : noteTable())
+        keyPitches.push_back(row.keyHz);
+    midi.setNotePitches(keyPitches);
+    connect(&midi, &platform::LiveMidiNotes::notePlayed, this, [this](int note) {
+        if (const std::optional<NoteTrigger> trigger = keyTrigger(noteTable().at(std::size_t(note)).keyCodes.front()))
+            noteTrigger(*trigger);
+    });
+    if (!midi.isOpen())
+        return;
+    samples_->setSoundListener([&midi](const QString& bareName) {
+        if (bareName.isEmpty()) {
+            midi.silenced();
+            return;
+        }
+        const std::optional<double> hz = samplePitchHz(bareName);
+        midi.sounded(hz ? std::optional(platform::midiPitchOf(*hz)) : std::nullopt);
+    });
 }
 
 void Tfrmana::FormCreate()
@@ -316,11 +345,20 @@ void Tfrmana::Image29Click()
     player_->stop();
     if (grid_->name(grid_->lastColumn()).isEmpty())
         grid_->removeLastColumn();
-    const QString path = dialogs_.saveFileName(this, nota::filter(), nota::defaultSuffix());
+    const QString path =
+        dialogs_.saveFileName(this, nota::filter() + u'|' + platform::midiFileFilter(), nota::defaultSuffix());
     if (path.isEmpty())
         return;
     if (QFileInfo(path).fileName().isEmpty()) {
         tell(QString::fromUtf8("Dosya adını girmediniz"));
+        return;
+    }
+    if (platform::isMidiFileName(path)) {
+        platform::runCommand(dialogs_, this, [&] {
+            QString error;
+            if (!saveGridAsMidi(*grid_, path, &error))
+                throw platform::CommandError(error);
+        });
         return;
     }
     // Cells longer than a record's five bytes are not cut without the user's word.

@@ -1,6 +1,7 @@
 #include "WbsSamples.h"
 
 #include "synth/SazSynth.h"
+#include "tezvan2/core/NoteTable.h"
 
 #include <cmath>
 #include <stdexcept>
@@ -8,24 +9,21 @@
 namespace wbs {
 namespace {
 
-// Equal-tempered, A4 = 440 Hz; the unmarked names lie in the octave LA3..SOL4.
-double tempered(int semitonesFromA4)
+// The pitches are the note table's: each file is tuned to what tezvan2 says it sounds.
+double pitchOf(const char* fileName)
 {
-    return 440.0 * std::pow(2.0, semitonesFromA4 / 12.0);
+    if (const auto hz = tezvan2::samplePitchHz(QString::fromLatin1(fileName)))
+        return *hz;
+    throw std::invalid_argument(std::string("the note table has no pitch for ") + fileName);
 }
 
-const double kLa = tempered(-12);  // 220.00
-const double kSi = tempered(-10);  // 246.94
-const double kDo = tempered(-9);   // 261.63
-const double kRe = tempered(-7);   // 293.66
-const double kMi = tempered(-5);   // 329.63
-const double kFa = tempered(-4);   // 349.23
-const double kSol = tempered(-2);  // 392.00
-
-double komaFlat(double hz, int komas)
-{
-    return saz::cents(hz, -komas * kKomaCents);
-}
+const double kLa = pitchOf("LA.wbs");
+const double kSi = pitchOf("SI.wbs");
+const double kDo = pitchOf("DO.wbs");
+const double kRe = pitchOf("RE.wbs");
+const double kMi = pitchOf("MI.wbs");
+const double kFa = pitchOf("fa.wbs");
+const double kSol = pitchOf("SOL.wbs");
 
 // The open courses of the saz's usual tuning (LA, RE, SOL) ring along faintly.
 const std::vector<double> kOpenCourses{kLa, kRe, kSol};
@@ -102,33 +100,36 @@ std::vector<std::int16_t> closing()
 
 const std::vector<WbsSound>& wbsSounds()
 {
-    // "-" an octave down, "+" an octave up, "++" two up; D a sharp; B2/B5 the SI
-    // lowered by two and five komas.
-    static const std::vector<WbsSound> sounds{
-        {"fa+.wbs", 2.0 * kFa, true},
-        {"sol+.wbs", 2.0 * kSol, true},
-        {"SIB5.wbs", komaFlat(kSi, 5), true},
-        {"SIB2.wbs", komaFlat(kSi, 2), true},
-        {"DOD.wbs", tempered(-8), true},
-        {"RED.wbs", tempered(-6), true},
-        {"fad.wbs", tempered(-3), true},
-        {"SIB5-.wbs", komaFlat(kSi, 5) / 2.0, true},
-        {"SIB2-.wbs", komaFlat(kSi, 2) / 2.0, true},
-        {"LA.wbs", kLa, true},
-        {"SI.wbs", kSi, true},
-        {"DO.wbs", kDo, true},
-        {"RE.wbs", kRe, true},
-        {"MI.wbs", kMi, true},
-        {"fa.wbs", kFa, true},
-        {"SOL.wbs", kSol, true},
-        {"LA-.wbs", kLa / 2.0, true},
-        {"SI-.wbs", kSi / 2.0, true},
-        {"DO-.wbs", kDo / 2.0, true},
-        {"SOL++.wbs", 4.0 * kSol, true},
-        {"LAAK.wbs", kLa, false},
-        {"laakor.wbs", kLa / 2.0, false},
-        {"BITIS.wbs", kLa, false},
-    };
+    static const std::vector<WbsSound> sounds = [] {
+        std::vector<WbsSound> out;
+        for (const auto& [name, single] : std::initializer_list<std::pair<const char*, bool>>{
+                 {"fa+.wbs", true},
+                 {"sol+.wbs", true},
+                 {"SIB5.wbs", true},
+                 {"SIB2.wbs", true},
+                 {"DOD.wbs", true},
+                 {"RED.wbs", true},
+                 {"fad.wbs", true},
+                 {"SIB5-.wbs", true},
+                 {"SIB2-.wbs", true},
+                 {"LA.wbs", true},
+                 {"SI.wbs", true},
+                 {"DO.wbs", true},
+                 {"RE.wbs", true},
+                 {"MI.wbs", true},
+                 {"fa.wbs", true},
+                 {"SOL.wbs", true},
+                 {"LA-.wbs", true},
+                 {"SI-.wbs", true},
+                 {"DO-.wbs", true},
+                 {"SOL++.wbs", true},
+                 {"LAAK.wbs", false},
+                 {"laakor.wbs", false},
+                 {"BITIS.wbs", false},
+             })
+            out.push_back({name, pitchOf(name), single});
+        return out;
+    }();
     return sounds;
 }
 

@@ -24,7 +24,4 @@ const std::vector<WbsSound>& wbsSounds();
 // Renders one of them.
 saz::Bytes wbsImage(const WbsSound& sound);
 
-// A koma of the Turkish system: a ninth of a whole tone, 1200/53 cents.
-constexpr double kKomaCents = 1200.0 / 53.0;
-
 } // namespace wbs

@@ -54,8 +54,12 @@ TEST_F(FilesTest, SaveWritesTheEntriesWithCrLf)
     EXPECT_EQ(readFile(path), QByteArray("00=0\r\n01=451\r\n"));
     ASSERT_EQ(dialogs.shown.size(), 1u);
     EXPECT_EQ(dialogs.shown[0].kind, FakeDialogs::Shown::Save);
-    EXPECT_EQ(dialogs.shown[0].text, kNoteFilter);
+    EXPECT_EQ(dialogs.shown[0].text, kNoteFilter + QString::fromUtf8("|MIDI Dosyası (*.mid)|*.mid"));
     EXPECT_EQ(dialogs.shown[0].defaultSuffix, QStringLiteral("tnl"));
+    // A name of the second type saves the list as a MIDI file.
+    dialogs.fileNames = {dir.filePath(QStringLiteral("take.MID"))};
+    click("save");
+    EXPECT_TRUE(readFile(dir.filePath(QStringLiteral("take.MID"))).startsWith("MThd"));
 }
 
 TEST_F(FilesTest, OpenReadsAnyLineEndsAndRebuildsTheVisibleLines)

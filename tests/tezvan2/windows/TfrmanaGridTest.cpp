@@ -277,11 +277,19 @@ TEST_F(GridWindow, saveWritesTheRecords)
     click("Image29");
     ASSERT_EQ(dialogs.shown.size(), 1u);
     EXPECT_EQ(dialogs.shown[0].kind, Shown::Save);
-    EXPECT_EQ(dialogs.shown[0].text, QString::fromUtf8("Wintezvan Nota Dosyası (*.nota)|*.nota"));
+    EXPECT_EQ(dialogs.shown[0].text,
+              QString::fromUtf8("Wintezvan Nota Dosyası (*.nota)|*.nota|MIDI Dosyası (*.mid)|*.mid"));
     EXPECT_EQ(dialogs.shown[0].defaultSuffix, QStringLiteral("nota"));
     QFile saved(path);
     ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
     EXPECT_EQ(saved.size(), 36);
+    // A name of the second type saves the grid as a MIDI file.
+    const QString midi = folder.filePath(QStringLiteral("take.mid"));
+    dialogs.fileNames = {midi};
+    click("Image29");
+    QFile exported(midi);
+    ASSERT_TRUE(exported.open(QIODevice::ReadOnly));
+    EXPECT_EQ(exported.read(4), QByteArray("MThd"));
 }
 
 struct CutRow : testing_support::NamedRow {
