@@ -5,8 +5,8 @@
 
 #include "BenchSupport.h"
 
-#include "platform/PulseVoice.h"
 #include "platform/Clock.h"
+#include "platform/PulseVoice.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -58,8 +58,9 @@ inline int measureNoteOnLatency(QWidget& target, int notes, const std::function<
                                 const char* what)
 {
     if (!platform::systemPulseVoice().connected()) {
-        std::fprintf(stderr, "no sound server: run inside one "
-                             "(for example through bench/with_null_sink.sh)\n");
+        std::fprintf(stderr,
+                     "no sound server: run inside one "
+                     "(for example through bench/with_null_sink.sh)\n");
         return 2;
     }
     const qint64 spacingUs = 20'000;

@@ -48,7 +48,8 @@ int main(int argc, char** argv)
     QByteArray tnl, nota;
     const std::vector<QByteArray> names{"SIB2", "LA-", "SIB5", "FAD", "RE", "SOL+", "DO-", "es"};
     for (int i = 0; i < kNotes; ++i) {
-        tnl += QByteArray::number(i % 13).rightJustified(2, '0') + '=' + QByteArray::number(120 + (i * 37) % 200) + "\r\n";
+        tnl += QByteArray::number(i % 13).rightJustified(2, '0') + '=' + QByteArray::number(120 + (i * 37) % 200)
+            + "\r\n";
         nota += notaRecord(names[std::size_t(i) % names.size()], QByteArray::number(120 + (i * 37) % 200));
     }
     nota += notaRecord("", "");
@@ -56,14 +57,17 @@ int main(int argc, char** argv)
     platform::writeWholeFile(dir.filePath(QStringLiteral("take.nota")), nota);
 
     const double tezvanMs = medianMs([&] {
-        return tezvan::exportMidiCommand(dir.filePath(QStringLiteral("take.tnl")), dir.filePath(QStringLiteral("tezvan.mid")));
+        return tezvan::exportMidiCommand(dir.filePath(QStringLiteral("take.tnl")),
+                                         dir.filePath(QStringLiteral("tezvan.mid")));
     });
     QDir::setCurrent(QStringLiteral(TEZVAN2_SAMPLE_DIR));
     const double tezvan2Ms = medianMs([&] {
-        return tezvan2::exportMidiCommand(dir.filePath(QStringLiteral("take.nota")), dir.filePath(QStringLiteral("tezvan2.mid")));
+        return tezvan2::exportMidiCommand(dir.filePath(QStringLiteral("take.nota")),
+                                          dir.filePath(QStringLiteral("tezvan2.mid")));
     });
     std::printf("tezvan: %d-note take exported as MIDI in %.1f ms\n", kNotes, tezvanMs);
     std::printf("tezvan2: %d-note take exported as MIDI in %.1f ms\n", kNotes, tezvan2Ms);
-    std::printf("MIDI export of a %d-note take (slower program, median of 7): %.1f ms\n", kNotes, std::max(tezvanMs, tezvan2Ms));
+    std::printf("MIDI export of a %d-note take (slower program, median of 7): %.1f ms\n", kNotes,
+                std::max(tezvanMs, tezvan2Ms));
     return 0;
 }

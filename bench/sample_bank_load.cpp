@@ -23,8 +23,7 @@ public:
 };
 
 // 30 runs of work, in milliseconds each.
-template <typename Work>
-std::vector<double> timed(Work work)
+template <typename Work> std::vector<double> timed(Work work)
 {
     std::vector<double> ms;
     for (int i = 0; i < 30; ++i) {
@@ -54,8 +53,8 @@ int main(int argc, char** argv)
             for (const QByteArray& image : images)
                 prepared += platform::prepareSound(image) != nullptr;
         });
-        std::printf(".wbs samples prepared, %d of %zu files, 30 runs: median %.2f ms, slowest %.2f ms\n",
-                    prepared, images.size(), bench::percentile(ms, 0.5), bench::percentile(ms, 1.0));
+        std::printf(".wbs samples prepared, %d of %zu files, 30 runs: median %.2f ms, slowest %.2f ms\n", prepared,
+                    images.size(), bench::percentile(ms, 0.5), bench::percentile(ms, 1.0));
     }
     NoVoice voice;
     const std::vector<double> ms = timed([&] {

@@ -91,8 +91,8 @@ int main(int argc, char** argv)
         errorsMs.push_back(double(voice.startsUs[std::size_t(c)] - t0Us - scheduleUs[std::size_t(c)]) / 1000.0);
     const auto at = [&](double q) { return bench::percentile(errorsMs, q); };
     std::printf("columns %d, grid %.2f s, played in %.2f s\n", kColumns, double(sumUs) / 1e6, wall);
-    std::printf("onset error ms: min %.3f  p50 %.3f  p90 %.3f  p99 %.3f  max %.3f\n", at(0), at(0.5),
-                at(0.9), at(0.99), at(1.0));
+    std::printf("onset error ms: min %.3f  p50 %.3f  p90 %.3f  p99 %.3f  max %.3f\n", at(0), at(0.5), at(0.9),
+                at(0.99), at(1.0));
     std::printf("CPU while playing: %.2f %% of a core\n", 100.0 * cpu / wall);
     std::printf("grid playback onset error: p99 %.3f ms (goal <= 1 ms), last onset %.3f ms (goal within 1 ms)\n",
                 at(0.99), errorsMs.back());

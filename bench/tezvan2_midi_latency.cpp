@@ -49,7 +49,10 @@ struct Stamps {
 };
 
 Stamps arrivals;
-void noteArrival(qint64 us) { arrivals.add(us); }
+void noteArrival(qint64 us)
+{
+    arrivals.add(us);
+}
 
 // The output port, noting when each note-on has been handed to it.
 class TimedOutput final : public platform::MidiOutput {
@@ -110,7 +113,8 @@ int main(int argc, char** argv)
     }
     // The hand-over from the input's thread: arrival to the GUI thread's taking the note up.
     std::vector<qint64> takenUs;
-    QObject::connect(&ports, &platform::MidiPorts::noteOnReceived, [&] { takenUs.push_back(platform::steadyClock().nowUs()); });
+    QObject::connect(&ports, &platform::MidiPorts::noteOnReceived,
+                     [&] { takenUs.push_back(platform::steadyClock().nowUs()); });
     TimedOutput output(ports);
     platform::LiveMidiNotes midi(output);
     QObject::connect(&ports, &platform::MidiPorts::noteOnReceived, &midi, &platform::LiveMidiNotes::keyReceived);

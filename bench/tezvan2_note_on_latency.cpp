@@ -8,9 +8,9 @@
 #include "BenchSupport.h"
 #include "NoteOnLatency.h"
 
-#include "platform/PulseVoice.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
+#include "platform/PulseVoice.h"
 #include "platform/Shell.h"
 #include "tezvan2/windows/Tfrmana.h"
 

@@ -46,9 +46,15 @@ public:
     std::optional<QColor> chooseColour(QWidget*, const QColor&, const QList<QColor>&) override { return {}; }
 };
 
-double msSince(const QElapsedTimer& t) { return double(t.nsecsElapsed()) / 1e6; }
+double msSince(const QElapsedTimer& t)
+{
+    return double(t.nsecsElapsed()) / 1e6;
+}
 
-double cpuMs() { return bench::cpuSeconds() * 1e3; }
+double cpuMs()
+{
+    return bench::cpuSeconds() * 1e3;
+}
 
 } // namespace
 
@@ -128,6 +134,7 @@ int main(int argc, char** argv)
     std::printf("note recorded onto the million, until painted: %.1f ms\n", noteMs);
     std::printf("scroll to the end, until painted: %.1f ms\n", scrollMs);
     std::printf("open runs: %.1f %.1f %.1f ms\n", opens[0], opens[1], opens[2]);
-    std::printf("open 1000000 entries until the list shows: median %.1f ms (goal <= 1000 ms)\n", bench::percentile(opens, 0.5));
+    std::printf("open 1000000 entries until the list shows: median %.1f ms (goal <= 1000 ms)\n",
+                bench::percentile(opens, 0.5));
     return 0;
 }

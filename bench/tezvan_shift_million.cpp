@@ -43,7 +43,10 @@ public:
     }
 };
 
-double msSince(const QElapsedTimer& t) { return double(t.nsecsElapsed()) / 1e6; }
+double msSince(const QElapsedTimer& t)
+{
+    return double(t.nsecsElapsed()) / 1e6;
+}
 
 } // namespace
 
@@ -88,7 +91,8 @@ int main(int argc, char** argv)
     }
     up->trigger();
     const QString last = window.noteLists().entry(kEntries - 1);
-    if (dialogs.shown != 0 || last != tezvan::noteEntryText((kEntries - 1) % 14, ((kEntries - 1) * 37) % 2000 + 500)) {
+    if (dialogs.shown != 0
+        || last != tezvan::noteEntryText((kEntries - 1) % 14, ((kEntries - 1) * 37) % 2000 + 500)) {
         std::fprintf(stderr, "the shift went wrong: %d boxes, last entry %s\n", dialogs.shown, qPrintable(last));
         return 1;
     }

@@ -40,8 +40,8 @@ Judged judge(const char* which, const heard::Recording& rec, const std::vector<P
     for (std::size_t i = 0; i < played.size(); ++i) {
         const Played& p = played[i];
         const double atS = double(p.atUs - played[0].atUs) / 1e6;
-        const std::optional<std::size_t> onset = heard::onsetOf(
-            rec.frames, p.pitch, rec.frameAt(p.atUs - 5'000), rec.frameAt(p.atUs + 100'000));
+        const std::optional<std::size_t> onset =
+            heard::onsetOf(rec.frames, p.pitch, rec.frameAt(p.atUs - 5'000), rec.frameAt(p.atUs + 100'000));
         if (!onset) {
             ++j.missing;
             std::printf("%s: note %zu (%.0f Hz) at %.3f s not heard within 100 ms\n", which, i,
@@ -66,8 +66,8 @@ Judged judge(const char* which, const heard::Recording& rec, const std::vector<P
             const double nearMs = stalls.msFromNearest(us);
             if (nearMs <= heard::kNearStallMs)
                 j.breaksNearStalls += b.blocks;
-            std::printf("%s: note %zu at %.3f s breaks for %d ms at %.3f s; nearest stall of the machine %s\n", which,
-                        i, atS, b.blocks * 5, (us - double(played[0].atUs)) / 1e6,
+            std::printf("%s: note %zu at %.3f s breaks for %d ms at %.3f s; nearest stall of the machine %s\n",
+                        which, i, atS, b.blocks * 5, (us - double(played[0].atUs)) / 1e6,
                         nearMs > 1e6 ? "none" : QByteArray::number(nearMs, 'f', 1).append(" ms away").constData());
         }
     }
@@ -101,8 +101,9 @@ int main(int argc, char** argv)
     platform::PulseVoice voice(options);
     heard::MachineStalls stalls;
     if (!recorder.ok() || !voice.connected() || (native && !native->ok())) {
-        std::fprintf(stderr, "no sound server with a sink \"bench\" (or no pw-record): run through "
-                             "bench/with_null_sink.sh\n");
+        std::fprintf(stderr,
+                     "no sound server with a sink \"bench\" (or no pw-record): run through "
+                     "bench/with_null_sink.sh\n");
         return 2;
     }
     std::vector<platform::SoundPtr> cut, sustained;
@@ -151,12 +152,13 @@ int main(int argc, char** argv)
                     "%d of them within %.0f ms of a stall of the machine\n",
                     n.missing, n.breaks, n.notesWithBreaks, n.breaksNearStalls, heard::kNearStallMs);
     }
-    std::printf("notes %zu (sustained %d), corks %llu, stalls of the machine over 4 ms %zu (longest %.1f ms; %.1f %% of the time "
+    std::printf("notes %zu (sustained %d), corks %llu, stalls of the machine over 4 ms %zu (longest %.1f ms; %.1f "
+                "%% of the time "
                 "lies within %.0f ms of one), notes ending early in the recording %d (target %d ms, minimum request "
                 "%d ms)\n",
                 played.size(), j.sustainedNotes, static_cast<unsigned long long>(counters.corks), stalls.count(),
-                stalls.longestMs(), 100 * stalls.shareNear(played[0].atUs, endUs, heard::kNearStallMs), heard::kNearStallMs, j.shortTails,
-                options.targetMs, options.minRequestMs);
+                stalls.longestMs(), 100 * stalls.shareNear(played[0].atUs, endUs, heard::kNearStallMs),
+                heard::kNearStallMs, j.shortTails, options.targetMs, options.minRequestMs);
     std::printf("soak of the voice, %d s: notes not heard %d, breaks inside notes %d (in %d notes; %d of them "
                 "within %.0f ms of a stall of the machine), underflows %llu\n",
                 seconds, j.missing, j.breaks, j.notesWithBreaks, j.breaksNearStalls, heard::kNearStallMs,

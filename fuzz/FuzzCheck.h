@@ -22,5 +22,4 @@ inline QByteArray input(const std::uint8_t* data, std::size_t size)
 
 } // namespace fuzz
 
-#define FUZZ_CHECK(condition) \
-    ((condition) ? void(0) : fuzz::failed(#condition, __FILE__, __LINE__))
+#define FUZZ_CHECK(condition) ((condition) ? void(0) : fuzz::failed(#condition, __FILE__, __LINE__))

@@ -17,7 +17,10 @@ public:
     void stop() override {}
 };
 
-saz::Bytes bytesOf(const QByteArray& a) { return saz::Bytes(a.begin(), a.end()); }
+saz::Bytes bytesOf(const QByteArray& a)
+{
+    return saz::Bytes(a.begin(), a.end());
+}
 
 QByteArray arrayOf(const saz::Bytes& b)
 {
@@ -46,11 +49,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // One item's value alone, as the container would hand it over.
     try {
         const tezvan::SampleItem item = tezvan::readInternalValue(QByteArrayLiteral("x"), 7, bytes, 0);
-        const QByteArray again = arrayOf(tezvan_bank::internalValue(
-            item.description.toStdString(), item.ident, bytesOf(item.wave)));
+        const QByteArray again =
+            arrayOf(tezvan_bank::internalValue(item.description.toStdString(), item.ident, bytesOf(item.wave)));
         const tezvan::SampleItem reread = tezvan::readInternalValue(QByteArrayLiteral("x"), 7, again, 0);
-        FUZZ_CHECK(reread.description == item.description && reread.ident == item.ident
-                   && reread.wave == item.wave);
+        FUZZ_CHECK(reread.description == item.description && reread.ident == item.ident && reread.wave == item.wave);
     } catch (const tezvan::SampleBankError&) {
     }
 

@@ -38,19 +38,29 @@ void put(const char* target, const char* name, const QByteArray& bytes)
     }
 }
 
-QByteArray u16(quint16 v) { QByteArray b(2, '\0'); qToLittleEndian(v, b.data()); return b; }
-QByteArray u32(quint32 v) { QByteArray b(4, '\0'); qToLittleEndian(v, b.data()); return b; }
+QByteArray u16(quint16 v)
+{
+    QByteArray b(2, '\0');
+    qToLittleEndian(v, b.data());
+    return b;
+}
+QByteArray u32(quint32 v)
+{
+    QByteArray b(4, '\0');
+    qToLittleEndian(v, b.data());
+    return b;
+}
 
 // A wave of any sample layout, built field by field.
 QByteArray wave(quint16 tag, quint16 channels, quint32 rate, quint16 bits, const QByteArray& data,
                 bool extensible = false)
 {
-    QByteArray fmt = u16(extensible ? 0xFFFE : tag) + u16(channels) + u32(rate)
-        + u32(rate * channels * bits / 8) + u16(quint16(channels * bits / 8)) + u16(bits);
+    QByteArray fmt = u16(extensible ? 0xFFFE : tag) + u16(channels) + u32(rate) + u32(rate * channels * bits / 8)
+        + u16(quint16(channels * bits / 8)) + u16(bits);
     if (extensible)
         fmt += u16(22) + u16(bits) + u32(0) + u16(tag) + QByteArray(14, '\x01');
-    QByteArray body = QByteArrayLiteral("WAVE") + "fmt " + u32(quint32(fmt.size())) + fmt
-        + "data" + u32(quint32(data.size())) + data;
+    QByteArray body = QByteArrayLiteral("WAVE") + "fmt " + u32(quint32(fmt.size())) + fmt + "data"
+        + u32(quint32(data.size())) + data;
     if (data.size() & 1)
         body += '\0';
     return QByteArrayLiteral("RIFF") + u32(quint32(body.size())) + body;
@@ -69,14 +79,19 @@ QByteArray arrayOf(const saz::Bytes& b)
     return QByteArray(reinterpret_cast<const char*>(b.data()), qsizetype(b.size()));
 }
 
-saz::Bytes bytesOf(const QByteArray& a) { return saz::Bytes(a.begin(), a.end()); }
+saz::Bytes bytesOf(const QByteArray& a)
+{
+    return saz::Bytes(a.begin(), a.end());
+}
 
 void noteFiles()
 {
-    put("note_file", "notes.tnl", tezvan::noteFileBytes({QStringLiteral("01=451"), QStringLiteral("13=-1"),
-                                                         QStringLiteral("00=0"), QStringLiteral("07=2147483647")}));
-    put("note_file", "display.txt", platform::windows1254Lines({QString::fromUtf8("RE (01)"), QString::fromUtf8("Sİ (12)"),
-                                                                 QString::fromUtf8("ŞEY")}));
+    put("note_file", "notes.tnl",
+        tezvan::noteFileBytes({QStringLiteral("01=451"), QStringLiteral("13=-1"), QStringLiteral("00=0"),
+                               QStringLiteral("07=2147483647")}));
+    put("note_file", "display.txt",
+        platform::windows1254Lines(
+            {QString::fromUtf8("RE (01)"), QString::fromUtf8("Sİ (12)"), QString::fromUtf8("ŞEY")}));
     put("note_file", "mixed_breaks.tnl", QByteArrayLiteral("02=10\n03=+20\r04=-0030\r\n\r\nxx=1\0tail"));
     put("note_file", "odd.tnl", QByteArrayLiteral("1=2\r\n99=99999999999\r\n-1=5\r\n05 7"));
 }
@@ -143,8 +158,8 @@ void waves()
     for (std::size_t i = 0; i < frames.size(); ++i)
         frames[i] = qint16(int(i) * 311 - 30000);
     put("wave", "pcm16_44100.wav", platform::waveFileImage(frames, 44100));
-    put("wave", "pcm16_11025_stereo.wav", platform::waveFileImage(frames, 11025, 2,
-                                                                  {{QByteArrayLiteral("fact"), u32(100)}}));
+    put("wave", "pcm16_11025_stereo.wav",
+        platform::waveFileImage(frames, 11025, 2, {{QByteArrayLiteral("fact"), u32(100)}}));
     put("wave", "pcm8_22050.wav", wave(1, 1, 22050, 8, ramp(99)));
     put("wave", "pcm24_48000.wav", wave(1, 2, 48000, 24, ramp(120)));
     put("wave", "pcm32_8000.wav", wave(1, 1, 8000, 32, ramp(64)));

@@ -4,14 +4,12 @@
 
 #include <QTimer>
 
-
 namespace platform {
 
 // Lives on the audio thread: owns the top-up timer and every use of the output.
 class AudioSinkVoice::Worker final : public QObject {
 public:
-    Worker(OneVoiceMixer& mixer, AudioOutput& output, std::atomic<bool>& wakePending, int periodMs,
-           int idleAfterMs)
+    Worker(OneVoiceMixer& mixer, AudioOutput& output, std::atomic<bool>& wakePending, int periodMs, int idleAfterMs)
         : mixer_(mixer), output_(output), feeder_(mixer, output, steadyClock()), wakePending_(wakePending),
           periodMs_(periodMs), idleAfterUs_(qint64(idleAfterMs) * 1000)
     {
@@ -101,13 +99,15 @@ AudioSinkVoice::AudioSinkVoice(std::unique_ptr<AudioOutput> output, int topUpPer
     worker_->moveToThread(&thread_);
     thread_.setObjectName(QStringLiteral("voice"));
     thread_.start(QThread::TimeCriticalPriority);
-    QMetaObject::invokeMethod(worker_, [w = worker_] { w->init(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        worker_, [w = worker_] { w->init(); }, Qt::QueuedConnection);
 }
 
 AudioSinkVoice::~AudioSinkVoice()
 {
     mixer_.stop();
-    QMetaObject::invokeMethod(worker_, [w = worker_] { w->shutdown(); }, Qt::BlockingQueuedConnection);
+    QMetaObject::invokeMethod(
+        worker_, [w = worker_] { w->shutdown(); }, Qt::BlockingQueuedConnection);
     thread_.quit();
     thread_.wait();
     delete worker_;
@@ -136,7 +136,8 @@ void AudioSinkVoice::wake()
 {
     // One wake in flight is enough: it pulls whatever the mixer holds by then.
     if (!wakePending_.exchange(true, std::memory_order_acq_rel))
-        QMetaObject::invokeMethod(worker_, [w = worker_] { w->wake(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            worker_, [w = worker_] { w->wake(); }, Qt::QueuedConnection);
 }
 
 void AudioSinkVoice::setFirstFrameObserver(std::function<void(qint64 steadyUs)> observer)

@@ -1,8 +1,8 @@
 #pragma once
 // The voice where there is no libpulse (Windows builds): one sound at a time into an audio
 // output opened once, kept topped up every couple of milliseconds by a thread of its own, so
-// the GUI thread never feeds the device and a GUI stall never breaks the sound. After a fifth of a second of silence the
-// stream runs dry and the thread sleeps until the next start. Not a mixer, not a file player.
+// the GUI thread never feeds the device and a GUI stall never breaks the sound. After a fifth of a second of silence
+// the stream runs dry and the thread sleeps until the next start. Not a mixer, not a file player.
 
 #include "AudioOutput.h"
 #include "OneVoiceMixer.h"
@@ -18,8 +18,7 @@ class AudioSinkVoice final : public Voice {
 public:
     // Takes the output; opens it on the audio thread at once when a device exists. Tops it
     // up every topUpPeriodMs while sounding and for idleAfterMs of silence after.
-    explicit AudioSinkVoice(std::unique_ptr<AudioOutput> output, int topUpPeriodMs = 2,
-                            int idleAfterMs = 200);
+    explicit AudioSinkVoice(std::unique_ptr<AudioOutput> output, int topUpPeriodMs = 2, int idleAfterMs = 200);
     ~AudioSinkVoice() override;
 
     // True when a device exists (asked afresh on every start): the sound's first frame

@@ -44,8 +44,8 @@ QString errorOf(const QCommandLineParser& parser)
     if (unknown.isEmpty())
         return parser.errorText();
     const QString name = unknown.first();
-    return QString::fromUtf8("bilinmeyen seçenek: ") + (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--"))
-        + name;
+    return QString::fromUtf8("bilinmeyen seçenek: ")
+        + (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
 }
 
 void print(const QString& text)
@@ -76,7 +76,8 @@ int runCommand(const CommandLineProgram& program, const QCommandLineParser& pars
     const CommandLineCommand& command = *asked.front();
     const QStringList arguments = parser.positionalArguments();
     if (asked.size() > 1 || arguments.size() != command.arguments.size()) {
-        reportCommandLineError(program.name, QString::fromUtf8("kullanım: ") + program.name + u' ' + usageOf(command));
+        reportCommandLineError(program.name,
+                               QString::fromUtf8("kullanım: ") + program.name + u' ' + usageOf(command));
         return kCommandLineMisuse;
     }
     return command.run(arguments);

@@ -26,10 +26,10 @@ struct CommandLineCommand {
 };
 
 struct CommandLineProgram {
-    QString name;     // "tezvan": the command and the prefix of its errors
-    QString title;    // the help's first line after the usage
+    QString name;  // "tezvan": the command and the prefix of its errors
+    QString title; // the help's first line after the usage
     QString version;
-    QString files;    // the files the window opens, as the help names them; empty: it takes none
+    QString files; // the files the window opens, as the help names them; empty: it takes none
     QString filesDescription;
     std::vector<CommandLineCommand> commands;
 };

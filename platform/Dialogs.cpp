@@ -1,8 +1,8 @@
 #include "Dialogs.h"
 
 #include <QApplication>
-#include <QFileDialog>
 #include <QColorDialog>
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QLibraryInfo>
 #include <QMessageBox>

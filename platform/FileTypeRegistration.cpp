@@ -148,8 +148,8 @@ void FileTypeRegistration::runNextTool()
     const QString program = QStandardPaths::findExecutable(name);
     if (program.isEmpty()) {
         if (!tool.optional) {
-            problems_ << QString::fromUtf8("\"%1\" programı bulunamadı; \"%2\" paketini kurun.")
-                             .arg(name, tool.package);
+            problems_
+                << QString::fromUtf8("\"%1\" programı bulunamadı; \"%2\" paketini kurun.").arg(name, tool.package);
         }
         runNextTool();
         return;
@@ -169,8 +169,7 @@ void FileTypeRegistration::runNextTool()
     connect(process_, &QProcess::errorOccurred, this, [this, name](QProcess::ProcessError error) {
         if (error != QProcess::FailedToStart)
             return; // a crash is reported by finished()
-        problems_ << QString::fromUtf8("\"%1\" programı çalıştırılamadı (%2).")
-                         .arg(name, process_->errorString());
+        problems_ << QString::fromUtf8("\"%1\" programı çalıştırılamadı (%2).").arg(name, process_->errorString());
         process_->deleteLater();
         process_ = nullptr;
         runNextTool();

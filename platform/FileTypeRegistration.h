@@ -17,12 +17,12 @@ namespace platform {
 
 // What the desktop learns about the type and its program.
 struct FileTypeHandler {
-    QString extension;        // ".tnl"
-    QString typeName;         // the type's name, also the description shown for it (Windows)
-    QString mimeType;         // "application/x-..." declared by mimePackage
-    QByteArray mimePackage;   // shared-mime-info XML that declares mimeType
-    QString applicationId;    // reverse-DNS id: the desktop entry's and the icon's name
-    QByteArray desktopEntry;  // the program's desktop entry; its Exec line is replaced
+    QString extension;                       // ".tnl"
+    QString typeName;                        // the type's name, also the description shown for it (Windows)
+    QString mimeType;                        // "application/x-..." declared by mimePackage
+    QByteArray mimePackage;                  // shared-mime-info XML that declares mimeType
+    QString applicationId;                   // reverse-DNS id: the desktop entry's and the icon's name
+    QByteArray desktopEntry;                 // the program's desktop entry; its Exec line is replaced
     QList<std::pair<int, QByteArray>> icons; // PNG images by pixel size
 };
 

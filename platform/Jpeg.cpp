@@ -1,8 +1,8 @@
 #include "Jpeg.h"
 
 #include <csetjmp>
-#include <cstdlib>
 #include <cstdio>
+#include <cstdlib>
 
 #include <jpeglib.h>
 
@@ -69,8 +69,8 @@ bool decodeInto(const QByteArray& jpeg, QImage& out)
         return false;
     }
     // libjpeg owns the line buffer, so a jump out of a damaged file leaks nothing.
-    JSAMPARRAY line = (*info.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&info), JPOOL_IMAGE,
-                                                info.output_width * 3, 1);
+    JSAMPARRAY line =
+        (*info.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&info), JPOOL_IMAGE, info.output_width * 3, 1);
     while (info.output_scanline < info.output_height) {
         const int y = int(info.output_scanline);
         jpeg_read_scanlines(&info, line, 1);

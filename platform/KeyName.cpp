@@ -28,18 +28,18 @@ QString keyCodeText(quint8 code)
     const char* utf8 = nullptr;
     switch (code) {
     // The punctuation keys by their place, where the layout is not known (see VirtualKey.cpp).
-    case vk::Oem1: utf8 = "Ş"; break;   // right of L
-    case vk::Oem7: utf8 = "İ"; break;   // right of that
-    case 0xBC: utf8 = "Ö"; break;       // right of M
-    case 0xBE: utf8 = "Ç"; break;       // right of that
-    case 0xBF: utf8 = "."; break;       // left of right Shift
-    case 0xDB: utf8 = "Ğ"; break;       // right of P
-    case 0xDD: utf8 = "Ü"; break;       // right of that
-    case 0xDC: utf8 = ","; break;       // left of Enter, below it
-    case vk::Oem3: utf8 = "\""; break;  // left of 1
-    case 0xBD: utf8 = "*"; break;       // right of 0
-    case 0xBB: utf8 = "-"; break;       // right of that
-    case 0xE2: utf8 = "<"; break;       // left of Z
+    case vk::Oem1: utf8 = "Ş"; break;  // right of L
+    case vk::Oem7: utf8 = "İ"; break;  // right of that
+    case 0xBC: utf8 = "Ö"; break;      // right of M
+    case 0xBE: utf8 = "Ç"; break;      // right of that
+    case 0xBF: utf8 = "."; break;      // left of right Shift
+    case 0xDB: utf8 = "Ğ"; break;      // right of P
+    case 0xDD: utf8 = "Ü"; break;      // right of that
+    case 0xDC: utf8 = ","; break;      // left of Enter, below it
+    case vk::Oem3: utf8 = "\""; break; // left of 1
+    case 0xBD: utf8 = "*"; break;      // right of 0
+    case 0xBB: utf8 = "-"; break;      // right of that
+    case 0xE2: utf8 = "<"; break;      // left of Z
     case vk::Add: utf8 = "Num +"; break;
     case vk::Subtract: utf8 = "Num -"; break;
     case 0x6A: utf8 = "Num *"; break;

@@ -16,8 +16,7 @@ namespace platform {
 #ifdef TEZVAN_KEY_CAPS_FROM_X11
 namespace {
 
-template <typename T, void (*unref)(T*)>
-struct Unref {
+template <typename T, void (*unref)(T*)> struct Unref {
     void operator()(T* p) const { unref(p); }
 };
 using Context = std::unique_ptr<xkb_context, Unref<xkb_context, xkb_context_unref>>;
@@ -79,7 +78,8 @@ std::optional<QString> keyCapInUse(quint8 virtualKey)
         return std::nullopt;
     static const bool hasXkb =
         xkb_x11_setup_xkb_extension(connection, XKB_X11_MIN_MAJOR_XKB_VERSION, XKB_X11_MIN_MINOR_XKB_VERSION,
-                                    XKB_X11_SETUP_XKB_EXTENSION_NO_FLAGS, nullptr, nullptr, nullptr, nullptr) == 1;
+                                    XKB_X11_SETUP_XKB_EXTENSION_NO_FLAGS, nullptr, nullptr, nullptr, nullptr)
+        == 1;
     const int32_t device = hasXkb ? xkb_x11_get_core_keyboard_device_id(connection) : -1;
     if (device < 0)
         return std::nullopt;
@@ -87,9 +87,9 @@ std::optional<QString> keyCapInUse(quint8 virtualKey)
     // a millisecond on a local server).
     const Context context(
         xkb_context_new(xkb_context_flags(XKB_CONTEXT_NO_DEFAULT_INCLUDES | XKB_CONTEXT_NO_ENVIRONMENT_NAMES)));
-    const Keymap keymap(context ? xkb_x11_keymap_new_from_device(context.get(), connection, device,
-                                                                 XKB_KEYMAP_COMPILE_NO_FLAGS)
-                                : nullptr);
+    const Keymap keymap(
+        context ? xkb_x11_keymap_new_from_device(context.get(), connection, device, XKB_KEYMAP_COMPILE_NO_FLAGS)
+                : nullptr);
     const State state(keymap ? xkb_x11_state_new_from_device(keymap.get(), connection, device) : nullptr);
     if (!state)
         return std::nullopt;

@@ -11,7 +11,10 @@ LiveMidiNotes::LiveMidiNotes(MidiOutput& output, QObject* parent)
         output_.send(m);
 }
 
-LiveMidiNotes::~LiveMidiNotes() { silenced(); }
+LiveMidiNotes::~LiveMidiNotes()
+{
+    silenced();
+}
 
 void LiveMidiNotes::setNotePitches(const std::vector<double>& noteHz)
 {

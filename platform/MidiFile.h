@@ -44,8 +44,14 @@ std::vector<MidiNote> midiNotesOf(const std::vector<OfflineVoice::Sounding>& sou
 QByteArray standardMidiFile(const MidiTake& take);
 
 // The file dialogs' second file type, after the program's own: a take saved as a MIDI file.
-inline QString midiFileFilter() { return QString::fromUtf8("MIDI Dosyası (*.mid)|*.mid"); }
-inline bool isMidiFileName(const QString& path) { return path.endsWith(QStringLiteral(".mid"), Qt::CaseInsensitive); }
+inline QString midiFileFilter()
+{
+    return QString::fromUtf8("MIDI Dosyası (*.mid)|*.mid");
+}
+inline bool isMidiFileName(const QString& path)
+{
+    return path.endsWith(QStringLiteral(".mid"), Qt::CaseInsensitive);
+}
 
 inline WholeFileResult writeMidiFile(const QString& path, const MidiTake& take)
 {

@@ -8,16 +8,25 @@ namespace {
 
 constexpr int kBendPerSemitone = kMidiBendCentre / kMidiBendRangeSemitones;
 
-double semitonesFromA4(double hz) { return 12.0 * std::log2(hz / 440.0); }
+double semitonesFromA4(double hz)
+{
+    return 12.0 * std::log2(hz / 440.0);
+}
 
-std::uint8_t dataByte(int value) { return std::uint8_t(std::clamp(value, 0, 127)); }
+std::uint8_t dataByte(int value)
+{
+    return std::uint8_t(std::clamp(value, 0, 127));
+}
 
 MidiMessage message(int status, int a, int b)
 {
     return MidiMessage{{std::uint8_t(status | kMidiChannel), dataByte(a), dataByte(b)}, 3};
 }
 
-MidiMessage controlChange(int controller, int value) { return message(0xB0, controller, value); }
+MidiMessage controlChange(int controller, int value)
+{
+    return message(0xB0, controller, value);
+}
 
 } // namespace
 
@@ -37,9 +46,12 @@ double hzOfMidiPitch(MidiPitch pitch)
 
 std::array<MidiMessage, 6> bendRangeSetup()
 {
-    return {controlChange(101, 0), controlChange(100, 0),           // select RPN 0
-            controlChange(6, kMidiBendRangeSemitones), controlChange(38, 0), // semitones, cents
-            controlChange(101, 127), controlChange(100, 127)};      // deselect
+    return {controlChange(101, 0),
+            controlChange(100, 0), // select RPN 0
+            controlChange(6, kMidiBendRangeSemitones),
+            controlChange(38, 0), // semitones, cents
+            controlChange(101, 127),
+            controlChange(100, 127)}; // deselect
 }
 
 std::array<MidiMessage, 2> noteOnWithBend(MidiPitch pitch)
@@ -47,7 +59,10 @@ std::array<MidiMessage, 2> noteOnWithBend(MidiPitch pitch)
     return {message(0xE0, pitch.bend & 0x7F, pitch.bend >> 7), message(0x90, pitch.key, kMidiVelocity)};
 }
 
-MidiMessage noteOff(int key) { return message(0x80, key, 0); }
+MidiMessage noteOff(int key)
+{
+    return message(0x80, key, 0);
+}
 
 MidiMessage programChange(int generalMidiProgram)
 {

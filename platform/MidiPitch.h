@@ -12,10 +12,10 @@
 
 namespace platform {
 
-constexpr int kMidiChannel = 0;              // every note goes out on the first channel
-constexpr int kMidiBendCentre = 8192;        // a bend that leaves the key as it is
-constexpr int kMidiBendRangeSemitones = 2;   // what the bend range setup asks
-constexpr int kMidiVelocity = 100;           // one strength for every note: a sample has one
+constexpr int kMidiChannel = 0;            // every note goes out on the first channel
+constexpr int kMidiBendCentre = 8192;      // a bend that leaves the key as it is
+constexpr int kMidiBendRangeSemitones = 2; // what the bend range setup asks
+constexpr int kMidiVelocity = 100;         // one strength for every note: a sample has one
 
 struct MidiPitch {
     int key;  // 0..127, 69 = A4 = 440 Hz

@@ -128,7 +128,8 @@ struct MidiPorts::Ports {
             observer(steadyClock().nowUs());
         MidiPorts* owner = ports->owner;
         const int key = bytes[1];
-        QMetaObject::invokeMethod(owner, [owner, key] { emit owner->noteOnReceived(key); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            owner, [owner, key] { emit owner->noteOnReceived(key); }, Qt::QueuedConnection);
     }
 };
 
@@ -151,9 +152,15 @@ MidiPorts::~MidiPorts()
     ports_->in.reset();
 }
 
-bool MidiPorts::isOpen() const { return ports_->out != nullptr; }
+bool MidiPorts::isOpen() const
+{
+    return ports_->out != nullptr;
+}
 
-bool MidiPorts::inputOpen() const { return ports_->in != nullptr; }
+bool MidiPorts::inputOpen() const
+{
+    return ports_->in != nullptr;
+}
 
 void MidiPorts::send(const MidiMessage& message)
 {
@@ -161,6 +168,9 @@ void MidiPorts::send(const MidiMessage& message)
         ports_->out->sendMessage(message.data(), message.size);
 }
 
-void MidiPorts::setArrivalObserver(void (*observer)(qint64 steadyUs)) { ports_->arrivalObserver = observer; }
+void MidiPorts::setArrivalObserver(void (*observer)(qint64 steadyUs))
+{
+    ports_->arrivalObserver = observer;
+}
 
 } // namespace platform

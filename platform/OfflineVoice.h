@@ -39,7 +39,7 @@ public:
 
 private:
     struct Event {
-        qint64 atUs; // since construction
+        qint64 atUs;    // since construction
         SoundPtr sound; // null for stop
     };
 

@@ -15,14 +15,20 @@ constexpr quint16 kExtensible = 0xFFFE;
 // More channels than any recording device makes: a damaged header.
 constexpr int kMaxChannels = 32;
 
-quint32 u32(const char* p) { return qFromLittleEndian<quint32>(p); }
-quint16 u16(const char* p) { return qFromLittleEndian<quint16>(p); }
+quint32 u32(const char* p)
+{
+    return qFromLittleEndian<quint32>(p);
+}
+quint16 u16(const char* p)
+{
+    return qFromLittleEndian<quint16>(p);
+}
 
 struct Format {
     quint16 tag = 0; // kPcm or kFloat once resolved
     int channels = 0;
     int rate = 0;
-    int bits = 0;    // of each sample's container
+    int bits = 0; // of each sample's container
 };
 
 // Empty when the layout is one that plays, else why not.
@@ -74,17 +80,14 @@ double sampleAt(const char* p, const Format& f)
         return std::isfinite(v) ? v : 0.0;
     }
     switch (f.bits) {
-    case 8:
-        return (double(quint8(*p)) - 128.0) / 128.0;
-    case 16:
-        return double(qint16(u16(p))) / 32768.0;
+    case 8: return (double(quint8(*p)) - 128.0) / 128.0;
+    case 16: return double(qint16(u16(p))) / 32768.0;
     case 24: {
         const quint32 raw = quint32(quint8(p[0])) << 8 | quint32(quint8(p[1])) << 16 | quint32(quint8(p[2])) << 24;
         const qint32 v = qint32(raw);
         return double(v) / 2147483648.0;
     }
-    default:
-        return double(qint32(u32(p))) / 2147483648.0;
+    default: return double(qint32(u32(p))) / 2147483648.0;
     }
 }
 
@@ -171,9 +174,10 @@ SoundPtr prepareSound(const QByteArray& image, QString* whyNot)
         const soxr_error_t error = soxr_oneshot(f.rate, kOutputRate, 1, mono.data(), mono.size(), nullptr,
                                                 out.data(), out.size(), &done, &io, &quality, nullptr);
         if (error)
-            return refuse(whyNot, QStringLiteral("it could not be converted to %1 Hz (%2)")
-                                      .arg(kOutputRate)
-                                      .arg(QString::fromUtf8(error)));
+            return refuse(whyNot,
+                          QStringLiteral("it could not be converted to %1 Hz (%2)")
+                              .arg(kOutputRate)
+                              .arg(QString::fromUtf8(error)));
     }
     if (whyNot)
         whyNot->clear();

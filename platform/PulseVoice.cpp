@@ -27,7 +27,8 @@ public:
         api_ = pa_threaded_mainloop_get_api(mainloop_);
         // Events are added before the loop runs: after that, only with the loop's lock held.
         wakeEvent_ = api_->io_new(api_, wakeFd_, PA_IO_EVENT_INPUT, &Loop::onWake, this);
-        pa_threaded_mainloop_once_unlocked(mainloop_, [](pa_threaded_mainloop*, void*) { askForRealTime(); }, nullptr);
+        pa_threaded_mainloop_once_unlocked(
+            mainloop_, [](pa_threaded_mainloop*, void*) { askForRealTime(); }, nullptr);
         if (pa_threaded_mainloop_start(mainloop_) < 0)
             return;
         running_ = true;
@@ -78,10 +79,7 @@ public:
         }
     }
 
-    Counters counters() const
-    {
-        return {underflows_.load(), corks_.load(), soundsWritten_.load()};
-    }
+    Counters counters() const { return {underflows_.load(), corks_.load(), soundsWritten_.load()}; }
 
     void setObserver(std::function<void(qint64)> observer)
     {
@@ -152,7 +150,8 @@ private:
         const pa_buffer_attr* attr = pa_stream_get_buffer_attr(stream_);
         // A new sound must cover everything queued, and a corked stream needs its
         // pre-buffer before it plays at all.
-        const std::size_t bytes = std::max<std::size_t>(attr->tlength, attr->prebuf == quint32(-1) ? 0 : attr->prebuf);
+        const std::size_t bytes =
+            std::max<std::size_t>(attr->tlength, attr->prebuf == quint32(-1) ? 0 : attr->prebuf);
         noteBlock_.assign((bytes + 1) / 2, 0);
         corked_ = true;
         handledChanges_ = mixer_.changes();

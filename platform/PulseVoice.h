@@ -17,15 +17,15 @@ namespace platform {
 class PulseVoice final : public Voice {
 public:
     struct Options {
-        QByteArray server;          // empty: the desktop's own server (PULSE_SERVER, the session's)
+        QByteArray server;           // empty: the desktop's own server (PULSE_SERVER, the session's)
         int connectTimeoutMs = 1500; // the construction waits no longer for the server
         // The queue rides out a stall of the machine of about 50 ms, the longest seen on a
         // virtual machine (at least target minus one top-up stays queued); the target less
         // two top-ups, 6 ms, is what the server asks of its sink, 3 ms. A new sound replaces
         // the queue, so its length costs no latency.
-        int targetMs = 100;          // asked target length of the queue
-        int minRequestMs = 47;       // asked smallest top-up
-        int idleAfterMs = 200;       // silence written before the stream is corked
+        int targetMs = 100;    // asked target length of the queue
+        int minRequestMs = 47; // asked smallest top-up
+        int idleAfterMs = 200; // silence written before the stream is corked
     };
 
     // Connects and opens the stream, waiting at most connectTimeoutMs; with no server it

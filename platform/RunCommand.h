@@ -13,8 +13,7 @@ namespace platform {
 
 // True when the command ran to its end; false after its error was shown. Cleanup the
 // command owes either way belongs in a guard inside it, so that it runs before the box.
-template <typename Command>
-bool runCommand(Dialogs& dialogs, QWidget* owner, Command&& command)
+template <typename Command> bool runCommand(Dialogs& dialogs, QWidget* owner, Command&& command)
 {
     try {
         std::invoke(std::forward<Command>(command));

@@ -14,10 +14,16 @@ namespace {
 
 #if defined(TEZVAN_HAVE_PULSE)
 using SystemVoice = PulseVoice;
-SystemVoice* makeVoice() { return new PulseVoice; }
+SystemVoice* makeVoice()
+{
+    return new PulseVoice;
+}
 #else
 using SystemVoice = AudioSinkVoice;
-SystemVoice* makeVoice() { return new AudioSinkVoice(makeSystemAudioOutput()); }
+SystemVoice* makeVoice()
+{
+    return new AudioSinkVoice(makeSystemAudioOutput());
+}
 #endif
 
 SystemVoice* instance = nullptr;

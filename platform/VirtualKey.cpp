@@ -7,6 +7,7 @@
 namespace platform {
 namespace {
 
+// clang-format off
 // Virtual-key codes of the xkb key codes 0..135 of a PC keyboard (evdev rules).
 constexpr quint8 kXkbToVk[136] = {
     // 0-7: none
@@ -39,6 +40,7 @@ constexpr quint8 kXkbToVk[136] = {
     // 128-135: none
     0, 0, 0, 0, 0, 0, 0, 0,
 };
+// clang-format on
 
 quint8 virtualKeyFromQtKey(int key, Qt::KeyboardModifiers modifiers)
 {
@@ -59,11 +61,9 @@ quint8 virtualKeyFromQtKey(int key, Qt::KeyboardModifiers modifiers)
     case 0x015E: // Ş: the key right of L on a Turkish keyboard
         return vk::Oem1;
     case Qt::Key_QuoteLeft:
-    case Qt::Key_AsciiTilde:
-        return vk::Oem3;
+    case Qt::Key_AsciiTilde: return vk::Oem3;
     case Qt::Key_Apostrophe:
-    case Qt::Key_QuoteDbl:
-        return vk::Oem7;
+    case Qt::Key_QuoteDbl: return vk::Oem7;
     case Qt::Key_Comma: return 0xBC;
     case Qt::Key_Period: return keypad ? 0x6E : 0xBE;
     case Qt::Key_Slash: return keypad ? 0x6F : 0xBF;

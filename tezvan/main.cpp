@@ -2,9 +2,9 @@
 // that run without a window) come first; otherwise a note file named on it opens at start.
 #include "CommandLine.h"
 
-#include "tezvan/core/SampleBank.h"
 #include "tezvan/core/KeyFile.h"
 #include "tezvan/core/NotePitches.h"
+#include "tezvan/core/SampleBank.h"
 #include "tezvan/windows/MidiNoteSound.h"
 #include "tezvan/windows/SampleBankSound.h"
 #include "tezvan/windows/TFRMTUS.h"

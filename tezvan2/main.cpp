@@ -32,8 +32,12 @@ int main(int argc, char** argv)
     platform::MidiPorts midiPorts(QStringLiteral("Tezvan 2"));
     platform::LiveMidiNotes midi(midiPorts);
     QObject::connect(&midiPorts, &platform::MidiPorts::noteOnReceived, &midi, &platform::LiveMidiNotes::keyReceived);
-    tezvan2::Tfrmana frmana({platform::systemVoice(), platform::steadyClock(), platform::systemDialogs(),
-                             platform::systemShell(), {}, &midi});
+    tezvan2::Tfrmana frmana({platform::systemVoice(),
+                             platform::steadyClock(),
+                             platform::systemDialogs(),
+                             platform::systemShell(),
+                             {},
+                             &midi});
     frmana.show();
     return app.exec();
 }

@@ -6,8 +6,8 @@
 
 #include "support/AsOrdinaryUser.h"
 #include "support/CommandErrorMessage.h"
-#include "support/QStringPrinter.h"
 #include "support/Files.h"
+#include "support/QStringPrinter.h"
 #include "support/RowName.h"
 
 #include "make_tezvan_bank/TezvanBank.h"
@@ -28,11 +28,11 @@
 #include <QTemporaryDir>
 #include <QtEndian>
 
+#include <csignal>
 #include <gtest/gtest.h>
 #include <string_view>
 #include <sys/mount.h>
 #include <sys/resource.h>
-#include <csignal>
 
 namespace {
 
@@ -42,7 +42,19 @@ using testing_support::noCommandError;
 using testing_support::readFile;
 using testing_support::writeFile;
 
-enum class Reader { NoteFile, KeyFile, NoteFileSave, DisplayTextSave, NotaOpen, NotaSave, Wave, WbsFile, Bank, Jpeg, Number };
+enum class Reader {
+    NoteFile,
+    KeyFile,
+    NoteFileSave,
+    DisplayTextSave,
+    NotaOpen,
+    NotaSave,
+    Wave,
+    WbsFile,
+    Bank,
+    Jpeg,
+    Number
+};
 // LockedFolder: the earlier file is root's and read-only; WritableInLockedFolder: anyone may
 // write the earlier file, but its folder takes no new file.
 enum class Layout { Bytes, Missing, Folder, Unreadable, LockedFolder, WritableInLockedFolder, FullDisk };
@@ -50,15 +62,25 @@ enum class Layout { Bytes, Missing, Folder, Unreadable, LockedFolder, WritableIn
 struct BadInput : testing_support::NamedRow {
     Reader reader;
     Layout layout;
-    std::string_view bytes;       // the file's bytes, or the text of a number
+    std::string_view bytes;         // the file's bytes, or the text of a number
     QByteArray (*make)() = nullptr; // the file's bytes, where a literal would not do
     const char* answer = "";
 };
 
 const QByteArray kEarlier = QByteArrayLiteral("earlier file\r\n");
 
-QByteArray u16(quint16 v) { QByteArray b(2, '\0'); qToLittleEndian(v, b.data()); return b; }
-QByteArray u32(quint32 v) { QByteArray b(4, '\0'); qToLittleEndian(v, b.data()); return b; }
+QByteArray u16(quint16 v)
+{
+    QByteArray b(2, '\0');
+    qToLittleEndian(v, b.data());
+    return b;
+}
+QByteArray u32(quint32 v)
+{
+    QByteArray b(4, '\0');
+    qToLittleEndian(v, b.data());
+    return b;
+}
 
 // A wave with the given "fmt " fields and data bytes.
 QByteArray wave(quint16 tag, quint16 channels, quint32 rate, quint16 bits, qsizetype dataBytes)
@@ -70,7 +92,10 @@ QByteArray wave(quint16 tag, quint16 channels, quint32 rate, quint16 bits, qsize
     return QByteArrayLiteral("RIFF") + u32(quint32(body.size())) + body;
 }
 
-QByteArray smallWave() { return platform::waveFileImage(std::vector<qint16>(30, 500), 44100); }
+QByteArray smallWave()
+{
+    return platform::waveFileImage(std::vector<qint16>(30, 500), 44100);
+}
 
 QByteArray bankOf(const QByteArray& value)
 {
@@ -141,13 +166,16 @@ QString answerOf(const BadInput& row, const QString& path)
         const QString error = commandErrorOf([&] { tezvan2::nota::open(path, grid); });
         if (error != noCommandError())
             return error;
-        return QStringLiteral("%1 columns, the first \"%2\" \"%3\"").arg(grid.count()).arg(grid.name(0), grid.duration(0));
+        return QStringLiteral("%1 columns, the first \"%2\" \"%3\"")
+            .arg(grid.count())
+            .arg(grid.name(0), grid.duration(0));
     }
     case Reader::NotaSave: {
         tezvan2::NoteGrid grid;
         grid.setCount(2);
         grid.setName(0, QStringLiteral("LA"));
-        const QString error = commandErrorOf([&] { tezvan2::nota::save(path, grid, tezvan2::nota::LongCells::Refuse); });
+        const QString error =
+            commandErrorOf([&] { tezvan2::nota::save(path, grid, tezvan2::nota::LongCells::Refuse); });
         return error == noCommandError() ? QStringLiteral("saved") : error;
     }
     case Reader::Wave: {
@@ -192,7 +220,10 @@ QString answerOf(const BadInput& row, const QString& path)
     return {};
 }
 
-bool isSave(Reader r) { return r == Reader::NoteFileSave || r == Reader::DisplayTextSave || r == Reader::NotaSave; }
+bool isSave(Reader r)
+{
+    return r == Reader::NoteFileSave || r == Reader::DisplayTextSave || r == Reader::NotaSave;
+}
 
 // A small file system of its own, filled to the last byte; where mounting is not allowed,
 // a file size limit stands in (then the message may name another error).
@@ -263,18 +294,11 @@ TEST_P(BadInputs, AnswerAsTheTableSays)
         fullDisk.emplace(folder);
     switch (row.layout) {
     case Layout::Bytes:
-    case Layout::Unreadable:
-        ASSERT_TRUE(writeFile(path, bytes));
-        break;
-    case Layout::Missing:
-        break;
-    case Layout::Folder:
-        ASSERT_TRUE(QDir().mkpath(path));
-        break;
+    case Layout::Unreadable: ASSERT_TRUE(writeFile(path, bytes)); break;
+    case Layout::Missing: break;
+    case Layout::Folder: ASSERT_TRUE(QDir().mkpath(path)); break;
     case Layout::LockedFolder:
-    case Layout::FullDisk:
-        ASSERT_TRUE(writeFile(path, kEarlier));
-        break;
+    case Layout::FullDisk: ASSERT_TRUE(writeFile(path, kEarlier)); break;
     case Layout::WritableInLockedFolder:
         ASSERT_TRUE(writeFile(path, kEarlier));
         ASSERT_TRUE(QFile::setPermissions(path, QFileDevice::Permissions(0x6666)));
@@ -323,6 +347,7 @@ TEST_P(BadInputs, AnswerAsTheTableSays)
     }
 }
 
+// clang-format off
 // Files cut short or damaged, of every kind that is read.
 INSTANTIATE_TEST_SUITE_P(
     Damaged, BadInputs,
@@ -440,5 +465,6 @@ INSTANTIATE_TEST_SUITE_P(
         BadInput{{"unreadable wbs file"}, Reader::WbsFile, Layout::Unreadable, {}, smallWave,
                  "it cannot be read (Permission denied)"}),
     testing_support::RowName{});
+// clang-format on
 
 } // namespace

@@ -14,7 +14,7 @@ struct Invocation : testing_support::NamedRow {
     QStringList arguments;
     int exitCode;
     QStringList inStdout; // each must appear
-    QString stderrStart; // a line of stderr starts so
+    QString stderrStart;  // a line of stderr starts so
 };
 
 class CommandLine : public ::testing::TestWithParam<Invocation> {};
@@ -56,17 +56,30 @@ const QString kTezvan2Version = QStringLiteral("tezvan2 ") + QString::fromUtf8(i
 INSTANTIATE_TEST_SUITE_P(
     Invocations, CommandLine,
     ::testing::Values(
-        Invocation{{"tezvan help"}, TEZVAN, {QStringLiteral("--help")}, 0,
-            {QStringLiteral("--help"), QStringLiteral("--version"), QStringLiteral("--render IN.tnl OUT.wav"),
-             QStringLiteral("--export-samples DIR"), QStringLiteral("DOSYA.tnl")}, {}},
-        Invocation{{"tezvan2 help"}, TEZVAN2, {QStringLiteral("-h")}, 0,
-            {QStringLiteral("--version"), QStringLiteral("--render IN.nota OUT.wav")}, {}},
+        Invocation{{"tezvan help"},
+                   TEZVAN,
+                   {QStringLiteral("--help")},
+                   0,
+                   {QStringLiteral("--help"), QStringLiteral("--version"), QStringLiteral("--render IN.tnl OUT.wav"),
+                    QStringLiteral("--export-samples DIR"), QStringLiteral("DOSYA.tnl")},
+                   {}},
+        Invocation{{"tezvan2 help"},
+                   TEZVAN2,
+                   {QStringLiteral("-h")},
+                   0,
+                   {QStringLiteral("--version"), QStringLiteral("--render IN.nota OUT.wav")},
+                   {}},
         Invocation{{"tezvan version"}, TEZVAN, {QStringLiteral("--version")}, 0, {kTezvanVersion}, {}},
         Invocation{{"tezvan2 version"}, TEZVAN2, {QStringLiteral("-v")}, 0, {kTezvan2Version}, {}},
-        Invocation{{"tezvan unknown option"}, TEZVAN, {QStringLiteral("--bogus")}, 2, {}, QStringLiteral("tezvan: ")},
+        Invocation{
+            {"tezvan unknown option"}, TEZVAN, {QStringLiteral("--bogus")}, 2, {}, QStringLiteral("tezvan: ")},
         Invocation{{"tezvan2 unknown option"}, TEZVAN2, {QStringLiteral("-x")}, 2, {}, QStringLiteral("tezvan2: ")},
-        Invocation{{"tezvan render without its output"}, TEZVAN, {QStringLiteral("--render"), QStringLiteral("a.tnl")}, 2,
-            {}, QStringLiteral("tezvan: ")}),
+        Invocation{{"tezvan render without its output"},
+                   TEZVAN,
+                   {QStringLiteral("--render"), QStringLiteral("a.tnl")},
+                   2,
+                   {},
+                   QStringLiteral("tezvan: ")}),
     testing_support::RowName{});
 
 } // namespace

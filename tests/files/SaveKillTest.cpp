@@ -32,9 +32,9 @@ constexpr int kRounds = 10;
 
 struct KillRow : testing_support::NamedRow {
     const char* kind;
-    const char* input;               // a file the test writes first, or nullptr
+    const char* input;                // a file the test writes first, or nullptr
     std::vector<const char*> outputs; // what the child writes, relative to the folder
-    const char* target;              // the child's last argument, relative to the folder
+    const char* target;               // the child's last argument, relative to the folder
 };
 
 // Runs the child to its end (cut "whole") or to the byte it is to stop at; a child stopped
@@ -130,8 +130,8 @@ TEST_P(SaveKilled, LeavesTheEarlierFileOrTheNewOneWhole)
         for (std::size_t i = 0; i < row.outputs.size(); ++i) {
             const QByteArray now = readFile(dir.filePath(QLatin1String(row.outputs[i])));
             if (now != oldContents(row.outputs[i])) {
-                ASSERT_EQ(now, newer[i]) << row.outputs[i] << " cut at byte " << cut
-                                         << ": neither the earlier file nor the new one";
+                ASSERT_EQ(now, newer[i])
+                    << row.outputs[i] << " cut at byte " << cut << ": neither the earlier file nor the new one";
             }
         }
     }
@@ -144,8 +144,11 @@ INSTANTIATE_TEST_SUITE_P(
                       KillRow{{"note grid"}, "nota", nullptr, {"sarki.nota"}, "sarki.nota"},
                       KillRow{{"render of a note list"}, "render_tnl", "in.tnl", {"take.wav"}, "take.wav"},
                       KillRow{{"render of a note grid"}, "render_nota", "in.nota", {"take.wav"}, "take.wav"},
-                      KillRow{{"export of the built-in samples"}, "export", nullptr,
-                              {"out/00.wav", "out/01.wav", "out/07.wav", "out/14.wav", "out/15.wav"}, "out"}),
+                      KillRow{{"export of the built-in samples"},
+                              "export",
+                              nullptr,
+                              {"out/00.wav", "out/01.wav", "out/07.wav", "out/14.wav", "out/15.wav"},
+                              "out"}),
     testing_support::RowName{});
 
 } // namespace

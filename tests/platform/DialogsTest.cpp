@@ -13,8 +13,8 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QFileInfo>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -74,8 +74,7 @@ QString shownTitle(QWidget* w)
 
 // Runs open(), which shows a modal box or dialog and waits for it, and calls look() on the
 // box while it is open; look() closes it. A box that never shows fails the test.
-template <typename Box>
-void whileOpen(const std::function<void()>& open, const std::function<void(Box*)>& look)
+template <typename Box> void whileOpen(const std::function<void()>& open, const std::function<void(Box*)>& look)
 {
     bool seen = false;
     QElapsedTimer waited;
@@ -183,19 +182,23 @@ TEST_P(DialogsBoxes, ShowTheirOwnTitleTheirTextWithItsLineBreaksAndAnswer)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, DialogsBoxes, ::testing::Values(
+INSTANTIATE_TEST_SUITE_P(
+    Rows, DialogsBoxes,
+    ::testing::Values(
         BoxRow{"question, two carriage returns, answered Yes", Ask, "UYARI",
-         "Şu An Kayıt Modundasınız.\r\rÇıkmak istediğinizden emin misiniz?", Icon::Warning, true,
-         "Şu An Kayıt Modundasınız.\n\nÇıkmak istediğinizden emin misiniz?", 3, QMessageBox::Warning},
-        BoxRow{"a lone carriage return", Tell, "Yeni", "bir\riki", Icon::None, true, "bir\niki", 2, QMessageBox::NoIcon},
+               "Şu An Kayıt Modundasınız.\r\rÇıkmak istediğinizden emin misiniz?", Icon::Warning, true,
+               "Şu An Kayıt Modundasınız.\n\nÇıkmak istediğinizden emin misiniz?", 3, QMessageBox::Warning},
+        BoxRow{"a lone carriage return", Tell, "Yeni", "bir\riki", Icon::None, true, "bir\niki", 2,
+               QMessageBox::NoIcon},
         BoxRow{"question answered No", Ask, "Yeni", "Listedeki Notalar Temizlenecek. Devam mı?", Icon::Information,
-         false, "Listedeki Notalar Temizlenecek. Devam mı?", 1, QMessageBox::Information},
+               false, "Listedeki Notalar Temizlenecek. Devam mı?", 1, QMessageBox::Information},
         BoxRow{"notice with a line feed and a CR LF", Tell, "Wintezvan2", "bir\nartı\r\niki", Icon::None, true,
-         "bir\nartı\niki", 3, QMessageBox::NoIcon},
+               "bir\nartı\niki", 3, QMessageBox::NoIcon},
         BoxRow{"text that looks like markup stays text, breaks included", Tell, "Hata", "<b>kalın</b>\rdeğil",
-         Icon::None, true, "<b>kalın</b>\ndeğil", 2, QMessageBox::NoIcon},
+               Icon::None, true, "<b>kalın</b>\ndeğil", 2, QMessageBox::NoIcon},
         BoxRow{"error box: the application's title and a full stop", Error, nullptr, "Cannot open file x",
-         Icon::Stop, true, "Cannot open file x.", 1, QMessageBox::Critical}), RowName());
+               Icon::Stop, true, "Cannot open file x.", 1, QMessageBox::Critical}),
+    RowName());
 
 struct FilterRow : testing_support::NamedRow {
     bool save;
@@ -247,15 +250,21 @@ TEST_P(DialogsFileDialogs, ListTheDescriptionOnceAndFilterByThePattern)
     EXPECT_EQ(chosen, QString()) << "cancel gives no name";
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, DialogsFileDialogs, ::testing::Values(
-        FilterRow{"note lists, open", false, "Tezvan Nota Listesi (*.Tnl)|*.tnl", "Tezvan Nota Listesi (*.Tnl)", "ilk.tnl"},
-        FilterRow{"note lists, save", true, "Tezvan Nota Listesi (*.Tnl)|*.tnl", "Tezvan Nota Listesi (*.Tnl)", "ilk.tnl"},
-        FilterRow{"text files", true, "Metin Belgesi (*.txt)|*.txt", "Metin Belgesi (*.txt)", "not.txt"},
-        FilterRow{"nota files", false, "Wintezvan Nota Dosyası (*.nota)|*.nota", "Wintezvan Nota Dosyası (*.nota)",
-         "parca.nota"},
-        FilterRow{"a description without a pattern", false, "Notalar|*.tnl", "Notalar", "ilk.tnl"},
-        FilterRow{"two types: the first chosen at first", true, "Tezvan Nota Listesi (*.Tnl)|*.tnl|MIDI Dosyası (*.mid)|*.mid",
-         "Tezvan Nota Listesi (*.Tnl)", "ilk.tnl"}), RowName());
+INSTANTIATE_TEST_SUITE_P(Rows, DialogsFileDialogs,
+                         ::testing::Values(FilterRow{"note lists, open", false, "Tezvan Nota Listesi (*.Tnl)|*.tnl",
+                                                     "Tezvan Nota Listesi (*.Tnl)", "ilk.tnl"},
+                                           FilterRow{"note lists, save", true, "Tezvan Nota Listesi (*.Tnl)|*.tnl",
+                                                     "Tezvan Nota Listesi (*.Tnl)", "ilk.tnl"},
+                                           FilterRow{"text files", true, "Metin Belgesi (*.txt)|*.txt",
+                                                     "Metin Belgesi (*.txt)", "not.txt"},
+                                           FilterRow{"nota files", false, "Wintezvan Nota Dosyası (*.nota)|*.nota",
+                                                     "Wintezvan Nota Dosyası (*.nota)", "parca.nota"},
+                                           FilterRow{"a description without a pattern", false, "Notalar|*.tnl",
+                                                     "Notalar", "ilk.tnl"},
+                                           FilterRow{"two types: the first chosen at first", true,
+                                                     "Tezvan Nota Listesi (*.Tnl)|*.tnl|MIDI Dosyası (*.mid)|*.mid",
+                                                     "Tezvan Nota Listesi (*.Tnl)", "ilk.tnl"}),
+                         RowName());
 
 // A name typed without an extension takes the extension of the type the user chose.
 TEST_F(DialogsTest, ANameTypedTakesTheChosenTypesExtension)
@@ -319,10 +328,11 @@ TEST_P(DialogsInputBox, ShowsTitlePromptAndPresetAndGivesTheAnswer)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, DialogsInputBox, ::testing::Values(
-        InputRow{"typed and confirmed", "abc", true, "abc"},
-        InputRow{"the preset confirmed", nullptr, true, "500"},
-        InputRow{"typed and cancelled", "7", false, nullptr}), RowName());
+INSTANTIATE_TEST_SUITE_P(Rows, DialogsInputBox,
+                         ::testing::Values(InputRow{"typed and confirmed", "abc", true, "abc"},
+                                           InputRow{"the preset confirmed", nullptr, true, "500"},
+                                           InputRow{"typed and cancelled", "7", false, nullptr}),
+                         RowName());
 
 struct ColourRow : testing_support::NamedRow {
     bool confirm;
@@ -339,7 +349,8 @@ QList<QColor> shownCustomColours(QColorDialog* dialog)
             continue;
         const QImage cells = label->buddy()->grab().toImage();
         for (int i = 0; i < 16; ++i)
-            shown << cells.pixelColor(cells.width() * (2 * (i % 8) + 1) / 16, cells.height() * (2 * (i / 8) + 1) / 4);
+            shown << cells.pixelColor(cells.width() * (2 * (i % 8) + 1) / 16,
+                                      cells.height() * (2 * (i / 8) + 1) / 4);
     }
     return shown;
 }
@@ -395,14 +406,16 @@ TEST_P(NameFilter, QtFiltersByThePatternAfterTheBar)
 INSTANTIATE_TEST_SUITE_P(
     Rows, NameFilter,
     ::testing::Values(NameFilterRow{"description already names the pattern: the dialog hides the pattern's list",
-                                    "Wintezvan Nota Dosyası (*.nota)|*.nota", "Wintezvan Nota Dosyası (*.nota) (*.nota)"},
+                                    "Wintezvan Nota Dosyası (*.nota)|*.nota",
+                                    "Wintezvan Nota Dosyası (*.nota) (*.nota)"},
                       NameFilterRow{"plain description", "Metin Belgesi|*.txt", "Metin Belgesi (*.txt)"},
                       NameFilterRow{"pattern differs only in case", "Tezvan Nota Listesi (*.Tnl)|*.tnl",
                                     "Tezvan Nota Listesi (*.Tnl) (*.tnl)"},
                       NameFilterRow{"parentheses inside the description", "Notlar (eski) dosyası|*.tnl",
                                     "Notlar (eski) dosyası (*.tnl)"},
                       NameFilterRow{"no bar", "Her dosya (*)", "Her dosya (*)"},
-                      NameFilterRow{"two file types, the first the default", "Liste (*.Tnl)|*.tnl|MIDI Dosyası (*.mid)|*.mid",
+                      NameFilterRow{"two file types, the first the default",
+                                    "Liste (*.Tnl)|*.tnl|MIDI Dosyası (*.mid)|*.mid",
                                     "Liste (*.Tnl) (*.tnl);;MIDI Dosyası (*.mid) (*.mid)"}),
     RowName());
 

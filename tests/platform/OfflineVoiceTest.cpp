@@ -1,7 +1,7 @@
 #include "platform/OfflineVoice.h"
 #include "platform/VirtualClock.h"
-#include "support/RowName.h"
 #include "support/Ramp.h"
+#include "support/RowName.h"
 
 #include <QtEndian>
 #include <gtest/gtest.h>
@@ -48,15 +48,14 @@ TEST_P(OfflineVoiceOnset, SoundStartsAtTheRoundedOutputFrame)
     EXPECT_EQ(s[row.expectedFrame + 1], 1000 + stride) << "every stride-th prepared frame";
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Rows, OfflineVoiceOnset,
-    ::testing::Values(OnsetRow{"at_once_44100", 44100, 0, 0},
-                      OnsetRow{"fraction_rounds_down_44100", 44100, 1234, 54},  // 54.42
-                      OnsetRow{"fraction_rounds_up_44100", 44100, 1236, 55},    // 54.51
-                      OnsetRow{"below_half_a_frame_22050", 22050, 22, 0},       // 0.485
-                      OnsetRow{"just_below_half_11025", 11025, 1'000'045, 11025}, // 11025.496
-                      OnsetRow{"just_above_half_11025", 11025, 1'000'046, 11026}), // 11025.507
-    testing_support::RowName());
+INSTANTIATE_TEST_SUITE_P(Rows, OfflineVoiceOnset,
+                         ::testing::Values(OnsetRow{"at_once_44100", 44100, 0, 0},
+                                           OnsetRow{"fraction_rounds_down_44100", 44100, 1234, 54},     // 54.42
+                                           OnsetRow{"fraction_rounds_up_44100", 44100, 1236, 55},       // 54.51
+                                           OnsetRow{"below_half_a_frame_22050", 22050, 22, 0},          // 0.485
+                                           OnsetRow{"just_below_half_11025", 11025, 1'000'045, 11025},  // 11025.496
+                                           OnsetRow{"just_above_half_11025", 11025, 1'000'046, 11026}), // 11025.507
+                         testing_support::RowName());
 
 TEST(OfflineVoice, StartCutsOffTheSoundBefore)
 {
@@ -115,8 +114,8 @@ TEST(OfflineVoice, HeaderIsAPlainMonoPcmFile)
     EXPECT_EQ(qFromLittleEndian<quint32>(b + 4), 36u + 4u);
     EXPECT_EQ(image.mid(8, 8), "WAVEfmt ");
     EXPECT_EQ(qFromLittleEndian<quint32>(b + 16), 16u);
-    EXPECT_EQ(qFromLittleEndian<quint16>(b + 20), 1u);  // PCM
-    EXPECT_EQ(qFromLittleEndian<quint16>(b + 22), 1u);  // mono
+    EXPECT_EQ(qFromLittleEndian<quint16>(b + 20), 1u); // PCM
+    EXPECT_EQ(qFromLittleEndian<quint16>(b + 22), 1u); // mono
     EXPECT_EQ(qFromLittleEndian<quint32>(b + 24), 11025u);
     EXPECT_EQ(qFromLittleEndian<quint32>(b + 28), 22050u);
     EXPECT_EQ(qFromLittleEndian<quint16>(b + 32), 2u);

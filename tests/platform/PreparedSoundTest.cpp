@@ -43,21 +43,24 @@ TEST_P(PrepareSoundAtTheOutputRate, ComesBackUnchanged)
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, PrepareSoundAtTheOutputRate,
-    ::testing::Values(
-        ExactRow{"mono_16_bit_44100_unchanged", wave16(1, 44100, kSource), kSource},
-        ExactRow{"stereo_16_bit_averages_the_channels", wave16(2, 44100, {1000, 3000, -2000, -4000, 7, 7}),
-                 {2000, -3000, 7}},
-        ExactRow{"mono_8_bit_128_is_silence",
-                 riff(chunk("fmt ", fmtBody(1, 44100, 8)) + chunk("data", pcm8({128, 255, 0, 129}))),
-                 {0, 32512, -32768, 256}},
-        ExactRow{"stereo_8_bit", riff(chunk("fmt ", fmtBody(2, 44100, 8)) + chunk("data", pcm8({128, 130, 0, 255}))),
-                 {256, -128}},
-        ExactRow{"24_bit_rounds_to_16",
-                 riff(chunk("fmt ", fmtBody(1, 44100, 24)) + chunk("data", QByteArray("\x80\x01\x00\xFF\xFF\x7F", 6))),
-                 {2, 32767}},
-        ExactRow{"32_bit_float_full_scale_and_beyond_is_clipped",
-                 riff(chunk("fmt ", fmtBody(1, 44100, 32, 3)) + chunk("data", encoded({0.5, -1.0, 1.5, -2.0}, 3, 32))),
-                 {16384, -32768, 32767, -32768}}),
+    ::testing::Values(ExactRow{"mono_16_bit_44100_unchanged", wave16(1, 44100, kSource), kSource},
+                      ExactRow{"stereo_16_bit_averages_the_channels",
+                               wave16(2, 44100, {1000, 3000, -2000, -4000, 7, 7}),
+                               {2000, -3000, 7}},
+                      ExactRow{"mono_8_bit_128_is_silence",
+                               riff(chunk("fmt ", fmtBody(1, 44100, 8)) + chunk("data", pcm8({128, 255, 0, 129}))),
+                               {0, 32512, -32768, 256}},
+                      ExactRow{"stereo_8_bit",
+                               riff(chunk("fmt ", fmtBody(2, 44100, 8)) + chunk("data", pcm8({128, 130, 0, 255}))),
+                               {256, -128}},
+                      ExactRow{"24_bit_rounds_to_16",
+                               riff(chunk("fmt ", fmtBody(1, 44100, 24))
+                                    + chunk("data", QByteArray("\x80\x01\x00\xFF\xFF\x7F", 6))),
+                               {2, 32767}},
+                      ExactRow{"32_bit_float_full_scale_and_beyond_is_clipped",
+                               riff(chunk("fmt ", fmtBody(1, 44100, 32, 3))
+                                    + chunk("data", encoded({0.5, -1.0, 1.5, -2.0}, 3, 32))),
+                               {16384, -32768, 32767, -32768}}),
     testing_support::RowName());
 
 // Channels side by side: channel c of frame i is levels[c] times the sine.
@@ -147,10 +150,10 @@ INSTANTIATE_TEST_SUITE_P(
                   kFrames11k * 4, 0.5, 4},
         FormatRow{"data chunk before fmt", riff(chunk("data", kSine11k) + chunk("fmt ", fmtBody(1, 11025, 16))),
                   kFrames11k * 4, 0.5, 4},
-        FormatRow{"data chunk cut short plays what is there",
-                  riff(chunk("fmt ", fmtBody(1, 11025, 16)) + QByteArray("data") + le32(kFrames11k * 2 + 1000)
-                       + kSine11k),
-                  kFrames11k * 4, 0.5, 4}),
+        FormatRow{
+            "data chunk cut short plays what is there",
+            riff(chunk("fmt ", fmtBody(1, 11025, 16)) + QByteArray("data") + le32(kFrames11k * 2 + 1000) + kSine11k),
+            kFrames11k * 4, 0.5, 4}),
     testing_support::RowName());
 
 // The resampler keeps a sound where it is: a click stays on its frame (no leading delay)
@@ -250,8 +253,7 @@ const QByteArray kData = chunk("data", pcm16(kSource));
 INSTANTIATE_TEST_SUITE_P(
     Rows, PrepareSoundBad,
     ::testing::Values(
-        BadRow{"empty", {}, "not a RIFF/WAVE file"},
-        BadRow{"one_byte", "R", "not a RIFF/WAVE file"},
+        BadRow{"empty", {}, "not a RIFF/WAVE file"}, BadRow{"one_byte", "R", "not a RIFF/WAVE file"},
         BadRow{"wrong_riff_tag", withTag(wave16(1, 11025, kSource), 0, "RIFX"), "not a RIFF/WAVE file"},
         BadRow{"wrong_wave_tag", withTag(wave16(1, 11025, kSource), 8, "AVI "), "not a RIFF/WAVE file"},
         BadRow{"header_only_riff_wave_no_chunks", riff({}), "no format chunk"},

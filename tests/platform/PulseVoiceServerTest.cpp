@@ -2,9 +2,9 @@
 // "bench" (bench/session_bench.py run --server pulseaudio|pipewire), recording the sink's
 // monitor while the voice plays. Each note is a tone of its own pitch, so the recording
 // tells which note sounded and when.
+#include "platform/PulseVoice.h"
 #include "support/heard/HeardTones.h"
 #include "support/heard/MachineStalls.h"
-#include "platform/PulseVoice.h"
 
 #include <gtest/gtest.h>
 
@@ -72,7 +72,8 @@ TEST(PulseVoiceOnServer, EveryNoteIsHeardPromptlyAndASustainedNoteNeverBreaks)
     std::vector<double> heardAfterMs;
     for (std::size_t i = 0; i < played.size(); ++i) {
         const std::size_t from = frameAt(played[i].atUs - 5'000);
-        const std::optional<std::size_t> onset = onsetOf(x, played[i].pitch, from, frameAt(played[i].atUs + 100'000));
+        const std::optional<std::size_t> onset =
+            onsetOf(x, played[i].pitch, from, frameAt(played[i].atUs + 100'000));
         EXPECT_TRUE(onset) << "note " << i << " (" << kPitches[played[i].pitch] << " Hz) not heard within 100 ms";
         if (onset)
             heardAfterMs.push_back(double(*onset) - double(frameAt(played[i].atUs)));
@@ -80,7 +81,8 @@ TEST(PulseVoiceOnServer, EveryNoteIsHeardPromptlyAndASustainedNoteNeverBreaks)
     std::sort(heardAfterMs.begin(), heardAfterMs.end());
     if (!heardAfterMs.empty())
         std::printf("heard after (ms, within the capture's resolution): median %.1f, max %.1f\n",
-                    heardAfterMs[heardAfterMs.size() / 2] * 1000 / kOutputRate, heardAfterMs.back() * 1000 / kOutputRate);
+                    heardAfterMs[heardAfterMs.size() / 2] * 1000 / kOutputRate,
+                    heardAfterMs.back() * 1000 / kOutputRate);
 
     // Inside the sustained note no 5 ms stretch falls silent.
     const std::optional<std::size_t> onset =
@@ -147,8 +149,7 @@ TEST(PulseVoiceOnServer, AServerThatWentAwayIsFoundAgainByALaterNote)
 
     const Recording rec = recorder.take();
     // The only note of its pitch in this recording; when it sounded was the other test's matter.
-    EXPECT_TRUE(onsetOf(rec.frames, 2, 0, rec.frames.size())) << "the note after the reconnection was not heard"
-;
+    EXPECT_TRUE(onsetOf(rec.frames, 2, 0, rec.frames.size())) << "the note after the reconnection was not heard";
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 // The real voice where no sound server answers: silent, never failing, never waiting.
-#include "platform/Clock.h"
 #include "platform/PulseVoice.h"
+#include "platform/Clock.h"
 
 #include <gtest/gtest.h>
 

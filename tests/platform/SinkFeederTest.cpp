@@ -84,7 +84,7 @@ TEST(SinkFeeder, FramesHeldBackAreDroppedWhenASoundStarts)
     Rig r;
     r.sink.setMaxWrite(8); // the device takes four frames per call
     r.mixer.start(ramp(1000, 1000));
-    r.feeder.topUp();       // pulls a whole block, the device takes a part of it
+    r.feeder.topUp(); // pulls a whole block, the device takes a part of it
     const std::size_t before = r.sink.frames().size();
     ASSERT_LT(before, 441u);
 

@@ -27,7 +27,8 @@ TEST_P(Windows1254Texts, TurkishLettersAreSingleBytes)
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, Windows1254Texts,
-    ::testing::Values(TextRow{"BITIS with dotted capital I and S cedilla", "BİTİŞ (13)", QByteArray("B\xDDT\xDD\xDE (13)")},
+    ::testing::Values(TextRow{"BITIS with dotted capital I and S cedilla", "BİTİŞ (13)",
+                              QByteArray("B\xDDT\xDD\xDE (13)")},
                       TextRow{"MI with dotted capital I", "Mİ (02)", QByteArray("M\xDD (02)")},
                       TextRow{"every Turkish letter", "ıİşŞğĞçÇöÖüÜ",
                               QByteArray("\xFD\xDD\xFE\xDE\xF0\xD0\xE7\xC7\xF6\xD6\xFC\xDC")},
@@ -53,8 +54,7 @@ TEST_P(Windows1254UndefinedByte, ReadsAsTheControlCharacterOfItsNumber)
     EXPECT_EQ(decodeWindows1254(QByteArrayView(&byte, 1)), QString(QChar(char16_t(GetParam()))));
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, Windows1254UndefinedByte,
-                         ::testing::Values(0x81, 0x8D, 0x8E, 0x8F, 0x90, 0x9D, 0x9E),
+INSTANTIATE_TEST_SUITE_P(Rows, Windows1254UndefinedByte, ::testing::Values(0x81, 0x8D, 0x8E, 0x8F, 0x90, 0x9D, 0x9E),
                          [](const ::testing::TestParamInfo<unsigned char>& info) {
                              return "byte_" + QByteArray::number(info.param, 16).toUpper().toStdString();
                          });

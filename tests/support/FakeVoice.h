@@ -36,10 +36,7 @@ public:
         current_.reset();
     }
 
-    bool sounding() const
-    {
-        return current_ && clock_.nowUs() < startedUs_ + current_->durationUs();
-    }
+    bool sounding() const { return current_ && clock_.nowUs() < startedUs_ + current_->durationUs(); }
 
     std::vector<platform::SoundPtr> started() const
     {

@@ -21,11 +21,15 @@ struct MeantNote {
     double hz; // the pitch of the note's sample
 };
 
-inline double centsBetween(double hz, double reference) { return 1200.0 * std::log2(hz / reference); }
+inline double centsBetween(double hz, double reference)
+{
+    return 1200.0 * std::log2(hz / reference);
+}
 
 // The strongest frequency within 60 cents of nearHz, from a Hann-windowed spectrum: narrow,
 // so the release of the note before (at another pitch) does not pull it.
-inline double peakNear(const std::vector<std::int16_t>& x, int rate, std::size_t from, std::size_t length, double nearHz)
+inline double peakNear(const std::vector<std::int16_t>& x, int rate, std::size_t from, std::size_t length,
+                       double nearHz)
 {
     const auto levelAt = [&](double cents) {
         const double w = 2.0 * M_PI * nearHz * std::exp2(cents / 1200.0) / rate;
@@ -51,9 +55,12 @@ inline std::vector<double> fluidSynthPitches(const QString& midPath, const std::
 {
     const QString wavPath = midPath + QStringLiteral(".wav");
     QProcess synth;
-    synth.start(QStringLiteral("fluidsynth"), {QStringLiteral("-niq"), QStringLiteral("-C0"), QStringLiteral("-R0"), QStringLiteral("-F"), wavPath, QStringLiteral("-r"),
-                                               QStringLiteral("44100"), QStringLiteral("/usr/share/sounds/sf2/FluidR3_GM.sf2"), midPath});
-    EXPECT_TRUE(synth.waitForFinished(120000) && synth.exitCode() == 0) << synth.readAllStandardError().toStdString();
+    synth.start(QStringLiteral("fluidsynth"),
+                {QStringLiteral("-niq"), QStringLiteral("-C0"), QStringLiteral("-R0"), QStringLiteral("-F"), wavPath,
+                 QStringLiteral("-r"), QStringLiteral("44100"),
+                 QStringLiteral("/usr/share/sounds/sf2/FluidR3_GM.sf2"), midPath});
+    EXPECT_TRUE(synth.waitForFinished(120000) && synth.exitCode() == 0)
+        << synth.readAllStandardError().toStdString();
     QFile file(wavPath);
     EXPECT_TRUE(file.open(QIODevice::ReadOnly));
     const Pcm pcm = readPcm(file.readAll());
@@ -64,7 +71,9 @@ inline std::vector<double> fluidSynthPitches(const QString& midPath, const std::
     for (const platform::MidiNote& n : notes) {
         const std::size_t from = std::size_t((n.startMs + 200) * pcm.rate / 1000);
         const std::size_t length = std::size_t(std::min<qint64>(300, n.endMs - n.startMs - 250) * pcm.rate / 1000);
-        pitches.push_back(from + length <= left.size() ? peakNear(left, pcm.rate, from, length, platform::hzOfMidiPitch(n.pitch)) : 0.0);
+        pitches.push_back(from + length <= left.size()
+                              ? peakNear(left, pcm.rate, from, length, platform::hzOfMidiPitch(n.pitch))
+                              : 0.0);
     }
     return pitches;
 }
@@ -77,7 +86,8 @@ inline void expectMidiTake(const QString& midPath, const std::vector<MeantNote>&
     QProcess reader;
     // Debian's own interpreter, which has Debian's mido.
     reader.start(QStringLiteral(TEST_MIDI_READER), {midPath, QString::number(platform::kMidiPluckedStringProgram)});
-    ASSERT_TRUE(reader.waitForFinished(60000) && reader.exitCode() == 0) << reader.readAllStandardError().toStdString();
+    ASSERT_TRUE(reader.waitForFinished(60000) && reader.exitCode() == 0)
+        << reader.readAllStandardError().toStdString();
     std::vector<platform::MidiNote> notes, plain;
     for (const QByteArray& line : reader.readAllStandardOutput().split('\n')) {
         const QList<QByteArray> f = line.split(' ');
@@ -90,16 +100,19 @@ inline void expectMidiTake(const QString& midPath, const std::vector<MeantNote>&
         EXPECT_NEAR(notes[i].startMs, meant[i].startMs, 1) << "note " << i;
         EXPECT_NEAR(notes[i].endMs, meant[i].endMs, 1) << "note " << i;
         EXPECT_NEAR(centsBetween(platform::hzOfMidiPitch(notes[i].pitch), meant[i].hz), 0.0, 2.0) << "note " << i;
-        reference.notes.push_back({qint64(i) * 1000, qint64(i) * 1000 + 800, {notes[i].pitch.key, platform::kMidiBendCentre}});
+        reference.notes.push_back(
+            {qint64(i) * 1000, qint64(i) * 1000 + 800, {notes[i].pitch.key, platform::kMidiBendCentre}});
     }
     const QString plainPath = midPath + QStringLiteral(".plain.mid");
     ASSERT_TRUE(platform::writeMidiFile(plainPath, reference).ok());
     const std::vector<double> heard = fluidSynthPitches(midPath, notes);
     const std::vector<double> keys = fluidSynthPitches(plainPath, reference.notes);
     for (std::size_t i = 0; i < notes.size(); ++i) {
-        const double tuning = centsBetween(keys[i], platform::hzOfMidiPitch({notes[i].pitch.key, platform::kMidiBendCentre}));
+        const double tuning =
+            centsBetween(keys[i], platform::hzOfMidiPitch({notes[i].pitch.key, platform::kMidiBendCentre}));
         EXPECT_NEAR(centsBetween(heard[i], meant[i].hz) - tuning, 0.0, 5.0)
-            << "note " << i << ": heard " << heard[i] << " Hz, the key alone " << keys[i] << " Hz, meant " << meant[i].hz;
+            << "note " << i << ": heard " << heard[i] << " Hz, the key alone " << keys[i] << " Hz, meant "
+            << meant[i].hz;
     }
 }
 

@@ -25,7 +25,8 @@ public:
         set("XDG_CURRENT_DESKTOP", "GNOME");
         set("XDG_DATA_DIRS", "/usr/share");
         set("PATH", qgetenv("PATH")); // as it is, so that a test may change it
-        for (const char* name : {"XDG_DATA_HOME", "XDG_CONFIG_HOME", "XDG_CONFIG_DIRS", "DISPLAY", "WAYLAND_DISPLAY"})
+        for (const char* name :
+             {"XDG_DATA_HOME", "XDG_CONFIG_HOME", "XDG_CONFIG_DIRS", "DISPLAY", "WAYLAND_DISPLAY"})
             set(name, QByteArray());
     }
     ~PrivateDesktop()
@@ -49,7 +50,9 @@ public:
         QProcess p;
         p.start(program, args);
         if (!p.waitForFinished(30000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0)
-            return QStringLiteral("<exit %1: %2>").arg(p.exitCode()).arg(QString::fromUtf8(p.readAllStandardError()));
+            return QStringLiteral("<exit %1: %2>")
+                .arg(p.exitCode())
+                .arg(QString::fromUtf8(p.readAllStandardError()));
         return QString::fromUtf8(p.readAllStandardOutput()).trimmed();
     }
 

@@ -20,7 +20,7 @@ struct NamedRow {
 
 // GoogleTest prints a row by its name (found through the row's base), not as its bytes.
 template <typename Row>
-    requires std::derived_from<Row, NamedRow>
+requires std::derived_from<Row, NamedRow>
 void PrintTo(const Row& row, std::ostream* os)
 {
     *os << row.name;
@@ -44,17 +44,22 @@ inline std::string plainWords(std::string_view text)
     return out.empty() ? std::string("row") : out;
 }
 
-inline std::string plainWords(const char* text) { return plainWords(std::string_view(text)); }
-inline std::string plainWords(const std::string& text) { return plainWords(std::string_view(text)); }
-inline std::string plainWords(const QString& text) { return plainWords(text.toStdString()); }
+inline std::string plainWords(const char* text)
+{
+    return plainWords(std::string_view(text));
+}
+inline std::string plainWords(const std::string& text)
+{
+    return plainWords(std::string_view(text));
+}
+inline std::string plainWords(const QString& text)
+{
+    return plainWords(text.toStdString());
+}
 
 // The generator for rows that carry their name in a member called name.
 struct RowName {
-    template <typename Info>
-    std::string operator()(const Info& info) const
-    {
-        return plainWords(info.param.name);
-    }
+    template <typename Info> std::string operator()(const Info& info) const { return plainWords(info.param.name); }
 };
 
 } // namespace testing_support

@@ -101,8 +101,7 @@ public:
     }
 
     // Waits until the frames written satisfy pred (true), or the time is up (false).
-    template <typename Pred>
-    bool waitFor(Pred pred, std::chrono::milliseconds limit = std::chrono::seconds(5))
+    template <typename Pred> bool waitFor(Pred pred, std::chrono::milliseconds limit = std::chrono::seconds(5))
     {
         std::unique_lock lock(mutex_);
         return changed_.wait_for(lock, limit, [&] {

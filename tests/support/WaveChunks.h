@@ -39,8 +39,8 @@ inline QByteArray chunk(const char* tag, const QByteArray& body)
 inline QByteArray fmtBody(int channels, int rate, int bits, int formatTag = 1)
 {
     const int align = channels * bits / 8;
-    return le16(quint16(formatTag)) + le16(quint16(channels)) + le32(quint32(rate))
-        + le32(quint32(rate * align)) + le16(quint16(align)) + le16(quint16(bits));
+    return le16(quint16(formatTag)) + le16(quint16(channels)) + le32(quint32(rate)) + le32(quint32(rate * align))
+        + le16(quint16(align)) + le16(quint16(bits));
 }
 
 inline QByteArray riff(const QByteArray& chunks)

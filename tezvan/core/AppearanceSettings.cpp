@@ -17,7 +17,7 @@ const QString kZoom = QStringLiteral("Gorunum");
 
 // Window, panels and list before the buttons: the order a half-read store leaves its mark in.
 constexpr std::array<ColourSetting, kColourSettingCount> kApplyOrder = {
-    ColourSetting::Frame, ColourSetting::Message,    ColourSetting::Background, ColourSetting::List,
+    ColourSetting::Frame,    ColourSetting::Message,    ColourSetting::Background, ColourSetting::List,
     ColourSetting::ListText, ColourSetting::ButtonText, ColourSetting::Button};
 
 std::unique_ptr<QSettings> openStore()
@@ -45,7 +45,10 @@ QString readText(const QSettings& s, const QString& name)
 
 } // namespace
 
-QString settingName(ColourSetting c) { return QString::fromLatin1(kNames[std::size_t(c)]); }
+QString settingName(ColourSetting c)
+{
+    return QString::fromLatin1(kNames[std::size_t(c)]);
+}
 
 LoadedAppearance AppearanceStore::load() const
 {
@@ -86,6 +89,9 @@ bool AppearanceStore::save(const AppearanceRecord& record) const
     return s->status() != QSettings::AccessError;
 }
 
-QString AppearanceStore::location() const { return openStore()->fileName(); }
+QString AppearanceStore::location() const
+{
+    return openStore()->fileName();
+}
 
 } // namespace tezvan

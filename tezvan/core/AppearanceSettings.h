@@ -25,8 +25,8 @@ struct SchemeColour {
     quint32 value;
 };
 inline constexpr SchemeColour kDefaultColourScheme[] = {
-    {ColourSetting::Background, 12767697}, {ColourSetting::Frame, 16744448},  {ColourSetting::Message, 12436934},
-    {ColourSetting::List, 12436934},       {ColourSetting::ListText, 0},      {ColourSetting::Button, 12767697},
+    {ColourSetting::Background, 12767697}, {ColourSetting::Frame, 16744448}, {ColourSetting::Message, 12436934},
+    {ColourSetting::List, 12436934},       {ColourSetting::ListText, 0},     {ColourSetting::Button, 12767697},
     {ColourSetting::ButtonText, 10841658},
 };
 constexpr quint32 defaultColour(ColourSetting which)

@@ -13,8 +13,14 @@ struct NamedColour {
     quint32 value;
 };
 
-constexpr quint32 rgb(quint32 r, quint32 g, quint32 b) { return r | (g << 8) | (b << 16); }
-constexpr quint32 sys(quint32 n) { return kSystemColourBase + n; }
+constexpr quint32 rgb(quint32 r, quint32 g, quint32 b)
+{
+    return r | (g << 8) | (b << 16);
+}
+constexpr quint32 sys(quint32 n)
+{
+    return kSystemColourBase + n;
+}
 
 constexpr std::array<NamedColour, 42> kNames{{
     {"clBlack", rgb(0, 0, 0)},

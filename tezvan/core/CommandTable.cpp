@@ -9,12 +9,17 @@ namespace tezvan {
 namespace {
 
 constexpr quint16 kCtrl = 0x4000;
-constexpr quint16 ctrl(char letter) { return quint16(kCtrl | quint16(letter)); }
+constexpr quint16 ctrl(char letter)
+{
+    return quint16(kCtrl | quint16(letter));
+}
 constexpr quint16 kF1 = 0x70;
-constexpr quint16 fKey(int n) { return quint16(kF1 + n - 1); }
+constexpr quint16 fKey(int n)
+{
+    return quint16(kF1 + n - 1);
+}
 
-ActionRow row(const char* name, const char* category, const char* caption, bool hinted = true,
-              quint16 shortcut = 0)
+ActionRow row(const char* name, const char* category, const char* caption, bool hinted = true, quint16 shortcut = 0)
 {
     return {name, category, QString::fromUtf8(caption), hinted, shortcut};
 }
@@ -129,14 +134,10 @@ constexpr MenuEntry kColours[] = {
 };
 
 constexpr MenuEntry kFormLook[] = {
-    bound("FormBK1", "mnbk"),
-    kSeparator,
-    bound("N501", "mn80"),
-    bound("N751", "mn90"),
-    bound("N1001", "mn100"),
-    bound("mn1101", "mn110"),
-    bound("N1251", "mn125"),
-    bound("N1501", "mn150"),
+    bound("FormBK1", "mnbk"), kSeparator,
+    bound("N501", "mn80"),    bound("N751", "mn90"),
+    bound("N1001", "mn100"),  bound("mn1101", "mn110"),
+    bound("N1251", "mn125"),  bound("N1501", "mn150"),
     bound("N2001", "mn200"),
 };
 
@@ -234,6 +235,9 @@ const ActionRow* actionRow(const char* name)
     return nullptr;
 }
 
-std::span<const MenuEntry> contextMenu() { return kMenu; }
+std::span<const MenuEntry> contextMenu()
+{
+    return kMenu;
+}
 
 } // namespace tezvan

@@ -13,15 +13,18 @@ namespace tezvan {
 
 // The hint of every context-menu command: a marker, not a text to show. The window
 // sounds the navigation click when the hint becomes this.
-inline QString menuHint() { return QStringLiteral("M"); }
+inline QString menuHint()
+{
+    return QStringLiteral("M");
+}
 
 struct ActionRow {
     const char* name;     // object name ("mnsil", "DO_K")
     const char* category; // groups the actions; nothing reads it; "" = none
     QString caption;
-    bool hinted;          // carries the menu hint
-    quint16 shortcut;     // design shortcut as a virtual-key word; 0 = none
-    bool note = false;    // a note action, whose key is the key assignment's
+    bool hinted;       // carries the menu hint
+    quint16 shortcut;  // design shortcut as a virtual-key word; 0 = none
+    bool note = false; // a note action, whose key is the key assignment's
 };
 
 // Every action of the window in its stored order, the fourteen note actions included.
@@ -31,12 +34,12 @@ const std::vector<ActionRow>& actionList();
 const ActionRow* actionRow(const char* name);
 
 struct MenuEntry {
-    const char* name = nullptr;   // object name; nullptr for a separator
-    const char* action = nullptr; // the action it runs; nullptr for an entry with a click of
-                                  // its own (an action of the entry's name) or a submenu
+    const char* name = nullptr;    // object name; nullptr for a separator
+    const char* action = nullptr;  // the action it runs; nullptr for an entry with a click of
+                                   // its own (an action of the entry's name) or a submenu
     const char* caption = nullptr; // UTF-8 caption of its own; nullptr = the action's
-    int icon = -1;                // index in the menu's icon list; -1 = none
-    quint16 shortcut = 0;         // virtual-key word shown and pressed; 0 = none
+    int icon = -1;                 // index in the menu's icon list; -1 = none
+    quint16 shortcut = 0;          // virtual-key word shown and pressed; 0 = none
     std::span<const MenuEntry> submenu = {};
 
     bool isSeparator() const { return name == nullptr; }

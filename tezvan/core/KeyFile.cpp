@@ -44,8 +44,8 @@ KeyFileReading parseKeyFile(const QByteArray& bytes)
         if (!n || *n < 0 || *n > 0xFFFF) {
             r.outcome = KeyFileReading::Outcome::Error;
             r.badLine = int(r.values.size()) + 1;
-            r.message = n ? QStringLiteral("'%1' is not a valid key value").arg(line)
-                          : platform::notAnIntegerMessage(line);
+            r.message =
+                n ? QStringLiteral("'%1' is not a valid key value").arg(line) : platform::notAnIntegerMessage(line);
             return r;
         }
         r.values.append(quint16(*n));

@@ -28,10 +28,22 @@ QString noteCode(int number)
     return QStringLiteral("%1").arg(number, 2, 10, QLatin1Char('0'));
 }
 
-QString Note::code() const { return noteCode(number); }
-QString Note::captionText() const { return QString::fromUtf8(caption); }
-QString Note::displayName() const { return captionText() + QStringLiteral(" (") + code() + QLatin1Char(')'); }
-QString Note::buttonName() const { return QStringLiteral("N%1").arg(number); }
+QString Note::code() const
+{
+    return noteCode(number);
+}
+QString Note::captionText() const
+{
+    return QString::fromUtf8(caption);
+}
+QString Note::displayName() const
+{
+    return captionText() + QStringLiteral(" (") + code() + QLatin1Char(')');
+}
+QString Note::buttonName() const
+{
+    return QStringLiteral("N%1").arg(number);
+}
 
 std::optional<int> noteNumberOfCode(const QString& text)
 {

@@ -12,10 +12,10 @@ namespace tezvan {
 constexpr int kNoteCount = 14;
 
 struct Note {
-    int number;            // 0..13: the index of the note's sample too
-    const char* action;    // object name of the note action ("DO_K")
-    const char* caption;   // UTF-8 caption ("Mİ")
-    quint16 factoryKey;    // virtual-key word
+    int number;          // 0..13: the index of the note's sample too
+    const char* action;  // object name of the note action ("DO_K")
+    const char* caption; // UTF-8 caption ("Mİ")
+    quint16 factoryKey;  // virtual-key word
 
     int tag() const { return number + 1; }
     QString code() const;        // "00".."13"

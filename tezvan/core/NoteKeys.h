@@ -13,7 +13,10 @@ namespace tezvan {
 
 // The key assignment numbers its slots 1..14; slot k is the note with number k - 1.
 constexpr int kKeySlotCount = kNoteCount;
-constexpr int noteOfSlot(int slot) { return slot - 1; }
+constexpr int noteOfSlot(int slot)
+{
+    return slot - 1;
+}
 
 using KeyWords = std::array<quint16, kNoteCount>; // indexed by note number
 

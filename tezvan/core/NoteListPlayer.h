@@ -69,10 +69,10 @@ private:
     bool playing_ = false;
     quint64 generation_ = 0; // one per started playback: stale timers and loops see theirs ended
     int count_ = 0;
-    int index_ = 0;          // the entry being handled
-    int noteNumber_ = -1;    // its note while it waits
-    qint64 startUs_ = 0;     // the playback's start on the clock
-    qint64 elapsedUs_ = 0;   // sum of the waits so far, from startUs_
+    int index_ = 0;        // the entry being handled
+    int noteNumber_ = -1;  // its note while it waits
+    qint64 startUs_ = 0;   // the playback's start on the clock
+    qint64 elapsedUs_ = 0; // sum of the waits so far, from startUs_
     platform::Clock::TimerId timer_ = 0;
     bool timerPending_ = false;
 };

@@ -2,11 +2,26 @@
 
 namespace tezvan {
 
-QString Recorder::recordingText() { return QString::fromUtf8("Kayıt yapılıyor... DUR"); }
-QString Recorder::freeText() { return QString::fromUtf8("Serbest...(Kayıt Yok)"); }
-QString Recorder::completedText() { return QString::fromUtf8("Kayıt İşlemi Tamamlandı"); }
-QString Recorder::interruptedText() { return QString::fromUtf8("İşlem Durduruldu..."); }
-QString Recorder::playingText() { return QString::fromUtf8("Notalar Çalınıyor..."); }
+QString Recorder::recordingText()
+{
+    return QString::fromUtf8("Kayıt yapılıyor... DUR");
+}
+QString Recorder::freeText()
+{
+    return QString::fromUtf8("Serbest...(Kayıt Yok)");
+}
+QString Recorder::completedText()
+{
+    return QString::fromUtf8("Kayıt İşlemi Tamamlandı");
+}
+QString Recorder::interruptedText()
+{
+    return QString::fromUtf8("İşlem Durduruldu...");
+}
+QString Recorder::playingText()
+{
+    return QString::fromUtf8("Notalar Çalınıyor...");
+}
 
 std::optional<qint32> Recorder::noteTriggered(bool boxTicked)
 {

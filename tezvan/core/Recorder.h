@@ -19,10 +19,7 @@ class Recorder final : public QObject {
 public:
     static constexpr qint32 kMaxPause = 2147483647;
 
-    explicit Recorder(const platform::Clock& clock, QObject* parent = nullptr)
-        : QObject(parent), clock_(clock)
-    {
-    }
+    explicit Recorder(const platform::Clock& clock, QObject* parent = nullptr) : QObject(parent), clock_(clock) {}
 
     bool recording() const { return recording_; }
 

@@ -51,8 +51,8 @@ QString itemName(int index)
 
 void checkWave(const QByteArray& wave, int index)
 {
-    const bool ok = wave.size() >= kShortestSample && wave.startsWith("RIFF")
-        && wave.mid(8, 4) == "WAVE" && wave.mid(12, 4) == "fmt ";
+    const bool ok = wave.size() >= kShortestSample && wave.startsWith("RIFF") && wave.mid(8, 4) == "WAVE"
+        && wave.mid(12, 4) == "fmt ";
     if (!ok)
         throw SampleBankError(SampleBankError::Reason::InvalidWave,
                               QStringLiteral("Invalid wave data in %1 of the sample bank").arg(itemName(index)));
@@ -72,8 +72,8 @@ SampleItem readInternalValue(const QByteArray& description, qint32 ident, const 
                                   .arg(flags, 2, 16, QLatin1Char('0'))
                                   .arg(itemName(index)));
     item.compressed = flags & Compressed;
-    item.description = (flags & HasDescription) ? in.bytes(in.u8("description length"), "description")
-                                                : QByteArray();
+    item.description =
+        (flags & HasDescription) ? in.bytes(in.u8("description length"), "description") : QByteArray();
     item.ident = (flags & HasIdent) ? in.i32("ident") : 0;
     if (!(flags & HasSample))
         return item;

@@ -50,7 +50,7 @@ struct SampleItem {
     QByteArray description; // single-byte label, at most 255 characters
     qint32 ident = 0;       // a label only
     bool compressed = false;
-    QByteArray wave;        // the RIFF/WAVE image; empty = no sample
+    QByteArray wave; // the RIFF/WAVE image; empty = no sample
     platform::SoundPtr sound;
 
     bool empty() const { return wave.isEmpty(); }
@@ -59,8 +59,7 @@ struct SampleItem {
 // Reads one "Internal" value (SampleBankLayout.h), for an item stored with the given
 // description and ident (index only names the item in messages). Throws SampleBankError
 // on a damaged value, a compressed or an invalid sample. The sample is not prepared here.
-SampleItem readInternalValue(const QByteArray& description, qint32 ident, const QByteArray& value,
-                             int index = -1);
+SampleItem readInternalValue(const QByteArray& description, qint32 ident, const QByteArray& value, int index = -1);
 
 // Throws SampleBankError(InvalidWave) unless wave passes the sample check of the layout.
 void checkWave(const QByteArray& wave, int index);

@@ -21,7 +21,8 @@ public:
 int exportSamplesCommand(const QString& dir)
 {
     if (dir.isEmpty()) {
-        platform::reportCommandLineError(QStringLiteral("tezvan"), QStringLiteral("--export-samples needs a folder to write to"));
+        platform::reportCommandLineError(QStringLiteral("tezvan"),
+                                         QStringLiteral("--export-samples needs a folder to write to"));
         return 2;
     }
     NoVoice voice;
@@ -33,7 +34,9 @@ int exportSamplesCommand(const QString& dir)
         return 1;
     }
     if (!QDir().mkpath(dir)) {
-        platform::reportCommandLineError(QStringLiteral("tezvan"), QStringLiteral("cannot create the folder %1").arg(QDir::toNativeSeparators(dir)));
+        platform::reportCommandLineError(
+            QStringLiteral("tezvan"),
+            QStringLiteral("cannot create the folder %1").arg(QDir::toNativeSeparators(dir)));
         return 1;
     }
     const QDir folder(dir);
@@ -41,7 +44,9 @@ int exportSamplesCommand(const QString& dir)
         const QString path = folder.filePath(QStringLiteral("%1.wav").arg(i, 2, 10, QLatin1Char('0')));
         const platform::WholeFileResult written = platform::writeWholeFile(path, bank.item(i).wave);
         if (!written.ok()) {
-            platform::reportCommandLineError(QStringLiteral("tezvan"), QStringLiteral("cannot write %1: %2").arg(QDir::toNativeSeparators(path), written.reason));
+            platform::reportCommandLineError(
+                QStringLiteral("tezvan"),
+                QStringLiteral("cannot write %1: %2").arg(QDir::toNativeSeparators(path), written.reason));
             return 1;
         }
     }

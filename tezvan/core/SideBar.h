@@ -6,9 +6,9 @@
 
 namespace tezvan::sidebar {
 
-constexpr int kWidth = 20;        // every entry is drawn this much further right
+constexpr int kWidth = 20;           // every entry is drawn this much further right
 constexpr int kPainted = kWidth - 2; // the columns the gradient fills
-constexpr int kTextOffset = -6;   // the title starts this far below the menu's bottom
+constexpr int kTextOffset = -6;      // the title starts this far below the menu's bottom
 constexpr int kTitlePixels = 16;
 
 struct Rgb {

@@ -22,10 +22,9 @@ void checkLength(const QStringList& entries)
     for (const QString& entry : entries)
         totalMs += NoteListPlayer::waitMsOf(entry).value_or(0);
     if (totalMs > kLongestTakeMs) {
-        throw platform::CommandError(
-            QStringLiteral("The take lasts %1 s, longer than the %2 s a render can hold")
-                .arg(totalMs / 1000)
-                .arg(kLongestTakeMs / 1000));
+        throw platform::CommandError(QStringLiteral("The take lasts %1 s, longer than the %2 s a render can hold")
+                                         .arg(totalMs / 1000)
+                                         .arg(kLongestTakeMs / 1000));
     }
 }
 

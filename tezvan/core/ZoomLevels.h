@@ -12,7 +12,10 @@ namespace tezvan {
 // Zoom level 0 stands for 100 %; the others are their percentage.
 constexpr std::array<int, 7> kZoomLevels = {80, 90, 0, 110, 125, 150, 200};
 
-constexpr int zoomPercent(int level) { return level == 0 ? 100 : level; }
+constexpr int zoomPercent(int level)
+{
+    return level == 0 ? 100 : level;
+}
 
 // A length or an edge at a level, rounded half away from zero.
 int scaledLength(int at100, int level);

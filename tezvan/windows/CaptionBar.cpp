@@ -13,12 +13,14 @@
 namespace tezvan {
 namespace {
 
-QString edition() { return QString::fromUtf8(identity::kTezvanEdition); }
+QString edition()
+{
+    return QString::fromUtf8(identity::kTezvanEdition);
+}
 
 } // namespace
 
-CaptionBar::CaptionBar(const QColor& colour, QWidget* parent)
-    : QLabel(QStringLiteral("TEZVAN ") + edition(), parent)
+CaptionBar::CaptionBar(const QColor& colour, QWidget* parent) : QLabel(QStringLiteral("TEZVAN ") + edition(), parent)
 {
     setObjectName(QStringLiteral("BaslikC"));
     setGeometry(0, 0, layout::kClientWidth, layout::kCaptionBarHeight);

@@ -35,9 +35,7 @@ void CaptionIcon::paintEvent(QPaintEvent*)
         p.drawRoundedRect(QRectF(c.x() - 1.2, r.top() + 7, 2.4, 6), 0.8, 0.8);
         break;
     }
-    case Kind::Minimise:
-        p.drawLine(QPointF(c.x() - 4, c.y() + 4), QPointF(c.x() + 4, c.y() + 4));
-        break;
+    case Kind::Minimise: p.drawLine(QPointF(c.x() - 4, c.y() + 4), QPointF(c.x() + 4, c.y() + 4)); break;
     case Kind::Close:
         p.drawLine(QPointF(c.x() - 4, c.y() - 4), QPointF(c.x() + 4, c.y() + 4));
         p.drawLine(QPointF(c.x() + 4, c.y() - 4), QPointF(c.x() - 4, c.y() + 4));

@@ -74,7 +74,8 @@ ChangePanel::ChangePanel(NoteLists& lists, NoteSound& sound, QWidget* parent)
     button("SpeedButton1", QStringLiteral("Dinl&e"), {196, 55, 59, 22}, &ChangePanel::SpeedButton1Click);
 
     line("Bevel4", {8, 84, 249, 2});
-    SpeedButton2_ = button("SpeedButton2", QString::fromUtf8(kChanging.apply), {38, 92, 90, 24}, &ChangePanel::SpeedButton2Click);
+    SpeedButton2_ = button("SpeedButton2", QString::fromUtf8(kChanging.apply), {38, 92, 90, 24},
+                           &ChangePanel::SpeedButton2Click);
     button("SpeedButton3", QString::fromUtf8("&VAZGEÇ"), {137, 92, 90, 24}, &ChangePanel::SpeedButton3Click);
 }
 

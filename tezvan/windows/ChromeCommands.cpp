@@ -36,7 +36,10 @@ ChromeCommands::ChromeCommands(CommandBinder& binder, NoteSound& sound)
     binder.bind("mnyardim", this, &ChromeCommands::mnyardimExecute);
 }
 
-QUrl ChromeCommands::newVersionAddress() { return QUrl(QString::fromUtf8(identity::kDownloadPage)); }
+QUrl ChromeCommands::newVersionAddress()
+{
+    return QUrl(QString::fromUtf8(identity::kDownloadPage));
+}
 
 void ChromeCommands::mnbenExecute()
 {

@@ -44,10 +44,7 @@ void giveKey(QAction* a, quint16 word)
 
 } // namespace
 
-CommandBinder::CommandBinder(QWidget& owner, platform::Clock& clock)
-    : owner_(owner), clock_(clock)
-{
-}
+CommandBinder::CommandBinder(QWidget& owner, platform::Clock& clock) : owner_(owner), clock_(clock) {}
 
 QAction* CommandBinder::bind(const char* name)
 {
@@ -120,8 +117,7 @@ void CommandBinder::fillMenu(SideBarMenu* menu, std::span<const MenuEntry> entri
             entry->setObjectName(name);
             entry->setProperty("command", QString::fromLatin1(e.action));
             const auto follow = [entry, command, caption] {
-                SideBarMenu::setEntryText(entry, caption.isEmpty() ? command->text() : caption,
-                                          command->shortcut());
+                SideBarMenu::setEntryText(entry, caption.isEmpty() ? command->text() : caption, command->shortcut());
                 entry->setEnabled(command->isEnabled());
                 entry->setVisible(command->isVisible());
             };

@@ -28,8 +28,7 @@ public:
     CommandBinder(QWidget& owner, platform::Clock& clock);
 
     // The command of that name as an action of the owner, running handler.
-    template <typename Receiver>
-    QAction* bind(const char* name, Receiver* receiver, void (Receiver::*handler)())
+    template <typename Receiver> QAction* bind(const char* name, Receiver* receiver, void (Receiver::*handler)())
     {
         QAction* a = bind(name);
         connect(a, &QAction::triggered, receiver, handler);

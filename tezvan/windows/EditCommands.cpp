@@ -22,8 +22,8 @@ const char* const kNoneSelected = "Seçili Nota Bulunamadı...";
 
 EditCommands::EditCommands(CommandBinder& binder, NoteLists& lists, platform::Dialogs& dialogs,
                            QWidget* dialogParent, QListView* list, QWidget* controls, ChangePanel* panel)
-    : lists_(lists), dialogs_(dialogs), dialogParent_(dialogParent), ListBox1_(list),
-      Kontroller_(controls), Panel1_(panel)
+    : lists_(lists), dialogs_(dialogs), dialogParent_(dialogParent), ListBox1_(list), Kontroller_(controls),
+      Panel1_(panel)
 {
     // The commands that change the lists wait while the change panel is up.
     auto changer = [&](const char* name, void (EditCommands::*handler)()) {
@@ -152,10 +152,9 @@ void EditCommands::mntumsifirlaExecute()
 void EditCommands::mnayarlarExecute()
 {
     emit recordingEndNeeded();
-    const std::optional<QString> answer =
-        dialogs_.inputText(dialogParent_, QString::fromUtf8("SABİT DEĞİŞİMİ"),
-                           QString::fromUtf8("Sabit Artırma-Azaltma Sayısını 1 - 1000 Arası Giriniz."),
-                           QString::number(artirma_));
+    const std::optional<QString> answer = dialogs_.inputText(
+        dialogParent_, QString::fromUtf8("SABİT DEĞİŞİMİ"),
+        QString::fromUtf8("Sabit Artırma-Azaltma Sayısını 1 - 1000 Arası Giriniz."), QString::number(artirma_));
     // Cancel keeps the step.
     setStep(answer ? stepOfAnswer(*answer) : artirma_);
 }

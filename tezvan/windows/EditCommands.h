@@ -71,7 +71,7 @@ private:
     QWidget* Kontroller_;
     ChangePanel* Panel1_;
     std::array<QAction*, 4> stepActions_{}; // mn1, mn2, mnt1, mnt2
-    std::vector<QAction*> listChangers_;     // wait while the change panel is up
+    std::vector<QAction*> listChangers_;    // wait while the change panel is up
     int artirma_ = 0;
     bool panelOpen_ = false;
 };

@@ -73,8 +73,7 @@ bool FlatHint::eventFilter(QObject* watched, QEvent* event)
             hideHint();
         }
         break;
-    default:
-        break;
+    default: break;
     }
     return QObject::eventFilter(watched, event);
 }

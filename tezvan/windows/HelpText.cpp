@@ -6,6 +6,7 @@ namespace tezvan {
 
 QString helpText()
 {
+    // clang-format off
     return QString::fromUtf8(
         "LİSTEDEKİ NOTALARIN ANLAMI\n"
         "\n"
@@ -63,6 +64,7 @@ QString helpText()
         "indirebilirsiniz (menüde \"Yeni Sürüm Kontrolü Yap...\").\n"
         "İyi çalışmalar.\n")
         .arg(QString::fromUtf8(identity::kDownloadPage));
+    // clang-format on
 }
 
 } // namespace tezvan

@@ -46,8 +46,7 @@ void KeyBox::keyPressEvent(QKeyEvent* event)
     case Qt::Key_Control:
     case Qt::Key_Alt:
     case Qt::Key_AltGr:
-    case Qt::Key_Meta:
-        return; // a modifier waits for its key
+    case Qt::Key_Meta: return; // a modifier waits for its key
     case Qt::Key_Backspace:
     case Qt::Key_Delete:
         if ((event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier)) == 0) {
@@ -55,8 +54,7 @@ void KeyBox::keyPressEvent(QKeyEvent* event)
             return;
         }
         break;
-    default:
-        break;
+    default: break;
     }
     const quint16 word = platform::shortcutWord(*event);
     if (word & 0xFF)

@@ -19,7 +19,7 @@ namespace {
 
 // Left, top of the note buttons N0..N13 inside `Kontroller`.
 constexpr QPoint kNotePlaces[kNoteCount] = {
-    {5, 7},   {46, 7},  {87, 7},  {128, 7}, {169, 7},  {210, 7},  {251, 7},
+    {5, 7},   {46, 7},  {87, 7},  {128, 7},  {169, 7},  {210, 7},  {251, 7},
     {292, 7}, {333, 7}, {374, 7}, {251, 40}, {292, 40}, {333, 40}, {374, 40},
 };
 // Tab order of N0..N13.

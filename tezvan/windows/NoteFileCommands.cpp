@@ -25,8 +25,14 @@
 namespace tezvan {
 namespace {
 
-QString noteFilter() { return QStringLiteral("Tezvan Nota Listesi (*.Tnl)|*.tnl"); }
-QString textFilter() { return QStringLiteral("Metin Belgesi (*.txt)|*.txt"); }
+QString noteFilter()
+{
+    return QStringLiteral("Tezvan Nota Listesi (*.Tnl)|*.tnl");
+}
+QString textFilter()
+{
+    return QStringLiteral("Metin Belgesi (*.txt)|*.txt");
+}
 
 } // namespace
 
@@ -74,11 +80,11 @@ bool NoteFileCommands::askToEndRecording()
     // Only a running recording is asked about; Yes ends it and the command goes on.
     if (!recorder_.recording())
         return true;
-    const bool yes = dialogs_.ask(
-        &window_, QStringLiteral("UYARI"),
-        QString::fromUtf8("Şu An Kayıt Modundasınız.\r\r"
-                          "Kayıt İşlemini Otomatik Durdurmak ve İşleme Devam Etmek İstiyormusunuz."),
-        platform::Dialogs::Icon::Warning);
+    const bool yes =
+        dialogs_.ask(&window_, QStringLiteral("UYARI"),
+                     QString::fromUtf8("Şu An Kayıt Modundasınız.\r\r"
+                                       "Kayıt İşlemini Otomatik Durdurmak ve İşleme Devam Etmek İstiyormusunuz."),
+                     platform::Dialogs::Icon::Warning);
     if (yes)
         emit recordingEndNeeded();
     return yes;
@@ -129,8 +135,8 @@ void NoteFileCommands::saveClick()
 {
     if (lists_.isEmpty() || !askToEndRecording())
         return;
-    const QString path = dialogs_.saveFileName(&window_, noteFilter() + u'|' + platform::midiFileFilter(),
-                                               QStringLiteral("tnl"));
+    const QString path =
+        dialogs_.saveFileName(&window_, noteFilter() + u'|' + platform::midiFileFilter(), QStringLiteral("tnl"));
     if (path.isEmpty())
         return;
     if (platform::runCommand(dialogs_, &window_, [&] {
@@ -169,7 +175,8 @@ void NoteFileCommands::fileTypeRegistered(const QStringList& problems)
         platform::showError(dialogs_, &window_, problems.join(u'\n'));
         return;
     }
-    dialogs_.tell(&window_, platform::applicationTitle(), fileTypeRegisteredText(), platform::Dialogs::Icon::Information);
+    dialogs_.tell(&window_, platform::applicationTitle(), fileTypeRegisteredText(),
+                  platform::Dialogs::Icon::Information);
 }
 
 } // namespace tezvan

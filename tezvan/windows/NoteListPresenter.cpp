@@ -14,8 +14,7 @@ namespace tezvan {
 
 NoteListPresenter::NoteListPresenter(platform::Clock& clock, NoteLists& lists, NoteSound& sound, Recorder& recorder,
                                      const MainControls& controls, QWidget& window)
-    : lists_(lists), sound_(sound), recorder_(recorder), c_(controls), window_(window),
-      player_(clock, lists)
+    : lists_(lists), sound_(sound), recorder_(recorder), c_(controls), window_(window), player_(clock, lists)
 {
     connect(c_.PLAY_, &QAbstractButton::clicked, this, &NoteListPresenter::PLAY_Click);
     connect(c_.PAUSE_, &QAbstractButton::clicked, this, &NoteListPresenter::PAUSE_Click);

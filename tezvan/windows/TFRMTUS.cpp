@@ -20,7 +20,7 @@ namespace tezvan {
 namespace {
 
 constexpr int kBarHeight = 21;
-constexpr int kRowTop = 10;     // first row, in the body
+constexpr int kRowTop = 10; // first row, in the body
 constexpr int kRowStep = 24;
 constexpr int kRowsPerColumn = 7;
 constexpr int kLowestUnrolled = 27; // a window this high or higher rolls up
@@ -44,8 +44,8 @@ QFrame* separator(QWidget* parent, int y)
 } // namespace
 
 TFRMTUS::TFRMTUS(NoteKeyTarget& main, platform::Dialogs& dialogs, KeyFilePlace place)
-    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
-      main_(main), dialogs_(dialogs), place_(std::move(place))
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), main_(main),
+      dialogs_(dialogs), place_(std::move(place))
 {
     setObjectName(QStringLiteral("TFRMTUS"));
     setWindowTitle(QString::fromUtf8("Tuş Ayarlama"));
@@ -154,9 +154,7 @@ void TFRMTUS::loadAndApply()
     const QString path = place_.pathToRead();
     const KeyFileReading r = readKeyFile(path);
     switch (r.outcome) {
-    case KeyFileReading::Outcome::Factory:
-        RzButton1Click();
-        return;
+    case KeyFileReading::Outcome::Factory: RzButton1Click(); return;
     case KeyFileReading::Outcome::Keys:
         // Every box is filled before the first action changes.
         for (int i = 0; i < kKeySlotCount; ++i)

@@ -23,8 +23,8 @@
 namespace tezvan {
 
 TForm1::TForm1(NoteSound& sound, platform::Clock& clock, platform::Dialogs& dialogs, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
-      sound_(sound), dialogs_(dialogs), recorder_(clock)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), sound_(sound),
+      dialogs_(dialogs), recorder_(clock)
 {
     setObjectName(QStringLiteral("TForm1"));
     // The taskbar shows the application's title.
@@ -180,7 +180,6 @@ void TForm1::NotaCal(QAction* action, FlatButton* button)
     }
 }
 
-
 void TForm1::ListBox1DblClick()
 {
     // Listening to the selected line's note, as the change panel's listen button does:
@@ -189,7 +188,6 @@ void TForm1::ListBox1DblClick()
     if (row >= 0)
         Panel1_->listenTo(lists_.line(row));
 }
-
 
 bool TForm1::event(QEvent* event)
 {
@@ -252,16 +250,15 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
     }
     case QEvent::ContextMenu: // no context menu while the change panel is up
         return binder_->openMenu(watched, event, changePanelOpen());
-    case QEvent::StatusTip:
-        return binder_->isMenuStatusTip(watched);
+    case QEvent::StatusTip: return binder_->isMenuStatusTip(watched);
     case QEvent::MouseButtonDblClick:
-        if (watched == c_.Kontroller && !c_.Kontroller->childAt(static_cast<QMouseEvent*>(event)->position().toPoint())) {
+        if (watched == c_.Kontroller
+            && !c_.Kontroller->childAt(static_cast<QMouseEvent*>(event)->position().toPoint())) {
             KontrollerDblClick();
             return true;
         }
         break;
-    default:
-        break;
+    default: break;
     }
     return QObject::eventFilter(watched, event);
 }

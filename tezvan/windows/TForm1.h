@@ -56,7 +56,12 @@ public:
     {
         connect(this, &TForm1::keyAssignmentRequested, window, std::move(open));
     }
-    void keyAssignmentClosed() override { show(); raise(); activateWindow(); }
+    void keyAssignmentClosed() override
+    {
+        show();
+        raise();
+        activateWindow();
+    }
 
     // The fixed step of the time commands (1..1000; outside that, 1). Setting it rebuilds
     // the captions of mn1, mn2, mnt1 and mnt2.
@@ -71,7 +76,7 @@ public:
     void setProgrammerWindow(QWidget* programmer) { chrome_->setProgrammerWindow(programmer); }
     void setShell(platform::Shell& shell) { chrome_->setShell(shell); }
 
-    AppearanceRecord appearance() const; // what a close stores
+    AppearanceRecord appearance() const;             // what a close stores
     int zoomLevel() const { return zoom_->level(); } // 0 = 100 %
     static QUrl newVersionAddress() { return ChromeCommands::newVersionAddress(); }
     bool isPlaying() const { return list_->isPlaying(); }
@@ -82,13 +87,13 @@ public slots:
     void FormCreate(const QStringList& arguments);
 
     void NotaCal(QAction* action, FlatButton* button); // a note sounds, marked, recorded
-    void playNote(int k); // a MIDI keyboard's note k, played as its key would play it
+    void playNote(int k);                              // a MIDI keyboard's note k, played as its key would play it
     void DURUMMClick() { recorder_.stopRequested(c_.oto_kayit->isChecked()); } // recording ends
     void oto_kayitClick() { recorder_.boxChanged(c_.oto_kayit->isChecked()); }
-    void StilSifirla() { list_->StilSifirla(); } // the last-note mark cleared
-    void RenkSifirla() { list_->RenkSifirla(); } // the note buttons in their colour at rest
+    void StilSifirla() { list_->StilSifirla(); }     // the last-note mark cleared
+    void RenkSifirla() { list_->RenkSifirla(); }     // the note buttons in their colour at rest
     void ListBox1Click() { list_->ListBox1Click(); } // the selected line becomes current
-    void ListBox1DblClick(); // the selected line's note sounds, nothing recorded
+    void ListBox1DblClick();                         // the selected line's note sounds, nothing recorded
     void NMouseEnter(int k) { showNoteHover(c_.N[std::size_t(k)], keys_.key(k)); } // N0..N13
     void N0MouseLeave(FlatButton* button) { endNoteHover(button); }
     void PLAY_MouseEnter(FlatButton* button) { showTransportHover(button, true); }
@@ -100,21 +105,33 @@ public slots:
     void bilgiClick() { mnbenExecute(); }
 
     // The commands that open the other windows end a recording first.
-    void mnklavyeExecute() { DURUMMClick(); emit keyAssignmentRequested(); } // the key window
+    void mnklavyeExecute()
+    {
+        DURUMMClick();
+        emit keyAssignmentRequested();
+    } // the key window
     void mnyardimExecute() { chrome_->mnyardimExecute(); }
-    void mnbenExecute() { chrome_->mnbenExecute(); } // the programmer's, with a greeting
+    void mnbenExecute() { chrome_->mnbenExecute(); }             // the programmer's, with a greeting
     void mnyenisurumExecute() { chrome_->mnyenisurumExecute(); } // our download page
 
     // The application gained or lost the focus (the caption bar shows which); losing it
     // ends the recording. A hint "M" (every context-menu entry's) sounds sample 14.
     void HintlerActivate() { c_.BaslikC->setActive(true); }
-    void HintlerDeactivate() { c_.BaslikC->setActive(false); recorder_.focusLost(); }
+    void HintlerDeactivate()
+    {
+        c_.BaslikC->setActive(false);
+        recorder_.focusLost();
+    }
     void HintlerHint(const QString& hint) { chrome_->hint(hint); }
 
     void BaslikCDblClick() { findChild<QAction*>(QStringLiteral("mnbk"))->trigger(); }
     // Minimised; the help and programmer's windows belong to this one: the window manager
     // takes them along, and brings them back with it.
-    void MNsimgelesExecute() { DURUMMClick(); showMinimized(); }
+    void MNsimgelesExecute()
+    {
+        DURUMMClick();
+        showMinimized();
+    }
     void mncikisExecute() { close(); }
 
     // Colours, zoom and roll-up.
@@ -177,7 +194,11 @@ private:
     void loadSettings();
     bool notePreview(QKeyEvent* event);
     bool notePlayable(int k) const;
-    void bringToRest() { list_->stopPlaybackFirst(); DURUMMClick(); }
+    void bringToRest()
+    {
+        list_->stopPlaybackFirst();
+        DURUMMClick();
+    }
 
     NoteSound& sound_;
     platform::Dialogs& dialogs_;

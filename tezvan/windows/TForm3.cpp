@@ -20,8 +20,7 @@ constexpr quint32 kMemo = look::kList;
 
 } // namespace
 
-TForm3::TForm3(QWidget* parent)
-    : QWidget(parent, look::kOwnedWindow | Qt::WindowStaysOnTopHint)
+TForm3::TForm3(QWidget* parent) : QWidget(parent, look::kOwnedWindow | Qt::WindowStaysOnTopHint)
 {
     setObjectName(QStringLiteral("TForm3"));
     setWindowTitle(QStringLiteral("TEZVAN YARDIM"));

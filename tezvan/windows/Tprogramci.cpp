@@ -69,8 +69,7 @@ QUrl Tprogramci::mailAddress()
     return QUrl(QStringLiteral("mailto:") + QString::fromUtf8(identity::kContactAddress));
 }
 
-Tprogramci::Tprogramci(platform::Shell& shell, QWidget* parent)
-    : QWidget(parent, look::kOwnedWindow), shell_(shell)
+Tprogramci::Tprogramci(platform::Shell& shell, QWidget* parent) : QWidget(parent, look::kOwnedWindow), shell_(shell)
 {
     setObjectName(QStringLiteral("programci"));
     setWindowTitle(QStringLiteral("PROGRAMCI HAKKINDA"));
@@ -149,8 +148,8 @@ void Tprogramci::buildBody()
     offer->setObjectName(QStringLiteral("GroupBox3"));
     offer->setGeometry(8, 244, 340, 58);
     const QColor green(0, 128, 0);
-    for (const auto& [text, top] : {std::pair{"İsteğinize göre program yazılır.", 10},
-                                    std::pair{"Ayrıntılar için e-posta gönderiniz.", 32}}) {
+    for (const auto& [text, top] :
+         {std::pair{"İsteğinize göre program yazılır.", 10}, std::pair{"Ayrıntılar için e-posta gönderiniz.", 32}}) {
         QLabel* l = label(QString::fromUtf8(text), offer, QRect(12, top, 316, 18), true);
         colour(l, QPalette::WindowText, green);
     }

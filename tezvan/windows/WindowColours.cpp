@@ -20,10 +20,10 @@ constexpr quint32 kBtnFace = kSystemColourBase + 15;
 constexpr quint32 kWindowText = kSystemColourBase + 8;
 
 // The colour dialog's sixteen custom colours (red, green, blue), the first the panel's own.
-const QList<QColor> kCustomColours = {
-    {209, 209, 194}, {245, 214, 116}, {198, 197, 189}, {58, 109, 165},  {231, 191, 152}, {88, 184, 126},
-    {189, 181, 179}, {227, 179, 191}, {194, 190, 22},  {140, 140, 140}, {74, 165, 255},  {0, 79, 157},
-    {255, 187, 119}, {0, 0, 210},     {48, 163, 151},  {68, 135, 142}};
+const QList<QColor> kCustomColours = {{209, 209, 194}, {245, 214, 116}, {198, 197, 189}, {58, 109, 165},
+                                      {231, 191, 152}, {88, 184, 126},  {189, 181, 179}, {227, 179, 191},
+                                      {194, 190, 22},  {140, 140, 140}, {74, 165, 255},  {0, 79, 157},
+                                      {255, 187, 119}, {0, 0, 210},     {48, 163, 151},  {68, 135, 142}};
 
 // A chosen colour fills a control's background and its button face alike.
 void paintBackground(QWidget* w, quint32 value)
@@ -96,9 +96,7 @@ void WindowColours::apply(ColourSetting which, quint32 value)
         paintBackground(ownControl(QStringLiteral("Panel1")), value);
         paintBackground(ownControl(QStringLiteral("Panel2")), value);
         break;
-    case ColourSetting::Background:
-        paintBackground(Kontroller_, value);
-        break;
+    case ColourSetting::Background: paintBackground(Kontroller_, value); break;
     case ColourSetting::List:
     case ColourSetting::ListText: {
         QPalette pal = ListBox1_->palette();

@@ -39,7 +39,7 @@ public:
     // The stored settings; a store that cannot be read is said, and gives nothing.
     std::optional<LoadedAppearance> load();
     void applyLoaded(const LoadedAppearance& loaded); // its colours, then its error if any
-    void save(const AppearanceRecord& record);         // a failure is said once a run
+    void save(const AppearanceRecord& record);        // a failure is said once a run
 
 signals:
     void recordingEndNeeded(); // before the colour dialog

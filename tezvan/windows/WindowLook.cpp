@@ -22,15 +22,15 @@ QFont fontOf(const QStringList& families, int pixels, bool bold)
 
 QFont sansSerif(int pixels, bool bold)
 {
-    return fontOf({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
-                   QStringLiteral("Nimbus Sans"), QStringLiteral("DejaVu Sans")},
+    return fontOf({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"), QStringLiteral("Nimbus Sans"),
+                   QStringLiteral("DejaVu Sans")},
                   pixels, bold);
 }
 
 QFont arial(int pixels, bool bold)
 {
-    return fontOf({QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
-                   QStringLiteral("Nimbus Sans"), QStringLiteral("DejaVu Sans")},
+    return fontOf({QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("Nimbus Sans"),
+                   QStringLiteral("DejaVu Sans")},
                   pixels, bold);
 }
 

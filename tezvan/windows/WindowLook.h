@@ -11,7 +11,7 @@ class QWidget;
 
 namespace tezvan::look {
 
-constexpr quint32 kFrame = 16749886;          // window frame and caption bar
+constexpr quint32 kFrame = 16749886; // window frame and caption bar
 // `Kontroller` and the note buttons, and the buttons' captions: as the default scheme has them
 constexpr quint32 kControls = defaultColour(ColourSetting::Background);
 constexpr quint32 kNoteText = defaultColour(ColourSetting::ButtonText);
@@ -38,7 +38,7 @@ QFont listFont(int pixels);
 
 void paintBackground(QWidget* w, const QColor& c); // a filled background of that colour
 void setTextColour(QWidget* w, const QColor& c);   // its text, in labels, boxes and buttons alike
-void centreOnScreen(QWidget* window);               // centred on its screen's free area
-QFont tahoma(int pixels, bool bold = false);    // "Tahoma" or nearest
+void centreOnScreen(QWidget* window);              // centred on its screen's free area
+QFont tahoma(int pixels, bool bold = false);       // "Tahoma" or nearest
 
 } // namespace tezvan::look

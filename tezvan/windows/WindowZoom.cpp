@@ -25,8 +25,8 @@ WindowZoom::WindowZoom(CommandBinder& binder, QWidget& window, const MainControl
     static const char* const kZoomNames[] = {"mn80", "mn90", "mn100", "mn110", "mn125", "mn150", "mn200"};
     for (std::size_t i = 0; i < kZoomLevels.size(); ++i) {
         const int level = kZoomLevels[i];
-        QAction* a = level == 0 ? binder.bind(kZoomNames[i], this, &WindowZoom::mn100Execute)
-                                : binder.bind(kZoomNames[i]);
+        QAction* a =
+            level == 0 ? binder.bind(kZoomNames[i], this, &WindowZoom::mn100Execute) : binder.bind(kZoomNames[i]);
         a->setShortcutContext(Qt::WindowShortcut);
         if (level != 0)
             connect(a, &QAction::triggered, this, [this, level] { zoomTo(level); });
@@ -41,9 +41,11 @@ void WindowZoom::setStoredLevel(int level)
 
 void WindowZoom::giveShortcuts()
 {
-    static constexpr Qt::Key kDigits[] = {Qt::Key_1, Qt::Key_2, Qt::Key_3, Qt::Key_4, Qt::Key_5, Qt::Key_6, Qt::Key_7};
+    static constexpr Qt::Key kDigits[] = {Qt::Key_1, Qt::Key_2, Qt::Key_3, Qt::Key_4,
+                                          Qt::Key_5, Qt::Key_6, Qt::Key_7};
     for (std::size_t i = 0; i < zoomActions_.size(); ++i)
-        zoomActions_[i]->setShortcut(QKeySequence(QKeyCombination(Qt::ControlModifier | Qt::KeypadModifier, kDigits[i])));
+        zoomActions_[i]->setShortcut(
+            QKeySequence(QKeyCombination(Qt::ControlModifier | Qt::KeypadModifier, kDigits[i])));
 }
 
 bool WindowZoom::keyPreview(QKeyEvent* event)
@@ -166,7 +168,7 @@ void WindowZoom::fitToContents()
     // longer hold the lines.
     const int rows = qMax(1, c_.ListBox1->height() / c_.ListBox1->gridSize().height());
     c_.ListBox1->setHorizontalScrollBarPolicy(c_.ListBox1->model()->rowCount() > 7 * rows ? Qt::ScrollBarAsNeeded
-                                                                                       : Qt::ScrollBarAlwaysOff);
+                                                                                          : Qt::ScrollBarAlwaysOff);
 }
 
 void WindowZoom::setListHeight(int outer, int clientAt100)

@@ -12,15 +12,20 @@ QString GridPlayer::emptyGridMessage()
     return QStringLiteral("Lutfen nota giriniz veya bir dosya aciniz!");
 }
 
-QString GridPlayer::restName() { return QStringLiteral("es"); }
+QString GridPlayer::restName()
+{
+    return QStringLiteral("es");
+}
 
-GridPlayer::GridPlayer(const NoteGrid& grid, SampleFiles& samples, platform::Clock& clock,
-                       QObject* parent)
+GridPlayer::GridPlayer(const NoteGrid& grid, SampleFiles& samples, platform::Clock& clock, QObject* parent)
     : QObject(parent), grid_(grid), samples_(samples), clock_(clock)
 {
 }
 
-GridPlayer::~GridPlayer() { stop(); }
+GridPlayer::~GridPlayer()
+{
+    stop();
+}
 
 bool GridPlayer::play()
 {
@@ -103,6 +108,9 @@ void GridPlayer::end()
     next_ = 0;
 }
 
-void GridPlayer::stop() { end(); }
+void GridPlayer::stop()
+{
+    end();
+}
 
 } // namespace tezvan2

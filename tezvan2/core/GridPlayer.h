@@ -21,8 +21,7 @@ public:
     static QString emptyGridMessage(); // "Lutfen nota giriniz veya bir dosya aciniz!"
     static QString restName();         // "es"
 
-    GridPlayer(const NoteGrid& grid, SampleFiles& samples, platform::Clock& clock,
-               QObject* parent = nullptr);
+    GridPlayer(const NoteGrid& grid, SampleFiles& samples, platform::Clock& clock, QObject* parent = nullptr);
     ~GridPlayer() override;
     GridPlayer(const GridPlayer&) = delete;
     GridPlayer& operator=(const GridPlayer&) = delete;

@@ -8,8 +8,8 @@
 
 namespace tezvan2 {
 
-GridRecorder::GridRecorder(NoteGrid& grid, const platform::Clock& clock,
-                           std::function<QString()> multiplierText, QObject* parent)
+GridRecorder::GridRecorder(NoteGrid& grid, const platform::Clock& clock, std::function<QString()> multiplierText,
+                           QObject* parent)
     : QObject(parent), grid_(grid), clock_(clock), multiplierText_(std::move(multiplierText))
 {
 }

@@ -23,8 +23,8 @@ public:
 
     // multiplierText answers with the duration multiplier as the user has set it now; it
     // is asked afresh at every duration step.
-    GridRecorder(NoteGrid& grid, const platform::Clock& clock,
-                 std::function<QString()> multiplierText, QObject* parent = nullptr);
+    GridRecorder(NoteGrid& grid, const platform::Clock& clock, std::function<QString()> multiplierText,
+                 QObject* parent = nullptr);
 
     // Record step for the note just played: its name into the last column, the
     // previous note's duration (or start the clock), then a new last column.

@@ -38,7 +38,10 @@ QString messageForErrno(int e)
     }
 }
 
-[[noreturn]] void fail(const QString& message) { throw platform::CommandError(message); }
+[[noreturn]] void fail(const QString& message)
+{
+    throw platform::CommandError(message);
+}
 
 void appendField(QByteArray& record, const QString& text)
 {
@@ -57,9 +60,15 @@ QString readField(const char* field)
 
 } // namespace
 
-QString filter() { return QStringLiteral("Wintezvan Nota Dosyası (*.nota)|*.nota"); }
+QString filter()
+{
+    return QStringLiteral("Wintezvan Nota Dosyası (*.nota)|*.nota");
+}
 
-QString defaultSuffix() { return QStringLiteral("nota"); }
+QString defaultSuffix()
+{
+    return QStringLiteral("nota");
+}
 
 std::vector<CutCell> cellsThatWouldBeCut(const NoteGrid& grid)
 {

@@ -20,9 +20,15 @@ void NoteGrid::setCount(int n)
     }
 }
 
-void NoteGrid::addColumn() { setCount(count_ + 1); }
+void NoteGrid::addColumn()
+{
+    setCount(count_ + 1);
+}
 
-void NoteGrid::removeLastColumn() { setCount(count_ - 1); }
+void NoteGrid::removeLastColumn()
+{
+    setCount(count_ - 1);
+}
 
 void NoteGrid::clear()
 {
@@ -59,9 +65,15 @@ void NoteGrid::setCell(int column, int row, const QString& text)
     }
 }
 
-int NoteGrid::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : 2; }
+int NoteGrid::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : 2;
+}
 
-int NoteGrid::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : count_; }
+int NoteGrid::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : count_;
+}
 
 QVariant NoteGrid::data(const QModelIndex& index, int role) const
 {

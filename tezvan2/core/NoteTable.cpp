@@ -8,10 +8,19 @@ namespace {
 // Equal-tempered, A4 = 440 Hz; the unmarked names lie in the octave LA3..SOL4, "-" an
 // octave down, "+" an octave up, "++" two up, D a sharp, B2/B5 the SI lowered by two and
 // five komas.
-double tempered(int semitonesFromA4) { return 440.0 * std::pow(2.0, semitonesFromA4 / 12.0); }
-double komaFlat(double hz, int komas) { return hz * std::pow(2.0, -komas * kKomaCents / 1200.0); }
+double tempered(int semitonesFromA4)
+{
+    return 440.0 * std::pow(2.0, semitonesFromA4 / 12.0);
+}
+double komaFlat(double hz, int komas)
+{
+    return hz * std::pow(2.0, -komas * kKomaCents / 1200.0);
+}
 
-QString u(const char* utf8) { return QString::fromUtf8(utf8); }
+QString u(const char* utf8)
+{
+    return QString::fromUtf8(utf8);
+}
 
 NoteRow row(std::vector<quint16> keys, const char* picture, const char* hint, const char* gridName,
             const char* displayName, const char* keyLegend, const char* keySample, const char* pictureSample,
@@ -39,8 +48,10 @@ std::vector<NoteRow> buildTable()
     t.push_back(row({52}, "Image7", "DO#", "DOD", "Do#", "4", "DOD.wbs", "dod.wbs", tempered(-8)));
     t.push_back(row({53}, "Image8", "RE#", "RED", "Re#", "5", "RED.wbs", "red.wbs", tempered(-6)));
     t.push_back(row({55}, "Image17", "FA#", "FAD", "Fa#", "7", "fad.wbs", "fad.wbs", tempered(-3)));
-    t.push_back(row({57}, "Image16", "SIB5-", "SIB5-", "SiB5-", "9", "SIB5-.wbs", "sib5-.wbs", komaFlat(kSi, 5) / 2.0));
-    t.push_back(row({48}, "Image15", "SIB2-", "SIB2-", "SiB2-", "0", "SIB2-.wbs", "sib2-.wbs", komaFlat(kSi, 2) / 2.0));
+    t.push_back(
+        row({57}, "Image16", "SIB5-", "SIB5-", "SiB5-", "9", "SIB5-.wbs", "sib5-.wbs", komaFlat(kSi, 5) / 2.0));
+    t.push_back(
+        row({48}, "Image15", "SIB2-", "SIB2-", "SiB2-", "0", "SIB2-.wbs", "sib2-.wbs", komaFlat(kSi, 2) / 2.0));
     t.push_back(row({81}, "Image23", "LA", "LA", "La", "Q", "LA.wbs", "la.wbs", kLa));
     t.push_back(row({87}, "Image22", "SI", "SI", "Si", "W", "SI.wbs", "si.wbs", kSi));
     t.push_back(row({69}, "Image21", "DO", "DO", "Do", "E", "DO.wbs", "do.wbs", kDo));
@@ -63,7 +74,10 @@ std::vector<NoteRow> buildTable()
 }
 
 // Shift, Ctrl and Alt do not change what a key plays.
-quint16 codeOf(quint16 keyWord) { return keyWord & 0x00FF; }
+quint16 codeOf(quint16 keyWord)
+{
+    return keyWord & 0x00FF;
+}
 
 } // namespace
 

@@ -81,7 +81,8 @@ int notaPlaybackCommand(const QString& in, const QString& out,
 
     const platform::WholeFileResult written = platform::writeWholeFile(out, fileOf(playback, grid));
     if (!written.ok())
-        return failWith(out + QStringLiteral(": ") + (written.reason.isEmpty() ? QStringLiteral("cannot write") : written.reason));
+        return failWith(out + QStringLiteral(": ")
+                        + (written.reason.isEmpty() ? QStringLiteral("cannot write") : written.reason));
     return 0;
 }
 

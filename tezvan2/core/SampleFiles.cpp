@@ -30,7 +30,10 @@ SampleFiles::SampleFiles(platform::Voice& voice, QString folder, QString install
 {
 }
 
-QString SampleFiles::folder() const { return folder_.isEmpty() ? QDir::currentPath() : folder_; }
+QString SampleFiles::folder() const
+{
+    return folder_.isEmpty() ? QDir::currentPath() : folder_;
+}
 
 SampleFiles::Stamp SampleFiles::stampOf(const QString& path)
 {

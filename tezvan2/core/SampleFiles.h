@@ -79,7 +79,7 @@ private:
     platform::Voice& voice_;
     QString folder_;
     QString installedFolder_;
-    QHash<QString, Cached> cache_;      // by path
+    QHash<QString, Cached> cache_;     // by path
     QHash<QString, Listing> listings_; // by folder
     std::function<void(const QString&)> listener_;
 };

@@ -35,7 +35,10 @@
 namespace tezvan2 {
 namespace {
 
-QString appTitle() { return QString::fromUtf8(identity::kTezvan2Title); }
+QString appTitle()
+{
+    return QString::fromUtf8(identity::kTezvan2Title);
+}
 
 QString rowWord(int row)
 {
@@ -88,9 +91,7 @@ QUrl Tfrmana::notesAddress()
 }
 
 Tfrmana::Tfrmana(const Services& services, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
-      dialogs_(services.dialogs),
-      shell_(services.shell),
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), dialogs_(services.dialogs), shell_(services.shell),
       samples_(std::make_unique<SampleFiles>(services.voice, services.sampleFolder,
                                              installedSampleFolder(QCoreApplication::applicationDirPath()))),
       grid_(new NoteGrid(this))
@@ -115,8 +116,7 @@ Tfrmana::Tfrmana(const Services& services, QWidget* parent)
     connect(player_.get(), &GridPlayer::failed, this, &Tfrmana::reportError);
 
     frmhak_ = new Tfrmhak(shell_, this);
-    recorder_ = std::make_unique<GridRecorder>(*grid_, services.clock,
-                                               [this] { return frmhak_->multiplierText(); });
+    recorder_ = std::make_unique<GridRecorder>(*grid_, services.clock, [this] { return frmhak_->multiplierText(); });
     // Finish unticks the box (which turns key preview on) before the last duration.
     connect(recorder_.get(), &GridRecorder::recordingEnding, CheckBox1, [this] { CheckBox1->setChecked(false); });
 
@@ -230,7 +230,8 @@ void Tfrmana::connectMidi(platform::LiveMidiNotes& midi)
         keyPitches.push_back(row.keyHz);
     midi.setNotePitches(keyPitches);
     connect(&midi, &platform::LiveMidiNotes::notePlayed, this, [this](int note) {
-        if (const std::optional<NoteTrigger> trigger = keyTrigger(noteTable().at(std::size_t(note)).keyCodes.front()))
+        if (const std::optional<NoteTrigger> trigger =
+                keyTrigger(noteTable().at(std::size_t(note)).keyCodes.front()))
             noteTrigger(*trigger);
     });
     if (!midi.isOpen())
@@ -305,15 +306,30 @@ void Tfrmana::noteTrigger(const NoteTrigger& trigger)
     platform::runCommand(dialogs_, this, [&] { recorder_->record(trigger.gridName); });
 }
 
-void Tfrmana::Image1Click() { close(); }
+void Tfrmana::Image1Click()
+{
+    close();
+}
 
-void Tfrmana::Image37Click() { frmhak_->exec(); }
+void Tfrmana::Image37Click()
+{
+    frmhak_->exec();
+}
 
-void Tfrmana::Image42Click() { shell_.openAddress(notesAddress()); }
+void Tfrmana::Image42Click()
+{
+    shell_.openAddress(notesAddress());
+}
 
-void Tfrmana::Image39Click() { grid_->addColumn(); }
+void Tfrmana::Image39Click()
+{
+    grid_->addColumn();
+}
 
-void Tfrmana::Image40Click() { grid_->removeLastColumn(); }
+void Tfrmana::Image40Click()
+{
+    grid_->removeLastColumn();
+}
 
 void Tfrmana::Image27Click()
 {
@@ -387,7 +403,10 @@ void Tfrmana::CheckBox1Click()
         keyPreview_ = true;
 }
 
-bool Tfrmana::inGrid(const QWidget* w) const { return w && (w == sg1 || sg1->isAncestorOf(w)); }
+bool Tfrmana::inGrid(const QWidget* w) const
+{
+    return w && (w == sg1 || sg1->isAncestorOf(w));
+}
 
 // Only the focus inside this window counts: the control that has it here keeps it while
 // another window (a box, a dialog, the about window, another program) has the
@@ -406,15 +425,24 @@ void Tfrmana::focusMoved()
 }
 
 // Typing into the grid sounds nothing: the keys go to the cell, not to the dispatch.
-void Tfrmana::sg1Enter() { keyPreview_ = false; }
+void Tfrmana::sg1Enter()
+{
+    keyPreview_ = false;
+}
 
-void Tfrmana::sg1Exit() { keyPreview_ = true; }
+void Tfrmana::sg1Exit()
+{
+    keyPreview_ = true;
+}
 
 void Tfrmana::tell(const QString& text)
 {
     dialogs_.tell(this, appTitle(), text, platform::Dialogs::Icon::None);
 }
 
-void Tfrmana::reportError(const QString& message) { platform::showError(dialogs_, this, message); }
+void Tfrmana::reportError(const QString& message)
+{
+    platform::showError(dialogs_, this, message);
+}
 
 } // namespace tezvan2

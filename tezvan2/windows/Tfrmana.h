@@ -60,24 +60,24 @@ private:
     void buildPictures();
     void buildControls();
     void connectMidi(platform::LiveMidiNotes& midi);
-    void FormCreate();                                 // key preview on, the grid blanked to one column
-    void FormKeyUp(quint16 keyWord);                   // a note, or + / - on the grid's columns
-    void noteTrigger(const NoteTrigger& trigger);      // sounds, shows and (ticked) records a note
-    void pictureClick(const QString& objectName);      // a note picture clicked: as its key
+    void FormCreate();                            // key preview on, the grid blanked to one column
+    void FormKeyUp(quint16 keyWord);              // a note, or + / - on the grid's columns
+    void noteTrigger(const NoteTrigger& trigger); // sounds, shows and (ticked) records a note
+    void pictureClick(const QString& objectName); // a note picture clicked: as its key
 
-    void Image1Click();                                // the main window closed: the program ends
-    void Image13Click();                               // AÇ: a ".nota" file opened into the grid
-    void Image27Click();                               // TEMİZLE: the grid emptied
-    void Image29Click();                               // KAYDET: the grid saved to a ".nota" file
-    void Image35Click();                               // DİNLE: the grid played, or its playing stopped
-    void Image37Click();                               // the about window shown
-    void Image39Click();                               // +: an empty note column added
-    void Image40Click();                               // -: the last note column removed
-    void Image41Click();                               // Bitir: the piece finished, a recording ended
-    void Image42Click();                               // the new notes' page opened
-    void CheckBox1Click();                             // "Eşzamanlı Kaydet" unticked: key preview back on
-    void sg1Enter();                                   // the grid takes the keys: key preview off
-    void sg1Exit();                                    // key preview on again
+    void Image1Click();    // the main window closed: the program ends
+    void Image13Click();   // AÇ: a ".nota" file opened into the grid
+    void Image27Click();   // TEMİZLE: the grid emptied
+    void Image29Click();   // KAYDET: the grid saved to a ".nota" file
+    void Image35Click();   // DİNLE: the grid played, or its playing stopped
+    void Image37Click();   // the about window shown
+    void Image39Click();   // +: an empty note column added
+    void Image40Click();   // -: the last note column removed
+    void Image41Click();   // Bitir: the piece finished, a recording ended
+    void Image42Click();   // the new notes' page opened
+    void CheckBox1Click(); // "Eşzamanlı Kaydet" unticked: key preview back on
+    void sg1Enter();       // the grid takes the keys: key preview off
+    void sg1Exit();        // key preview on again
     void focusMoved();
     bool inGrid(const QWidget* w) const;
     void tell(const QString& text);

@@ -9,10 +9,10 @@
 
 #include <QApplication>
 #include <QLineEdit>
-#include <QStyle>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStyle>
 
 namespace tezvan2 {
 namespace {
@@ -39,13 +39,17 @@ QFont boldFont(const QFont& base, int pixels = 0)
 
 } // namespace
 
-QUrl Tfrmhak::siteAddress() { return QUrl(QString::fromUtf8(identity::kHomePage)); }
+QUrl Tfrmhak::siteAddress()
+{
+    return QUrl(QString::fromUtf8(identity::kHomePage));
+}
 
 Tfrmhak::Tfrmhak(platform::Shell& shell, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), shell_(shell)
 {
     setObjectName(QStringLiteral("frmhak"));
-    setWindowTitle(QStringLiteral("Wintezvan") + QString::fromUtf8(identity::kTezvan2Edition) + QString::fromUtf8(" Hakkında"));
+    setWindowTitle(QStringLiteral("Wintezvan") + QString::fromUtf8(identity::kTezvan2Edition)
+                   + QString::fromUtf8(" Hakkında"));
     setFixedSize(380, 439);
     QFont base(QStringLiteral("MS Sans Serif"));
     base.setStyleHint(QFont::SansSerif);
@@ -112,7 +116,10 @@ Tfrmhak::Tfrmhak(platform::Shell& shell, QWidget* parent)
     connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-QString Tfrmhak::multiplierText() const { return Edit1->text(); }
+QString Tfrmhak::multiplierText() const
+{
+    return Edit1->text();
+}
 
 void Tfrmhak::showEvent(QShowEvent* event)
 {
@@ -129,9 +136,15 @@ void Tfrmhak::setLinkColour(const QColor& colour)
     Label2->setPalette(p);
 }
 
-void Tfrmhak::Label2MouseDown() { setLinkColour(look::kLinkPressed); }
+void Tfrmhak::Label2MouseDown()
+{
+    setLinkColour(look::kLinkPressed);
+}
 
-void Tfrmhak::Label2MouseUp() { setLinkColour(look::kSilver); }
+void Tfrmhak::Label2MouseUp()
+{
+    setLinkColour(look::kSilver);
+}
 
 void Tfrmhak::Label2Click()
 {

@@ -72,7 +72,10 @@ QFont fitted(QFont f, const QString& text, int width)
     return f;
 }
 
-QRect spotRect(const PictureSpot& s) { return QRect(s.x, s.y, s.width, s.height); }
+QRect spotRect(const PictureSpot& s)
+{
+    return QRect(s.x, s.y, s.width, s.height);
+}
 
 void engrave(QPainter& p, const QRectF& r, const QString& text, const QFont& f, const QColor& c,
              int flags = Qt::AlignCenter)
@@ -128,8 +131,7 @@ void drawInlay(QPainter& p, QPointF c, double r)
     g.setColorAt(1, QColor(150, 160, 176));
     p.setPen(QPen(QColor(50, 24, 8, 160), 0.8));
     p.setBrush(g);
-    QPolygonF diamond({c + QPointF(0, -r), c + QPointF(r * 0.7, 0), c + QPointF(0, r),
-                       c + QPointF(-r * 0.7, 0)});
+    QPolygonF diamond({c + QPointF(0, -r), c + QPointF(r * 0.7, 0), c + QPointF(0, r), c + QPointF(-r * 0.7, 0)});
     p.drawPolygon(diamond);
 }
 
@@ -294,8 +296,7 @@ void drawStage(QPainter& p)
     p.setPen(QPen(kBrass, 1.5));
     p.setBrush(Qt::black);
     p.drawRoundedRect(display, 4, 4);
-    engrave(p, QRectF(500, 38, 100, 16), QString::fromUtf8("ÇALINAN NOTA"), font("DejaVu Sans", 9, true),
-            kBrass);
+    engrave(p, QRectF(500, 38, 100, 16), QString::fromUtf8("ÇALINAN NOTA"), font("DejaVu Sans", 9, true), kBrass);
 }
 
 void drawTitle(QPainter& p)
@@ -336,8 +337,8 @@ void drawTitle(QPainter& p)
     for (int i = 0; i < 5; ++i)
         p.drawLine(QPointF(20 + i * 5, -1.6), QPointF(20 + i * 5, 1.6));
     p.restore();
-    engrave(p, QRectF(68, 0, 300, 32), QStringLiteral("Wintezvan ") + QString::fromUtf8(identity::kTezvan2Edition), font("DejaVu Serif", 21, true),
-            kBrass, Qt::AlignLeft | Qt::AlignVCenter);
+    engrave(p, QRectF(68, 0, 300, 32), QStringLiteral("Wintezvan ") + QString::fromUtf8(identity::kTezvan2Edition),
+            font("DejaVu Serif", 21, true), kBrass, Qt::AlignLeft | Qt::AlignVCenter);
     engrave(p, QRectF(256, 4, 280, 28), QString::fromUtf8("klavyeden çalınan saz"),
             font("DejaVu Serif", 12, false, true), kCream.darker(120), Qt::AlignLeft | Qt::AlignVCenter);
 }
@@ -402,8 +403,8 @@ void drawIcon(QPainter& p, Icon icon, QPointF c, double s)
     switch (icon) {
     case Icon::Open: {
         QPolygonF folder({c + QPointF(-s, -s * 0.6), c + QPointF(-s * 0.3, -s * 0.6),
-                          c + QPointF(-s * 0.1, -s * 0.35), c + QPointF(s, -s * 0.35),
-                          c + QPointF(s, s * 0.7), c + QPointF(-s, s * 0.7)});
+                          c + QPointF(-s * 0.1, -s * 0.35), c + QPointF(s, -s * 0.35), c + QPointF(s, s * 0.7),
+                          c + QPointF(-s, s * 0.7)});
         p.setBrush(QColor(240, 200, 120, 90));
         p.drawPolygon(folder);
         break;
@@ -487,11 +488,11 @@ void drawWebLink(QPainter& p, const QRect& r)
 {
     drawPlate(p, r, QColor(34, 56, 66));
     drawIcon(p, Icon::Globe, QPointF(r.left() + 20, r.center().y() + 0.5), 8);
-    engrave(p, QRectF(r.left() + 34, r.top() + 5, r.width() - 40, 13),
-            QString::fromUtf8("Yeni notalar indirin"), font("DejaVu Sans", 11, true), kCream,
+    engrave(p, QRectF(r.left() + 34, r.top() + 5, r.width() - 40, 13), QString::fromUtf8("Yeni notalar indirin"),
+            font("DejaVu Sans", 11, true), kCream, Qt::AlignLeft | Qt::AlignVCenter);
+    engrave(p, QRectF(r.left() + 34, r.top() + 17, r.width() - 40, 12),
+            QUrl(QString::fromUtf8(identity::kHomePage)).host(), font("DejaVu Sans", 10, false, true), kBrass,
             Qt::AlignLeft | Qt::AlignVCenter);
-    engrave(p, QRectF(r.left() + 34, r.top() + 17, r.width() - 40, 12), QUrl(QString::fromUtf8(identity::kHomePage)).host(),
-            font("DejaVu Sans", 10, false, true), kBrass, Qt::AlignLeft | Qt::AlignVCenter);
 }
 
 void drawFillerOrnaments(QPainter& p)
@@ -506,7 +507,8 @@ void drawFillerOrnaments(QPainter& p)
     drawInlay(p, QPointF(476, 276), 5);
     engrave(p, QRectF(250, 258, 210, 38), QString::fromUtf8("Tuşu bırakınca nota çalar"),
             font("DejaVu Serif", 13, false, true), QColor(250, 226, 170, 220));
-    engrave(p, QRectF(10, 298, 480, 34), QString::fromUtf8("Klavyeden çalın, notalara tıklayın, kaydedin, dinleyin."),
+    engrave(p, QRectF(10, 298, 480, 34),
+            QString::fromUtf8("Klavyeden çalın, notalara tıklayın, kaydedin, dinleyin."),
             font("DejaVu Serif", 13, false, true), QColor(250, 226, 170, 200));
 }
 

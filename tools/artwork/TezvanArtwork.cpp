@@ -75,7 +75,8 @@ QImage drawProgrammerPicture()
     f.setBold(true);
     p.setFont(f);
     p.setPen(QColor(250, 236, 200));
-    p.drawText(QRect(0, 186, 224, 30), Qt::AlignCenter, QStringLiteral("tezvan ") + QString::fromUtf8(identity::kTezvanEdition));
+    p.drawText(QRect(0, 186, 224, 30), Qt::AlignCenter,
+               QStringLiteral("tezvan ") + QString::fromUtf8(identity::kTezvanEdition));
     p.end();
     return img;
 }

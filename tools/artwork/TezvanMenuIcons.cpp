@@ -76,7 +76,8 @@ void draw(QPainter& p, int index)
         p.drawEllipse(QPointF(7.5, 7.5), 2.5, 6);
         p.drawLine(QPointF(1.5, 7.5), QPointF(13.5, 7.5));
         outlined(p, kGreen);
-        p.drawPolygon(QPolygonF({{10.5, 8.5}, {13.5, 8.5}, {13.5, 11.5}, {15.5, 11.5}, {12, 15.5}, {8.5, 11.5}, {10.5, 11.5}}));
+        p.drawPolygon(QPolygonF(
+            {{10.5, 8.5}, {13.5, 8.5}, {13.5, 11.5}, {15.5, 11.5}, {12, 15.5}, {8.5, 11.5}, {10.5, 11.5}}));
         break;
     case 1: { // keyboard
         outlined(p, QColor(226, 226, 230));
@@ -93,7 +94,8 @@ void draw(QPainter& p, int index)
         outlined(p, QColor(236, 212, 168));
         p.drawEllipse(QRectF(0.5, 2.5, 15, 11));
         p.setPen(Qt::NoPen);
-        for (const auto& [c, x, y] : {std::tuple{kRed, 4.0, 6.0}, {kYellow, 7.5, 4.8}, {kBlue, 11.0, 6.0}, {kGreen, 10.5, 9.8}}) {
+        for (const auto& [c, x, y] :
+             {std::tuple{kRed, 4.0, 6.0}, {kYellow, 7.5, 4.8}, {kBlue, 11.0, 6.0}, {kGreen, 10.5, 9.8}}) {
             p.setBrush(c);
             p.drawEllipse(QPointF(x, y), 1.6, 1.6);
         }
@@ -126,7 +128,8 @@ void draw(QPainter& p, int index)
         p.setBrush(kYellow);
         p.drawEllipse(QPointF(7.5, 8), 0.9, 0.9);
         outlined(p, kRed);
-        p.drawPolygon(QPolygonF({{7.5, 6.5}, {11.5, 6.5}, {11.5, 4}, {15.5, 8}, {11.5, 12}, {11.5, 9.5}, {7.5, 9.5}}));
+        p.drawPolygon(
+            QPolygonF({{7.5, 6.5}, {11.5, 6.5}, {11.5, 4}, {15.5, 8}, {11.5, 12}, {11.5, 9.5}, {7.5, 9.5}}));
         break;
     case 6: // the list: a page of lines
         page(p);
@@ -167,8 +170,18 @@ void draw(QPainter& p, int index)
         break;
     case 12: // insert: a green plus
         outlined(p, kGreen);
-        p.drawPolygon(QPolygonF({{6.5, 2.5}, {9.5, 2.5}, {9.5, 6.5}, {13.5, 6.5}, {13.5, 9.5}, {9.5, 9.5},
-                                 {9.5, 13.5}, {6.5, 13.5}, {6.5, 9.5}, {2.5, 9.5}, {2.5, 6.5}, {6.5, 6.5}}));
+        p.drawPolygon(QPolygonF({{6.5, 2.5},
+                                 {9.5, 2.5},
+                                 {9.5, 6.5},
+                                 {13.5, 6.5},
+                                 {13.5, 9.5},
+                                 {9.5, 9.5},
+                                 {9.5, 13.5},
+                                 {6.5, 13.5},
+                                 {6.5, 9.5},
+                                 {2.5, 9.5},
+                                 {2.5, 6.5},
+                                 {6.5, 6.5}}));
         break;
     case 13: // new: a blank page
         page(p);
@@ -215,8 +228,7 @@ void draw(QPainter& p, int index)
         page(p);
         eighthNote(p, {6.5, 11.5}, 6, kBlue);
         break;
-    default:
-        break;
+    default: break;
     }
 }
 

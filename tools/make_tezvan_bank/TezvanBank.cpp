@@ -20,8 +20,8 @@ struct NoteRecipe {
     const char* description;
     std::size_t dataBytes;
     int strings;
-    double octave;     // level of the bass course's octave string
-    double pick;       // plucking point
+    double octave; // level of the bass course's octave string
+    double pick;   // plucking point
     double brightness;
 };
 
@@ -31,18 +31,12 @@ struct NoteRecipe {
 const std::vector<NoteRecipe>& noteRecipes()
 {
     static const std::vector<NoteRecipe> recipes{
-        {0, "DO_K", 30044, 3, 0.30, 0.11, 0.80},
-        {1, "RE_", 27590, 2, 0.00, 0.12, 0.85},
-        {2, "MI_", 23552, 2, 0.00, 0.12, 0.85},
-        {3, "FA_", 18540, 2, 0.00, 0.13, 0.85},
-        {4, "SOL_K", 23354, 3, 0.30, 0.10, 0.78},
-        {5, "LA_", 23868, 3, 0.00, 0.11, 0.80},
-        {6, "SI_", 29032, 3, 0.00, 0.11, 0.80},
-        {7, "SOLID", 20272, 3, 0.00, 0.12, 0.82},
-        {8, "DO_I", 23452, 2, 0.00, 0.14, 0.92},
-        {9, "RE_I", 22202, 2, 0.00, 0.14, 0.92},
-        {10, "SOL_", 25800, 2, 0.00, 0.14, 0.82},
-        {11, "MI_", 27786, 3, 0.30, 0.10, 0.78},
+        {0, "DO_K", 30044, 3, 0.30, 0.11, 0.80},  {1, "RE_", 27590, 2, 0.00, 0.12, 0.85},
+        {2, "MI_", 23552, 2, 0.00, 0.12, 0.85},   {3, "FA_", 18540, 2, 0.00, 0.13, 0.85},
+        {4, "SOL_K", 23354, 3, 0.30, 0.10, 0.78}, {5, "LA_", 23868, 3, 0.00, 0.11, 0.80},
+        {6, "SI_", 29032, 3, 0.00, 0.11, 0.80},   {7, "SOLID", 20272, 3, 0.00, 0.12, 0.82},
+        {8, "DO_I", 23452, 2, 0.00, 0.14, 0.92},  {9, "RE_I", 22202, 2, 0.00, 0.14, 0.92},
+        {10, "SOL_", 25800, 2, 0.00, 0.14, 0.82}, {11, "MI_", 27786, 3, 0.30, 0.10, 0.78},
         {12, "DO_", 36592, 3, 0.35, 0.09, 0.75},
     };
     return recipes;
@@ -56,7 +50,8 @@ constexpr std::size_t kFlourishBytes = 111142;
 saz::Bytes noteWave(const NoteRecipe& r)
 {
     const std::size_t frames = r.dataBytes / 2;
-    saz::Pluck p = saz::pluckOf(tezvan::kNotePitchesHz[std::size_t(r.index)], 0.0, 1.8 * double(frames) / kNoteRate, saz::seedOf(r.description) + std::uint64_t(r.index));
+    saz::Pluck p = saz::pluckOf(tezvan::kNotePitchesHz[std::size_t(r.index)], 0.0, 1.8 * double(frames) / kNoteRate,
+                                saz::seedOf(r.description) + std::uint64_t(r.index));
     p.strings = r.strings;
     p.octaveString = r.octave;
     p.pickPosition = r.pick;
@@ -72,8 +67,12 @@ saz::Bytes noteWave(const NoteRecipe& r)
 // same course, then the tonic struck on a full course and left to ring.
 saz::Bytes closingWave()
 {
-    struct Step { double hz; double at; };
-    const std::vector<Step> run{{302.0, 0.00}, {270.0, 0.10}, {248.0, 0.20}, {226.0, 0.30}, {248.0, 0.40}, {226.0, 0.47}};
+    struct Step {
+        double hz;
+        double at;
+    };
+    const std::vector<Step> run{{302.0, 0.00}, {270.0, 0.10}, {248.0, 0.20},
+                                {226.0, 0.30}, {248.0, 0.40}, {226.0, 0.47}};
     saz::Performance perf;
     const std::uint64_t seed = saz::seedOf("BITIS");
     for (std::size_t i = 0; i < run.size(); ++i) {
@@ -133,7 +132,8 @@ saz::Bytes flourishWave()
     perf.sympathetic = 0.25;
     const std::vector<std::int16_t> samples = saz::render(perf, kExtraRate, kFlourishBytes / 2);
     // 82 bytes of metadata: the LIST header, "INFO" and two entries.
-    const saz::Chunk info = saz::infoList({{"INAM", "Tezvan programci"}, {"ISFT", "Plucked saz synthesiser of tezvan 1"}});
+    const saz::Chunk info =
+        saz::infoList({{"INAM", "Tezvan programci"}, {"ISFT", "Plucked saz synthesiser of tezvan 1"}});
     return saz::waveImage(kExtraRate, samples, {info});
 }
 

@@ -58,7 +58,8 @@ std::vector<std::int16_t> note(const WbsSound& s)
     return saz::render(perf, kRate, std::size_t(seconds * kRate));
 }
 
-std::vector<std::int16_t> chord(const std::vector<double>& voicing, double strum, bool upward, const std::string& name)
+std::vector<std::int16_t> chord(const std::vector<double>& voicing, double strum, bool upward,
+                                const std::string& name)
 {
     saz::Performance perf;
     for (std::size_t i = 0; i < voicing.size(); ++i) {
@@ -103,29 +104,12 @@ const std::vector<WbsSound>& wbsSounds()
     static const std::vector<WbsSound> sounds = [] {
         std::vector<WbsSound> out;
         for (const auto& [name, single] : std::initializer_list<std::pair<const char*, bool>>{
-                 {"fa+.wbs", true},
-                 {"sol+.wbs", true},
-                 {"SIB5.wbs", true},
-                 {"SIB2.wbs", true},
-                 {"DOD.wbs", true},
-                 {"RED.wbs", true},
-                 {"fad.wbs", true},
-                 {"SIB5-.wbs", true},
-                 {"SIB2-.wbs", true},
-                 {"LA.wbs", true},
-                 {"SI.wbs", true},
-                 {"DO.wbs", true},
-                 {"RE.wbs", true},
-                 {"MI.wbs", true},
-                 {"fa.wbs", true},
-                 {"SOL.wbs", true},
-                 {"LA-.wbs", true},
-                 {"SI-.wbs", true},
-                 {"DO-.wbs", true},
-                 {"SOL++.wbs", true},
-                 {"LAAK.wbs", false},
-                 {"laakor.wbs", false},
-                 {"BITIS.wbs", false},
+                 {"fa+.wbs", true},   {"sol+.wbs", true},    {"SIB5.wbs", true},   {"SIB2.wbs", true},
+                 {"DOD.wbs", true},   {"RED.wbs", true},     {"fad.wbs", true},    {"SIB5-.wbs", true},
+                 {"SIB2-.wbs", true}, {"LA.wbs", true},      {"SI.wbs", true},     {"DO.wbs", true},
+                 {"RE.wbs", true},    {"MI.wbs", true},      {"fa.wbs", true},     {"SOL.wbs", true},
+                 {"LA-.wbs", true},   {"SI-.wbs", true},     {"DO-.wbs", true},    {"SOL++.wbs", true},
+                 {"LAAK.wbs", false}, {"laakor.wbs", false}, {"BITIS.wbs", false},
              })
             out.push_back({name, pitchOf(name), single});
         return out;

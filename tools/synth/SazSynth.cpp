@@ -51,8 +51,7 @@ constexpr double kDispersion = -0.12;
 // that tunes the loop to the exact period.
 class StringLoop {
 public:
-    StringLoop(double frequency, double sustainSeconds, double brightness)
-        : frequency_(frequency)
+    StringLoop(double frequency, double sustainSeconds, double brightness) : frequency_(frequency)
     {
         const double w = 2.0 * kPi * frequency / kFs;
         // Bright plucks keep their highs longer; the attack starts brighter still.
@@ -62,8 +61,8 @@ public:
         dispersion_.a = kDispersion;
 
         const double period = kFs / frequency;
-        const double fixed = phaseDelay(lossResponse(lossEnd_, w), w)
-            + phaseDelay(allpassResponse(kDispersion, w), w);
+        const double fixed =
+            phaseDelay(lossResponse(lossEnd_, w), w) + phaseDelay(allpassResponse(kDispersion, w), w);
         const double rest = period - fixed;
         length_ = std::size_t(std::floor(rest)) - 1;
         target_ = rest;
@@ -82,7 +81,11 @@ public:
             line_[(pos_ + i) % length_] += shape[i];
     }
 
-    void damp() { gain_ *= std::pow(0.001, 1.0 / (frequency_ * 0.08)); damped_ = true; }
+    void damp()
+    {
+        gain_ *= std::pow(0.001, 1.0 / (frequency_ * 0.08));
+        damped_ = true;
+    }
     bool damped() const { return damped_; }
 
     // Glides the pitch: a string struck hard sounds a little sharp until it settles.
@@ -321,8 +324,8 @@ std::vector<std::int16_t> render(const Performance& perf, int outRate, std::size
         const int n = std::clamp(p.strings, 1, 3);
         const std::size_t onset = std::size_t(std::lround(p.startSeconds * kFs));
         const std::size_t strum = std::size_t(std::lround(p.strumSeconds * kFs));
-        const std::size_t dampAt = p.dampSeconds >= 0.0 ? onset + std::size_t(std::lround(p.dampSeconds * kFs))
-                                                        : total;
+        const std::size_t dampAt =
+            p.dampSeconds >= 0.0 ? onset + std::size_t(std::lround(p.dampSeconds * kFs)) : total;
         auto add = [&](double hz, std::size_t start, double level) {
             StringLoop loop(hz, p.sustainSeconds, p.brightness);
             std::vector<double> shape = plectrumShape(loop.period(), p, rng);

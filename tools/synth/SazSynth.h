@@ -57,9 +57,9 @@ inline Pluck pluckOf(double hz, double startSeconds, double sustainSeconds, std:
 
 struct Performance {
     std::vector<Pluck> plucks;
-    double body = 1.0;                       // amount of body resonance
-    std::vector<double> sympatheticStrings;  // open courses that ring along (Hz)
-    double sympathetic = 0.0;                // their level; 0 = none
+    double body = 1.0;                      // amount of body resonance
+    std::vector<double> sympatheticStrings; // open courses that ring along (Hz)
+    double sympathetic = 0.0;               // their level; 0 = none
 };
 
 // Renders the performance to exactly `frames` 16-bit samples at outRate (a divisor of

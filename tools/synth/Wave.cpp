@@ -37,8 +37,14 @@ void putChunk(Bytes& out, const std::string& id, const Bytes& body)
         out.push_back(0);
 }
 
-QByteArray qBytes(const std::string& s) { return QByteArray(s.data(), qsizetype(s.size())); }
-QByteArray qBytes(const Bytes& b) { return QByteArray(reinterpret_cast<const char*>(b.data()), qsizetype(b.size())); }
+QByteArray qBytes(const std::string& s)
+{
+    return QByteArray(s.data(), qsizetype(s.size()));
+}
+QByteArray qBytes(const Bytes& b)
+{
+    return QByteArray(reinterpret_cast<const char*>(b.data()), qsizetype(b.size()));
+}
 
 } // namespace
 

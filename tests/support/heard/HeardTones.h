@@ -143,8 +143,7 @@ public:
             {
                 std::lock_guard lock(mutex_);
                 const auto& a = recording_.arrivals;
-                if (a.size() > 1 && a.back().second > kOutputRate / 2
-                    && a.back().first - a.front().first > 500'000)
+                if (a.size() > 1 && a.back().second > kOutputRate / 2 && a.back().first - a.front().first > 500'000)
                     return true;
             }
             std::this_thread::sleep_for(std::chrono::milliseconds(10));
@@ -250,8 +249,7 @@ struct QuietBlocks {
     }
 };
 
-inline QuietBlocks quietBlocksIn(const std::vector<qint16>& x, std::size_t from, std::size_t to,
-                                 double level = 2000)
+inline QuietBlocks quietBlocksIn(const std::vector<qint16>& x, std::size_t from, std::size_t to, double level = 2000)
 {
     QuietBlocks q;
     int quietRun = 0;

@@ -1,9 +1,9 @@
 // The settings store on the real QSettings, in a folder of the test's own: what a close
 // writes, what a start reads back, and how a damaged or unwritable store is met.
+#include "tezvan/core/AppearanceSettings.h"
 #include "support/AsOrdinaryUser.h"
 #include "support/QStringPrinter.h"
 #include "support/RowName.h"
-#include "tezvan/core/AppearanceSettings.h"
 
 #include "platform/CommandError.h"
 
@@ -15,8 +15,8 @@
 
 namespace {
 
-using tezvan::ColourSetting;
 using testing_support::RowName;
+using tezvan::ColourSetting;
 using Applied = std::vector<std::pair<ColourSetting, quint32>>;
 
 class AppearanceStoreTest : public ::testing::Test {
@@ -46,7 +46,8 @@ TEST_F(AppearanceStoreTest, WhatACloseWritesTheNextStartReads)
     QFile f(file());
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     const QByteArray text = f.readAll();
-    for (const char* line : {"kc=$00FF953E", "ir=clBtnFace", "bz=clRed", "ly=clWindowText", "artirma=37", "Gorunum=150"})
+    for (const char* line :
+         {"kc=$00FF953E", "ir=clBtnFace", "bz=clRed", "ly=clWindowText", "artirma=37", "Gorunum=150"})
         EXPECT_TRUE(text.contains(line)) << line << "\n" << text.constData();
 
     const tezvan::LoadedAppearance loaded = store.load();
@@ -54,13 +55,14 @@ TEST_F(AppearanceStoreTest, WhatACloseWritesTheNextStartReads)
     EXPECT_EQ(loaded.zoomLevel, 150);
     EXPECT_TRUE(loaded.error.isEmpty());
     // Window, panels and list first, the buttons last.
-    EXPECT_EQ(loaded.colours, (Applied{{ColourSetting::Frame, 16749886},
-                                       {ColourSetting::Message, 2147483648u + 15},
-                                       {ColourSetting::Background, 12767697},
-                                       {ColourSetting::List, 13154717},
-                                       {ColourSetting::ListText, 2147483648u + 8},
-                                       {ColourSetting::ButtonText, 10841658},
-                                       {ColourSetting::Button, 255}}));
+    EXPECT_EQ(loaded.colours,
+              (Applied{{ColourSetting::Frame, 16749886},
+                       {ColourSetting::Message, 2147483648u + 15},
+                       {ColourSetting::Background, 12767697},
+                       {ColourSetting::List, 13154717},
+                       {ColourSetting::ListText, 2147483648u + 8},
+                       {ColourSetting::ButtonText, 10841658},
+                       {ColourSetting::Button, 255}}));
 }
 
 struct LoadRow : testing_support::NamedRow {
@@ -92,11 +94,17 @@ INSTANTIATE_TEST_SUITE_P(
         LoadRow{"empty values count as missing", "[General]\nkc=\nartirma=\nGorunum=\n", 500, 0, {}, ""},
         LoadRow{"step and level that are no numbers", "[General]\nartirma=abc\nGorunum=1.5\n", 500, 0, {}, ""},
         LoadRow{"a bad colour stops the colours after it",
-                "[General]\nkc=clRed\nzr=$00C2D1D1\nlz=mavi\nly=clBlack\nbz=clRed\nartirma=20\nGorunum=80\n", 20, 80,
+                "[General]\nkc=clRed\nzr=$00C2D1D1\nlz=mavi\nly=clBlack\nbz=clRed\nartirma=20\nGorunum=80\n",
+                20,
+                80,
                 {{ColourSetting::Frame, 255}, {ColourSetting::Background, 12767697}},
                 "'mavi' is not a valid integer value"},
-        LoadRow{"names in any case and decimal numbers", "[General]\nby=CLWHITE\nir=12436934\n", 500, 0,
-                {{ColourSetting::Message, 12436934}, {ColourSetting::ButtonText, 16777215}}, ""}),
+        LoadRow{"names in any case and decimal numbers",
+                "[General]\nby=CLWHITE\nir=12436934\n",
+                500,
+                0,
+                {{ColourSetting::Message, 12436934}, {ColourSetting::ButtonText, 16777215}},
+                ""}),
     RowName());
 
 TEST_F(AppearanceStoreTest, AValueThatIsNoTextFailsTheWholeRead)
@@ -122,7 +130,7 @@ TEST_F(AppearanceStoreTest, AStoreThatCannotBeReplacedWholeSaysSoAndKeepsTheOldF
     // leave half a file behind, so nothing is written and the old settings stay whole.
     writeFile("[General]\nkc=clRed\n");
     const auto all = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOther
-                   | QFile::WriteOther;
+        | QFile::WriteOther;
     QFile::setPermissions(file(), all);
     QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther);
     {

@@ -1,8 +1,8 @@
 // Colours as the settings write and read them: names where a colour has one, "$" and
 // eight hex digits otherwise; names in any letter case, decimal and "$" hex read back.
+#include "tezvan/core/ColourText.h"
 #include "support/QStringPrinter.h"
 #include "support/RowName.h"
-#include "tezvan/core/ColourText.h"
 
 #include "platform/CommandError.h"
 
@@ -66,11 +66,9 @@ INSTANTIATE_TEST_SUITE_P(
     Rows, ColourTextRead,
     ::testing::Values(ReadRow{"a name in capitals", "CLRED", 255u},
                       ReadRow{"a system colour's name in small letters", "clbtnface", 2147483648u + 15},
-                      ReadRow{"decimal", "16744448", 16744448u},
-                      ReadRow{"short hex", "$ff", 255u},
+                      ReadRow{"decimal", "16744448", 16744448u}, ReadRow{"short hex", "$ff", 255u},
                       ReadRow{"a negative decimal keeps its 32 bits", "-1", 0xFFFFFFFFu},
-                      ReadRow{"empty", "", std::nullopt},
-                      ReadRow{"a word", "kırmızı", std::nullopt},
+                      ReadRow{"empty", "", std::nullopt}, ReadRow{"a word", "kırmızı", std::nullopt},
                       ReadRow{"a dollar alone", "$", std::nullopt},
                       ReadRow{"hex with a wrong digit", "$12G4", std::nullopt},
                       ReadRow{"hex longer than 32 bits", "$123456789", std::nullopt},

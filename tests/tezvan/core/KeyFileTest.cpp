@@ -19,7 +19,8 @@ using Outcome = KeyFileReading::Outcome;
 
 namespace {
 
-const QByteArray kFactoryBytes("65\r\n83\r\n68\r\n70\r\n71\r\n72\r\n74\r\n75\r\n76\r\n186\r\n81\r\n87\r\n69\r\n82\r\n");
+const QByteArray
+    kFactoryBytes("65\r\n83\r\n68\r\n70\r\n71\r\n72\r\n74\r\n75\r\n76\r\n186\r\n81\r\n87\r\n69\r\n82\r\n");
 
 QList<quint16> factoryValues()
 {
@@ -55,25 +56,33 @@ TEST_P(KeyFileParse, GivesTheKeyBoxesTheirValues)
     EXPECT_EQ(got.message, QString::fromUtf8(r.message));
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, KeyFileParse, ::testing::Values(
-    ParseRow{"factory file, CR LF", kFactoryBytes, Outcome::Keys, factoryValues(), ""},
-    ParseRow{"LF", factoryWith("\n"), Outcome::Keys, factoryValues(), ""},
-    ParseRow{"CR", factoryWith("\r"), Outcome::Keys, factoryValues(), ""},
-    ParseRow{"no break after the last line", factoryWith("\r\n", false), Outcome::Keys, factoryValues(), ""},
-    ParseRow{"Ctrl+A and a cleared box", QByteArray("16449\r\n0\r\n") + kFactoryBytes.mid(8), Outcome::Keys,
-             QList<quint16>{16449, 0} + factoryValues().mid(2), ""},
-    ParseRow{"empty file", QByteArray(), Outcome::Factory, {}, ""},
-    ParseRow{"13 lines", kFactoryBytes.left(kFactoryBytes.size() - 4), Outcome::Factory, {}, ""},
-    ParseRow{"15 lines: an empty line after the last number", kFactoryBytes + "\r\n", Outcome::Factory, {}, ""},
-    ParseRow{"15 lines: a number too many", kFactoryBytes + "82\r\n", Outcome::Factory, {}, ""},
-    ParseRow{"a word on line 5", QByteArray(kFactoryBytes).replace("71", "G"), Outcome::Error,
-             factoryValues().mid(0, 4), "'G' is not a valid integer value"},
-    ParseRow{"a blank before a number", QByteArray(kFactoryBytes).replace("65", " 65"), Outcome::Error, {},
-             "' 65' is not a valid integer value"},
-    ParseRow{"a number wider than a key word", QByteArray(kFactoryBytes).replace("83", "65601"), Outcome::Error,
-             {65}, "'65601' is not a valid key value"},
-    ParseRow{"a negative number", QByteArray(kFactoryBytes).replace("82", "-1"), Outcome::Error,
-             factoryValues().mid(0, 13), "'-1' is not a valid key value"}),
+INSTANTIATE_TEST_SUITE_P(
+    Rows, KeyFileParse,
+    ::testing::Values(
+        ParseRow{"factory file, CR LF", kFactoryBytes, Outcome::Keys, factoryValues(), ""},
+        ParseRow{"LF", factoryWith("\n"), Outcome::Keys, factoryValues(), ""},
+        ParseRow{"CR", factoryWith("\r"), Outcome::Keys, factoryValues(), ""},
+        ParseRow{"no break after the last line", factoryWith("\r\n", false), Outcome::Keys, factoryValues(), ""},
+        ParseRow{"Ctrl+A and a cleared box", QByteArray("16449\r\n0\r\n") + kFactoryBytes.mid(8), Outcome::Keys,
+                 QList<quint16>{16449, 0} + factoryValues().mid(2), ""},
+        ParseRow{"empty file", QByteArray(), Outcome::Factory, {}, ""},
+        ParseRow{"13 lines", kFactoryBytes.left(kFactoryBytes.size() - 4), Outcome::Factory, {}, ""},
+        ParseRow{"15 lines: an empty line after the last number", kFactoryBytes + "\r\n", Outcome::Factory, {}, ""},
+        ParseRow{"15 lines: a number too many", kFactoryBytes + "82\r\n", Outcome::Factory, {}, ""},
+        ParseRow{"a word on line 5", QByteArray(kFactoryBytes).replace("71", "G"), Outcome::Error,
+                 factoryValues().mid(0, 4), "'G' is not a valid integer value"},
+        ParseRow{"a blank before a number",
+                 QByteArray(kFactoryBytes).replace("65", " 65"),
+                 Outcome::Error,
+                 {},
+                 "' 65' is not a valid integer value"},
+        ParseRow{"a number wider than a key word",
+                 QByteArray(kFactoryBytes).replace("83", "65601"),
+                 Outcome::Error,
+                 {65},
+                 "'65601' is not a valid key value"},
+        ParseRow{"a negative number", QByteArray(kFactoryBytes).replace("82", "-1"), Outcome::Error,
+                 factoryValues().mid(0, 13), "'-1' is not a valid key value"}),
     RowName());
 
 TEST(KeyFileWriter, WritesFourteenDecimalLinesThatReadBack)
@@ -102,8 +111,9 @@ TEST(KeyFileLocation, NextToTheProgramWhereItsFolderTakesFilesElseTheConfigurati
     // The probe leaves nothing behind.
     EXPECT_TRUE(QDir(program.path()).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
 
-    QFile::setPermissions(program.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::ReadOther
-                                              | QFileDevice::ExeOther);
+    QFile::setPermissions(program.path(),
+                          QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::ReadOther
+                              | QFileDevice::ExeOther);
     {
         testing_support::AsOrdinaryUser user;
         if (!user.ok())

@@ -22,16 +22,19 @@ struct Expected {
     quint16 key;
 };
 
-void PrintTo(const Expected& e, std::ostream* os) { *os << e.code; }
+void PrintTo(const Expected& e, std::ostream* os)
+{
+    *os << e.code;
+}
 
 constexpr Expected kTable[] = {
-    {"00", "DO_K", 1, "DO-K (00)", "N0", 65},    {"01", "RE_", 2, "RE (01)", "N1", 83},
-    {"02", "MI_1", 3, "Mİ (02)", "N2", 68},      {"03", "FA_", 4, "FA (03)", "N3", 70},
-    {"04", "SOL_K", 5, "SOL-K (04)", "N4", 71},  {"05", "LA_", 6, "LA (05)", "N5", 72},
-    {"06", "SI_", 7, "Sİ (06)", "N6", 74},       {"07", "SOLID", 8, "SOLID (07)", "N7", 75},
-    {"08", "DO_I", 9, "DO-İ (08)", "N8", 76},    {"09", "RE_I", 10, "RE-İ (09)", "N9", 186},
-    {"10", "SOL_", 11, "SOL- (10)", "N10", 81},  {"11", "MI_2", 12, "Mİ-2 (11)", "N11", 87},
-    {"12", "DO_", 13, "DO-1 (12)", "N12", 69},   {"13", "BITIS", 14, "BİTİŞ (13)", "N13", 82},
+    {"00", "DO_K", 1, "DO-K (00)", "N0", 65},   {"01", "RE_", 2, "RE (01)", "N1", 83},
+    {"02", "MI_1", 3, "Mİ (02)", "N2", 68},     {"03", "FA_", 4, "FA (03)", "N3", 70},
+    {"04", "SOL_K", 5, "SOL-K (04)", "N4", 71}, {"05", "LA_", 6, "LA (05)", "N5", 72},
+    {"06", "SI_", 7, "Sİ (06)", "N6", 74},      {"07", "SOLID", 8, "SOLID (07)", "N7", 75},
+    {"08", "DO_I", 9, "DO-İ (08)", "N8", 76},   {"09", "RE_I", 10, "RE-İ (09)", "N9", 186},
+    {"10", "SOL_", 11, "SOL- (10)", "N10", 81}, {"11", "MI_2", 12, "Mİ-2 (11)", "N11", 87},
+    {"12", "DO_", 13, "DO-1 (12)", "N12", 69},  {"13", "BITIS", 14, "BİTİŞ (13)", "N13", 82},
 };
 
 class NoteCatalogueNotes : public ::testing::TestWithParam<Expected> {};
@@ -76,16 +79,11 @@ TEST_P(NoteCatalogueNoCode, TextsThatAreNoNoteCode)
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, NoteCatalogueNoCode,
-                         ::testing::Values(NoCodeRow{"14, past the last note", "14"},
-                                           NoCodeRow{"99", "99"},
-                                           NoCodeRow{"minus 1", "-1"},
-                                           NoCodeRow{"one digit", "0"},
-                                           NoCodeRow{"three digits", "000"},
-                                           NoCodeRow{"a blank after", "1 "},
-                                           NoCodeRow{"a blank before", " 1"},
-                                           NoCodeRow{"empty", ""},
-                                           NoCodeRow{"letters", "DO"},
-                                           NoCodeRow{"plus 1", "+1"}),
+                         ::testing::Values(NoCodeRow{"14, past the last note", "14"}, NoCodeRow{"99", "99"},
+                                           NoCodeRow{"minus 1", "-1"}, NoCodeRow{"one digit", "0"},
+                                           NoCodeRow{"three digits", "000"}, NoCodeRow{"a blank after", "1 "},
+                                           NoCodeRow{"a blank before", " 1"}, NoCodeRow{"empty", ""},
+                                           NoCodeRow{"letters", "DO"}, NoCodeRow{"plus 1", "+1"}),
                          RowName());
 
 TEST(NoteCatalogue, EntryTextAsTheRecorderWritesIt)

@@ -1,7 +1,7 @@
 // The ".tnl" note file: reading every kind of text, writing byte-exact and atomically,
 // visible lines, the start-up path.
-#include "tezvan/core/DisplayTextFile.h"
 #include "tezvan/core/NoteFile.h"
+#include "tezvan/core/DisplayTextFile.h"
 
 #include "support/AsOrdinaryUser.h"
 #include "support/CommandErrorMessage.h"
@@ -36,23 +36,35 @@ TEST_P(NoteFileReader, SplitsEveryKindOfText)
     EXPECT_EQ(splitNoteText(GetParam().bytes), GetParam().expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, NoteFileReader, ::testing::Values(
-    SplitRow{"CR LF after every line", QByteArray("00=0\r\n01=451\r\n"), lines({"00=0", "01=451"})},
-    SplitRow{"LF only", QByteArray("00=0\n01=451\n"), lines({"00=0", "01=451"})},
-    SplitRow{"CR only", QByteArray("00=0\r01=451\r"), lines({"00=0", "01=451"})},
-    SplitRow{"last line without a break", QByteArray("00=0\r\n01=451"), lines({"00=0", "01=451"})},
-    SplitRow{"mixed breaks", QByteArray("a\rb\nc\r\nd"), lines({"a", "b", "c", "d"})},
-    SplitRow{"LF CR is two breaks", QByteArray("a\n\rb"), lines({"a", "", "b"})},
-    SplitRow{"empty line between entries", QByteArray("00=0\r\n\r\n01=5\r\n"), lines({"00=0", "", "01=5"})},
-    SplitRow{"empty lines at the start and end", QByteArray("\r\n00=0\r\n\r\n"), lines({"", "00=0", ""})},
-    SplitRow{"empty file", QByteArray(), QStringList()},
-    SplitRow{"a single break", QByteArray("\r\n"), lines({""})},
-    SplitRow{"one byte", QByteArray("7"), lines({"7"})},
-    SplitRow{"NUL ends the text", QByteArray("00=0\r\n01=4\0" "02=9\r\n", 15), lines({"00=0", "01=4"})},
-    SplitRow{"NUL at the start", QByteArray("\0" "00=0\r\n", 7), QStringList()},
-    SplitRow{"blanks are kept", QByteArray(" 00=0 \r\n\t01=1"), lines({" 00=0 ", "\t01=1"})},
-    SplitRow{"lines that are not notes", QByteArray("99=5\r\nxx\r\nDO-K (00)\r\n"), lines({"99=5", "xx", "DO-K (00)"})},
-    SplitRow{"Turkish letters in Windows-1254", QByteArray("B\xDDT\xDD\xDE (13)\r\n"), lines({"BİTİŞ (13)"})}), RowName());
+INSTANTIATE_TEST_SUITE_P(
+    Rows, NoteFileReader,
+    ::testing::Values(
+        SplitRow{"CR LF after every line", QByteArray("00=0\r\n01=451\r\n"), lines({"00=0", "01=451"})},
+        SplitRow{"LF only", QByteArray("00=0\n01=451\n"), lines({"00=0", "01=451"})},
+        SplitRow{"CR only", QByteArray("00=0\r01=451\r"), lines({"00=0", "01=451"})},
+        SplitRow{"last line without a break", QByteArray("00=0\r\n01=451"), lines({"00=0", "01=451"})},
+        SplitRow{"mixed breaks", QByteArray("a\rb\nc\r\nd"), lines({"a", "b", "c", "d"})},
+        SplitRow{"LF CR is two breaks", QByteArray("a\n\rb"), lines({"a", "", "b"})},
+        SplitRow{"empty line between entries", QByteArray("00=0\r\n\r\n01=5\r\n"), lines({"00=0", "", "01=5"})},
+        SplitRow{"empty lines at the start and end", QByteArray("\r\n00=0\r\n\r\n"), lines({"", "00=0", ""})},
+        SplitRow{"empty file", QByteArray(), QStringList()},
+        SplitRow{"a single break", QByteArray("\r\n"), lines({""})},
+        SplitRow{"one byte", QByteArray("7"), lines({"7"})},
+        SplitRow{"NUL ends the text",
+                 QByteArray("00=0\r\n01=4\0"
+                            "02=9\r\n",
+                            15),
+                 lines({"00=0", "01=4"})},
+        SplitRow{"NUL at the start",
+                 QByteArray("\0"
+                            "00=0\r\n",
+                            7),
+                 QStringList()},
+        SplitRow{"blanks are kept", QByteArray(" 00=0 \r\n\t01=1"), lines({" 00=0 ", "\t01=1"})},
+        SplitRow{"lines that are not notes", QByteArray("99=5\r\nxx\r\nDO-K (00)\r\n"),
+                 lines({"99=5", "xx", "DO-K (00)"})},
+        SplitRow{"Turkish letters in Windows-1254", QByteArray("B\xDDT\xDD\xDE (13)\r\n"), lines({"BİTİŞ (13)"})}),
+    RowName());
 
 TEST(NoteFileReader, ReadsAFileAndNamesTheOneItCannotOpen)
 {
@@ -81,11 +93,15 @@ TEST_P(NoteFileWriterBytes, WritesEveryLineWithCrLf)
     EXPECT_EQ(readFile(path), GetParam().expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, NoteFileWriterBytes, ::testing::Values(
-    WriteRow{"two entries make 14 bytes", lines({"00=0", "01=451"}), QByteArray("00=0\r\n01=451\r\n")},
-    WriteRow{"empty entry stays an empty line", lines({"00=0", "", "13=2"}), QByteArray("00=0\r\n\r\n13=2\r\n")},
-    WriteRow{"no entries, no bytes", QStringList(), QByteArray()},
-    WriteRow{"Turkish letters as single bytes", lines({"Mİ (02)"}), QByteArray("M\xDD (02)\r\n")}), RowName());
+INSTANTIATE_TEST_SUITE_P(Rows, NoteFileWriterBytes,
+                         ::testing::Values(WriteRow{"two entries make 14 bytes", lines({"00=0", "01=451"}),
+                                                    QByteArray("00=0\r\n01=451\r\n")},
+                                           WriteRow{"empty entry stays an empty line", lines({"00=0", "", "13=2"}),
+                                                    QByteArray("00=0\r\n\r\n13=2\r\n")},
+                                           WriteRow{"no entries, no bytes", QStringList(), QByteArray()},
+                                           WriteRow{"Turkish letters as single bytes", lines({"Mİ (02)"}),
+                                                    QByteArray("M\xDD (02)\r\n")}),
+                         RowName());
 
 TEST(NoteFileWriter, TwoEntriesMakeFourteenBytes)
 {
@@ -160,17 +176,20 @@ TEST_P(NoteFileWriterUncreatable, NamesTheFileItCannotCreate)
 {
     QTemporaryDir dir;
     const QString path = GetParam().path(dir);
-    EXPECT_EQ(commandErrorOf([&] { writeNoteFile(path, lines({"00=0"})); }), QStringLiteral("Cannot create file ") + path);
+    EXPECT_EQ(commandErrorOf([&] { writeNoteFile(path, lines({"00=0"})); }),
+              QStringLiteral("Cannot create file ") + path);
     EXPECT_EQ(commandErrorOf([&] { writeDisplayTextFile(path, lines({"DO-K (00)"})); }),
               QStringLiteral("Cannot create file ") + path);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Rows, NoteFileWriterUncreatable,
-    ::testing::Values(UncreatableRow{"folder that does not exist",
-                                     [](const QTemporaryDir& dir) { return dir.filePath(QStringLiteral("yok/liste.tnl")); }},
-                      UncreatableRow{"a folder in the file's place", [](const QTemporaryDir& dir) { return dir.path(); }}),
-    RowName());
+INSTANTIATE_TEST_SUITE_P(Rows, NoteFileWriterUncreatable,
+                         ::testing::Values(UncreatableRow{"folder that does not exist",
+                                                          [](const QTemporaryDir& dir) {
+                                                              return dir.filePath(QStringLiteral("yok/liste.tnl"));
+                                                          }},
+                                           UncreatableRow{"a folder in the file's place",
+                                                          [](const QTemporaryDir& dir) { return dir.path(); }}),
+                         RowName());
 
 struct VisibleRow : testing_support::NamedRow {
     const char* entry;
@@ -184,19 +203,15 @@ TEST_P(NoteFileLinesVisible, VisibleLineOfEachKindOfEntry)
     EXPECT_EQ(visibleLineOf(QString::fromUtf8(GetParam().entry)), QString::fromUtf8(GetParam().visible));
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, NoteFileLinesVisible,
-                         ::testing::Values(
-                      VisibleRow{"first note", "00=0", "DO-K (00)"},
-                      VisibleRow{"last note", "13=20", "BİTİŞ (13)"},
-                      VisibleRow{"note with İ", "02=1", "Mİ (02)"},
-                      VisibleRow{"code alone", "07", "SOLID (07)"},
-                      VisibleRow{"code outside the notes", "99=5", "99"},
-                      VisibleRow{"code 14", "14=1", "14"},
-                      VisibleRow{"one character", "5", "5"},
-                      VisibleRow{"empty entry", "", ""},
+INSTANTIATE_TEST_SUITE_P(
+    Rows, NoteFileLinesVisible,
+    ::testing::Values(VisibleRow{"first note", "00=0", "DO-K (00)"}, VisibleRow{"last note", "13=20", "BİTİŞ (13)"},
+                      VisibleRow{"note with İ", "02=1", "Mİ (02)"}, VisibleRow{"code alone", "07", "SOLID (07)"},
+                      VisibleRow{"code outside the notes", "99=5", "99"}, VisibleRow{"code 14", "14=1", "14"},
+                      VisibleRow{"one character", "5", "5"}, VisibleRow{"empty entry", "", ""},
                       VisibleRow{"display text read back", "DO-K (00)", "DO"},
-                      VisibleRow{"negative code", "-1=3", "-1"},
-                      VisibleRow{"blank before the code", " 1=3", " 1"}), RowName());
+                      VisibleRow{"negative code", "-1=3", "-1"}, VisibleRow{"blank before the code", " 1=3", " 1"}),
+    RowName());
 
 TEST(NoteFileLines, VisibleLinesOfAList)
 {
@@ -224,25 +239,26 @@ TEST_P(NoteFileLinesNumbers, EntriesAsNumbers)
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, NoteFileLinesNumbers,
-                         ::testing::Values(
-                      NumbersRow{"ordinary", "01=451", true, 1, 451},
-                      NumbersRow{"zero pause", "13=0", true, 13, 0},
-                      NumbersRow{"negative pause", "05=-20", true, 5, -20},
-                      NumbersRow{"code outside the notes still reads", "99=5", true, 99, 5},
-                      NumbersRow{"negative code", "-1=5", true, -1, 5},
-                      NumbersRow{"any third character", "03x7", true, 3, 7},
-                      NumbersRow{"largest pause", "00=2147483647", true, 0, 2147483647},
-                      NumbersRow{"pause over 32 bits", "00=2147483648", false, 0, 0},
-                      NumbersRow{"shorter than four characters", "00=", false, 0, 0},
-                      NumbersRow{"empty", "", false, 0, 0},
-                      NumbersRow{"letters in the pause", "00=1a", false, 0, 0},
-                      NumbersRow{"blank in the pause", "00= 1", false, 0, 0},
-                      NumbersRow{"letters in the code", "DO-K (00)", false, 0, 0},
-                      NumbersRow{"sign alone", "00=-", false, 0, 0}), RowName());
+                         ::testing::Values(NumbersRow{"ordinary", "01=451", true, 1, 451},
+                                           NumbersRow{"zero pause", "13=0", true, 13, 0},
+                                           NumbersRow{"negative pause", "05=-20", true, 5, -20},
+                                           NumbersRow{"code outside the notes still reads", "99=5", true, 99, 5},
+                                           NumbersRow{"negative code", "-1=5", true, -1, 5},
+                                           NumbersRow{"any third character", "03x7", true, 3, 7},
+                                           NumbersRow{"largest pause", "00=2147483647", true, 0, 2147483647},
+                                           NumbersRow{"pause over 32 bits", "00=2147483648", false, 0, 0},
+                                           NumbersRow{"shorter than four characters", "00=", false, 0, 0},
+                                           NumbersRow{"empty", "", false, 0, 0},
+                                           NumbersRow{"letters in the pause", "00=1a", false, 0, 0},
+                                           NumbersRow{"blank in the pause", "00= 1", false, 0, 0},
+                                           NumbersRow{"letters in the code", "DO-K (00)", false, 0, 0},
+                                           NumbersRow{"sign alone", "00=-", false, 0, 0}),
+                         RowName());
 
 TEST(NoteFileLines, CommandLineJoinsWithSingleSpaces)
 {
-    EXPECT_EQ(joinCommandLine(lines({"C:\\Notlar\\ilk", "parça.tnl"})), QString::fromUtf8("C:\\Notlar\\ilk parça.tnl"));
+    EXPECT_EQ(joinCommandLine(lines({"C:\\Notlar\\ilk", "parça.tnl"})),
+              QString::fromUtf8("C:\\Notlar\\ilk parça.tnl"));
     EXPECT_EQ(joinCommandLine(lines({"/tmp/a.tnl"})), QStringLiteral("/tmp/a.tnl"));
     EXPECT_EQ(joinCommandLine(QStringList()), QString());
 }

@@ -44,7 +44,8 @@ protected:
         QSignalSpy finished(&registration, &platform::FileTypeRegistration::finished);
         EXPECT_TRUE(registration.start(tezvan::noteFileType(), programPath));
         EXPECT_TRUE(finished.wait(60000));
-        return finished.isEmpty() ? QStringList{QStringLiteral("never finished")} : finished.first().first().toStringList();
+        return finished.isEmpty() ? QStringList{QStringLiteral("never finished")}
+                                  : finished.first().first().toStringList();
     }
 
     // What the program was started with when the desktop opened the file: its own path and
@@ -65,7 +66,7 @@ protected:
     QString entryPath() const
     {
         return desktop.dataFolder() + QStringLiteral("/applications/") + tezvan::noteFileType().applicationId
-               + QStringLiteral(".desktop");
+            + QStringLiteral(".desktop");
     }
     QString noteFile(const QString& name)
     {
@@ -81,7 +82,8 @@ struct ProgramPlaceRow : testing_support::NamedRow {
     const char* folder; // the program's folder in the home folder
 };
 
-class NoteFileTypeAnywhere : public NoteFileTypeRegistration, public ::testing::WithParamInterface<ProgramPlaceRow> {};
+class NoteFileTypeAnywhere : public NoteFileTypeRegistration,
+                             public ::testing::WithParamInterface<ProgramPlaceRow> {};
 
 TEST_P(NoteFileTypeAnywhere, TheDesktopOpensNoteFilesWithTheProgram)
 {
@@ -104,11 +106,12 @@ TEST_P(NoteFileTypeAnywhere, TheDesktopOpensNoteFilesWithTheProgram)
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, NoteFileTypeAnywhere,
-    ::testing::Values(ProgramPlaceRow{{"plain folder"}, "bin"},
-                      ProgramPlaceRow{{"folder with spaces"}, "my programs/saz 3.2"},
-                      ProgramPlaceRow{{"quotes, dollar and backslash"}, "it's \"ours\" $HOME \\ here"},
-                      ProgramPlaceRow{{"Turkish letters"}, "türkü çalgılar"}),
-    testing_support::RowName());
+                         ::testing::Values(ProgramPlaceRow{{"plain folder"}, "bin"},
+                                           ProgramPlaceRow{{"folder with spaces"}, "my programs/saz 3.2"},
+                                           ProgramPlaceRow{{"quotes, dollar and backslash"},
+                                                           "it's \"ours\" $HOME \\ here"},
+                                           ProgramPlaceRow{{"Turkish letters"}, "türkü çalgılar"}),
+                         testing_support::RowName());
 
 TEST_F(NoteFileTypeRegistration, MissingToolsThatTheRegistrationNeedsAreNamedWithTheirPackages)
 {

@@ -44,7 +44,10 @@ public:
                 onTurn(index);
         });
         QObject::connect(&player, &NoteListPlayer::noteDue, [this](int index, int noteNumber, bool isLastLine) {
-            log(QStringLiteral("note %1 N%2%3").arg(index).arg(noteNumber).arg(isLastLine ? QStringLiteral(" last") : QString()));
+            log(QStringLiteral("note %1 N%2%3")
+                    .arg(index)
+                    .arg(noteNumber)
+                    .arg(isLastLine ? QStringLiteral(" last") : QString()));
             onsetsUs.push_back(clock_.nowUs() - t0_);
             if (onNote)
                 onNote(index);
@@ -88,7 +91,6 @@ void runToEnd(platform::VirtualClock& clock, const NoteListPlayer& player)
 }
 
 } // namespace
-
 
 TEST(NoteListPlayer, NothingHappensForAnEmptyList)
 {
@@ -167,91 +169,89 @@ TEST_P(NoteListPlayerRuns, TellTheHostEachStepInOrderAndOnTimeAndEndIdleWithOneF
     EXPECT_EQ(clock.pendingTimers(), 0u);
 }
 
-INSTANTIATE_TEST_SUITE_P(PlayedToTheEnd, NoteListPlayerRuns, ::testing::ValuesIn(std::vector<RunRow>{
-    {"one entry waits exactly its pause", lines({"05=1"}),
-     playsToTheEnd,
-     lines({"started @0", "turn 0 @0", "note 0 N5 last @1000", "finished @1000"})},
-    {"two entries: the second waits after the first", lines({"00=11", "13=21"}),
-     playsToTheEnd,
-     lines({"started @0", "turn 0 @0", "note 0 N0 @11000", "turn 1 @11000", "note 1 N13 last @32000",
-            "finished @32000"})},
-    {"a note code outside the notes is skipped with no wait", lines({"00=11", "20=100", "01=6"}),
-     playsToTheEnd,
-     lines({"started @0", "turn 0 @0", "note 0 N0 @11000", "turn 1 @11000", "turn 2 @11000",
-            "note 2 N1 last @17000", "finished @17000"})},
-    {"negative code and malformed entries are skipped with no wait",
-     lines({"-1=5", "00=1a", "", "7", "01=", "DO-K (00)", "00=3"}),
-     playsToTheEnd,
-     lines({"started @0", "turn 0 @0", "turn 1 @0", "turn 2 @0", "turn 3 @0", "turn 4 @0", "turn 5 @0",
-            "turn 6 @0", "note 6 N0 last @3000", "finished @3000"})},
-    {"a negative pause sounds with no wait", lines({"00=11", "01=-5", "02=1"}),
-     playsToTheEnd,
-     lines({"started @0", "turn 0 @0", "note 0 N0 @11000", "turn 1 @11000", "note 1 N1 @11000",
-            "turn 2 @11000", "note 2 N2 last @12000", "finished @12000"})},
-    {"a negative first pause sounds at once", lines({"03=-1"}),
-     playsToTheEnd,
-     lines({"started @0", "turn 0 @0", "note 0 N3 last @0", "finished @0"})},
-    {"a list of only skipped entries ends at once", lines({"99=1", "xx"}),
-     playsToTheEnd,
-     lines({"started @0", "turn 0 @0", "turn 1 @0", "finished @0"})},
-    {"an empty last line: no note is the last line", lines({"00=0", ""}),
-     playsToTheEnd,
-     lines({"started @0", "turn 0 @0", "note 0 N0 @0", "turn 1 @0", "finished @0"})},
-}), RowName());
+INSTANTIATE_TEST_SUITE_P(
+    PlayedToTheEnd, NoteListPlayerRuns,
+    ::testing::ValuesIn(std::vector<RunRow>{
+        {"one entry waits exactly its pause", lines({"05=1"}), playsToTheEnd,
+         lines({"started @0", "turn 0 @0", "note 0 N5 last @1000", "finished @1000"})},
+        {"two entries: the second waits after the first", lines({"00=11", "13=21"}), playsToTheEnd,
+         lines({"started @0", "turn 0 @0", "note 0 N0 @11000", "turn 1 @11000", "note 1 N13 last @32000",
+                "finished @32000"})},
+        {"a note code outside the notes is skipped with no wait", lines({"00=11", "20=100", "01=6"}), playsToTheEnd,
+         lines({"started @0", "turn 0 @0", "note 0 N0 @11000", "turn 1 @11000", "turn 2 @11000",
+                "note 2 N1 last @17000", "finished @17000"})},
+        {"negative code and malformed entries are skipped with no wait",
+         lines({"-1=5", "00=1a", "", "7", "01=", "DO-K (00)", "00=3"}), playsToTheEnd,
+         lines({"started @0", "turn 0 @0", "turn 1 @0", "turn 2 @0", "turn 3 @0", "turn 4 @0", "turn 5 @0",
+                "turn 6 @0", "note 6 N0 last @3000", "finished @3000"})},
+        {"a negative pause sounds with no wait", lines({"00=11", "01=-5", "02=1"}), playsToTheEnd,
+         lines({"started @0", "turn 0 @0", "note 0 N0 @11000", "turn 1 @11000", "note 1 N1 @11000", "turn 2 @11000",
+                "note 2 N2 last @12000", "finished @12000"})},
+        {"a negative first pause sounds at once", lines({"03=-1"}), playsToTheEnd,
+         lines({"started @0", "turn 0 @0", "note 0 N3 last @0", "finished @0"})},
+        {"a list of only skipped entries ends at once", lines({"99=1", "xx"}), playsToTheEnd,
+         lines({"started @0", "turn 0 @0", "turn 1 @0", "finished @0"})},
+        {"an empty last line: no note is the last line", lines({"00=0", ""}), playsToTheEnd,
+         lines({"started @0", "turn 0 @0", "note 0 N0 @0", "turn 1 @0", "finished @0"})},
+    }),
+    RowName());
 
-INSTANTIATE_TEST_SUITE_P(EndedOtherwise, NoteListPlayerRuns, ::testing::ValuesIn(std::vector<RunRow>{
-    {"stop during the first wait: no note at all", lines({"00=1000", "01=5"}),
-     [](platform::VirtualClock& c, NoteListPlayer& p, RecordingHost&) {
-         c.advanceMs(500);
-         p.stop();
-         c.advanceMs(5000);
-     },
-     lines({"started @0", "turn 0 @0", "finished @500000"})},
-    {"stop during a later wait", lines({"00=1", "01=100", "02=0"}),
-     [](platform::VirtualClock& c, NoteListPlayer& p, RecordingHost&) {
-         c.advanceMs(50);
-         p.stop();
-         c.advanceMs(5000);
-     },
-     lines({"started @0", "turn 0 @0", "note 0 N0 @1000", "turn 1 @1000", "finished @50000"})},
-    {"stop twice", lines({"00=100"}),
-     [](platform::VirtualClock& c, NoteListPlayer& p, RecordingHost&) {
-         p.stop();
-         p.stop();
-         c.advanceMs(500);
-     },
-     lines({"started @0", "turn 0 @0", "finished @0"})},
-    {"stop from the host while a note sounds", lines({"00=1", "01=1"}),
-     [](platform::VirtualClock& c, NoteListPlayer& p, RecordingHost& h) {
-         h.onNote = [&p](int) { p.stop(); };
-         c.advanceMs(500);
-     },
-     lines({"started @0", "turn 0 @0", "note 0 N0 @1000", "finished @1000"})},
-    {"stop from the host at the top of a turn", lines({"00=1", "01=1"}),
-     [](platform::VirtualClock& c, NoteListPlayer& p, RecordingHost& h) {
-         h.onTurn = [&p](int i) {
-             if (i == 1)
-                 p.stop();
-         };
-         c.advanceMs(500);
-     },
-     lines({"started @0", "turn 0 @0", "note 0 N0 @1000", "turn 1 @1000", "finished @1000"})},
-    {"the list got shorter during a wait", lines({"00=1", "01=11", "02=0"}),
-     [](platform::VirtualClock& c, NoteListPlayer&, RecordingHost& h) {
-         c.advanceMs(5);
-         h.setEntries(lines({"00=0"}));
-         c.advanceMs(500);
-     },
-     lines({"started @0", "turn 0 @0", "note 0 N0 @1000", "turn 1 @1000", "note 1 N1 @12000",
-            "turn 2 @12000", "finished @12000"})},
-    {"a second start while playing is ignored", lines({"00=11"}),
-     [](platform::VirtualClock& c, NoteListPlayer& p, RecordingHost&) {
-         c.advanceMs(5);
-         EXPECT_FALSE(p.start());
-         c.advanceMs(500);
-     },
-     lines({"started @0", "turn 0 @0", "note 0 N0 last @11000", "finished @11000"})},
-}), RowName());
+INSTANTIATE_TEST_SUITE_P(
+    EndedOtherwise, NoteListPlayerRuns,
+    ::testing::ValuesIn(std::vector<RunRow>{
+        {"stop during the first wait: no note at all", lines({"00=1000", "01=5"}),
+         [](platform::VirtualClock& c, NoteListPlayer& p, RecordingHost&) {
+             c.advanceMs(500);
+             p.stop();
+             c.advanceMs(5000);
+         },
+         lines({"started @0", "turn 0 @0", "finished @500000"})},
+        {"stop during a later wait", lines({"00=1", "01=100", "02=0"}),
+         [](platform::VirtualClock& c, NoteListPlayer& p, RecordingHost&) {
+             c.advanceMs(50);
+             p.stop();
+             c.advanceMs(5000);
+         },
+         lines({"started @0", "turn 0 @0", "note 0 N0 @1000", "turn 1 @1000", "finished @50000"})},
+        {"stop twice", lines({"00=100"}),
+         [](platform::VirtualClock& c, NoteListPlayer& p, RecordingHost&) {
+             p.stop();
+             p.stop();
+             c.advanceMs(500);
+         },
+         lines({"started @0", "turn 0 @0", "finished @0"})},
+        {"stop from the host while a note sounds", lines({"00=1", "01=1"}),
+         [](platform::VirtualClock& c, NoteListPlayer& p, RecordingHost& h) {
+             h.onNote = [&p](int) { p.stop(); };
+             c.advanceMs(500);
+         },
+         lines({"started @0", "turn 0 @0", "note 0 N0 @1000", "finished @1000"})},
+        {"stop from the host at the top of a turn", lines({"00=1", "01=1"}),
+         [](platform::VirtualClock& c, NoteListPlayer& p, RecordingHost& h) {
+             h.onTurn = [&p](int i) {
+                 if (i == 1)
+                     p.stop();
+             };
+             c.advanceMs(500);
+         },
+         lines({"started @0", "turn 0 @0", "note 0 N0 @1000", "turn 1 @1000", "finished @1000"})},
+        {"the list got shorter during a wait", lines({"00=1", "01=11", "02=0"}),
+         [](platform::VirtualClock& c, NoteListPlayer&, RecordingHost& h) {
+             c.advanceMs(5);
+             h.setEntries(lines({"00=0"}));
+             c.advanceMs(500);
+         },
+         lines({"started @0", "turn 0 @0", "note 0 N0 @1000", "turn 1 @1000", "note 1 N1 @12000", "turn 2 @12000",
+                "finished @12000"})},
+        {"a second start while playing is ignored", lines({"00=11"}),
+         [](platform::VirtualClock& c, NoteListPlayer& p, RecordingHost&) {
+             c.advanceMs(5);
+             EXPECT_FALSE(p.start());
+             c.advanceMs(500);
+         },
+         lines({"started @0", "turn 0 @0", "note 0 N0 last @11000", "finished @11000"})},
+    }),
+    RowName());
 
 TEST(NoteListPlayer, StopOutsidePlaybackDoesNothingAndTheNextStartPlays)
 {
@@ -281,9 +281,9 @@ TEST(NoteListPlayer, APlaybackStartedWhenTheLastOneFinishedRunsOnItsOwn)
     };
     player.start();
     runToEnd(clock, player);
-    EXPECT_EQ(host.steps, lines({"started @0", "turn 0 @0", "note 0 N0 @1000", "finished @1000", "started @1000",
-                                 "turn 0 @1000", "note 0 N0 @2000", "turn 1 @2000", "note 1 N1 last @3000",
-                                 "finished @3000"}));
+    EXPECT_EQ(host.steps,
+              lines({"started @0", "turn 0 @0", "note 0 N0 @1000", "finished @1000", "started @1000", "turn 0 @1000",
+                     "note 0 N0 @2000", "turn 1 @2000", "note 1 N1 last @3000", "finished @3000"}));
     EXPECT_EQ(host.finishCount, 2);
 }
 

@@ -156,8 +156,9 @@ TEST(NoteLists, TimesAreShiftedAllOrNothingAndResetWhateverTheLine)
                           QStringLiteral("abcdef"), QString()};
     l.replaceAll(odd, odd);
     l.resetTimes();
-    EXPECT_EQ(l.entries(), QStringList({QStringLiteral("03=0"), QStringLiteral("x0"), QStringLiteral("ab0"),
-                                        QStringLiteral("abc0"), QStringLiteral("0")}));
+    EXPECT_EQ(l.entries(),
+              QStringList({QStringLiteral("03=0"), QStringLiteral("x0"), QStringLiteral("ab0"),
+                           QStringLiteral("abc0"), QStringLiteral("0")}));
     EXPECT_EQ(l.lines(), odd);
 }
 

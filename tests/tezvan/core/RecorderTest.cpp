@@ -5,8 +5,8 @@
 #include "platform/VirtualClock.h"
 #include "support/RowName.h"
 
-#include <gtest/gtest.h>
 #include <functional>
+#include <gtest/gtest.h>
 #include <vector>
 
 namespace {
@@ -22,8 +22,8 @@ struct Row {
     const char* name;
     std::vector<Step> steps;
     bool recording;
-    std::vector<qint32> pauses;           // pause of every recorded note, in order
-    std::optional<QString> lastCaption;   // caption of the last event that set one
+    std::vector<qint32> pauses;         // pause of every recorded note, in order
+    std::optional<QString> lastCaption; // caption of the last event that set one
     bool lastClearedMark;
 };
 
@@ -73,35 +73,80 @@ std::vector<Row> rows()
     return {
         {"first note of a recording has pause 0", {{S::Note}}, true, {0}, kRec, true},
         {"second note records the whole milliseconds since the first",
-         {{S::Note}, {S::Wait, 451}, {S::Note}}, true, {0, 451}, kRec, true},
+         {{S::Note}, {S::Wait, 451}, {S::Note}},
+         true,
+         {0, 451},
+         kRec,
+         true},
         {"pauses are measured from the previous note, not from the start",
-         {{S::Note}, {S::Wait, 100}, {S::Note}, {S::Wait, 250}, {S::Note}}, true, {0, 100, 250}, kRec, true},
+         {{S::Note}, {S::Wait, 100}, {S::Note}, {S::Wait, 250}, {S::Note}},
+         true,
+         {0, 100, 250},
+         kRec,
+         true},
         {"a note with the box cleared ends the recording and is not kept",
-         {{S::Note}, {S::Wait, 50}, {S::NoteUnticked}}, false, {0}, kFree, true},
+         {{S::Note}, {S::Wait, 50}, {S::NoteUnticked}},
+         false,
+         {0},
+         kFree,
+         true},
         {"status button while recording completes it and clears the mark",
-         {{S::Note}, {S::StopTicked}}, false, {0}, kDone, true},
+         {{S::Note}, {S::StopTicked}},
+         false,
+         {0},
+         kDone,
+         true},
         {"status button again after completing changes nothing",
-         {{S::Note}, {S::StopTicked}, {S::StopTicked}}, false, {0}, kDone, false},
-        {"status button with the box cleared says free",
-         {{S::StopUnticked}}, false, {}, kFree, true},
+         {{S::Note}, {S::StopTicked}, {S::StopTicked}},
+         false,
+         {0},
+         kDone,
+         false},
+        {"status button with the box cleared says free", {{S::StopUnticked}}, false, {}, kFree, true},
         {"after the status button the next note starts again at 0",
-         {{S::Note}, {S::Wait, 300}, {S::StopTicked}, {S::Wait, 900}, {S::Note}}, true, {0, 0}, kRec, true},
+         {{S::Note}, {S::Wait, 300}, {S::StopTicked}, {S::Wait, 900}, {S::Note}},
+         true,
+         {0, 0},
+         kRec,
+         true},
         {"ticking the box ends a recording, the next note has 0",
-         {{S::Note}, {S::Wait, 40}, {S::Tick}, {S::Wait, 40}, {S::Note}}, true, {0, 0}, kRec, true},
+         {{S::Note}, {S::Wait, 40}, {S::Tick}, {S::Wait, 40}, {S::Note}},
+         true,
+         {0, 0},
+         kRec,
+         true},
         {"clearing the box lets the recording run until the next note",
-         {{S::Note}, {S::Untick}}, true, {0}, kRec, true},
+         {{S::Note}, {S::Untick}},
+         true,
+         {0},
+         kRec,
+         true},
         {"showing the window ends a recording",
-         {{S::Note}, {S::Wait, 10}, {S::Show}, {S::Wait, 10}, {S::Note}}, true, {0, 0}, kRec, true},
-        {"a close request ends a recording without a caption",
-         {{S::Note}, {S::Close}}, false, {0}, kRec, true},
+         {{S::Note}, {S::Wait, 10}, {S::Show}, {S::Wait, 10}, {S::Note}},
+         true,
+         {0, 0},
+         kRec,
+         true},
+        {"a close request ends a recording without a caption", {{S::Note}, {S::Close}}, false, {0}, kRec, true},
         {"playback start ends a recording and shows its caption",
-         {{S::Note}, {S::Play}}, false, {0}, Recorder::playingText(), true},
+         {{S::Note}, {S::Play}},
+         false,
+         {0},
+         Recorder::playingText(),
+         true},
         {"losing the focus ends a recording and keeps the mark",
-         {{S::Note}, {S::Wait, 70}, {S::Focus}, {S::Note}}, true, {0, 0}, kRec, true},
+         {{S::Note}, {S::Wait, 70}, {S::Focus}, {S::Note}},
+         true,
+         {0, 0},
+         kRec,
+         true},
         {"a pause longer than the cap records the cap",
-         {{S::Note}, {S::Wait, 3'000'000'000LL}, {S::Note}}, true, {0, Recorder::kMaxPause}, kRec, true},
-        {"part of a millisecond does not count",
-         {{S::Note}, {S::Wait, 0}, {S::Note}}, true, {0, 0}, kRec, true},
+         {{S::Note}, {S::Wait, 3'000'000'000LL}, {S::Note}},
+         true,
+         {0, Recorder::kMaxPause},
+         kRec,
+         true},
+        {"part of a millisecond does not count", {{S::Note}, {S::Wait, 0}, {S::Note}}, true, {0, 0}, kRec, true},
     };
 }
 
@@ -119,8 +164,7 @@ TEST_P(RecorderTable, LeavesStateCaptionAndPauses)
     EXPECT_EQ(o.clearedMark, row.lastClearedMark);
 }
 
-INSTANTIATE_TEST_SUITE_P(States, RecorderTable, ::testing::ValuesIn(rows()),
-                         testing_support::RowName());
+INSTANTIATE_TEST_SUITE_P(States, RecorderTable, ::testing::ValuesIn(rows()), testing_support::RowName());
 
 TEST(Recorder, SubMillisecondRemaindersCarryToTheNextPause)
 {

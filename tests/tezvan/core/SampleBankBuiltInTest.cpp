@@ -13,8 +13,8 @@
 #include "support/RowName.h"
 #include "support/WaveChunks.h"
 
-using tezvan::SampleBank;
 using testing_support::RowName;
+using tezvan::SampleBank;
 
 namespace {
 
@@ -41,9 +41,14 @@ std::vector<Chunk> chunksOf(const QByteArray& wave)
     return out;
 }
 
-quint16 u16At(const QByteArray& b, int at) { return qFromLittleEndian<quint16>(b.constData() + at); }
-quint32 u32At(const QByteArray& b, int at) { return qFromLittleEndian<quint32>(b.constData() + at); }
-
+quint16 u16At(const QByteArray& b, int at)
+{
+    return qFromLittleEndian<quint16>(b.constData() + at);
+}
+quint32 u32At(const QByteArray& b, int at)
+{
+    return qFromLittleEndian<quint32>(b.constData() + at);
+}
 
 class BuiltInBank : public ::testing::Test {
 protected:
@@ -91,24 +96,20 @@ TEST_P(BuiltInBankItems, HaveTheTableFormatsAndLengths)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, BuiltInBankItems,
-                         ::testing::Values(ItemRow{"00 DO_K", 0, "DO_K", 0, 11025, 30088, 30044},
-                                           ItemRow{"01 RE_", 1, "RE_", 0, 11025, 27634, 27590},
-                                           ItemRow{"02 MI_", 2, "MI_", 0, 11025, 23596, 23552},
-                                           ItemRow{"03 FA_", 3, "FA_", 0, 11025, 18584, 18540},
-                                           ItemRow{"04 SOL_K", 4, "SOL_K", 0, 11025, 23398, 23354},
-                                           ItemRow{"05 LA_", 5, "LA_", 0, 11025, 23912, 23868},
-                                           ItemRow{"06 SI_", 6, "SI_", 0, 11025, 29076, 29032},
-                                           ItemRow{"07 SOLID", 7, "SOLID", 0, 11025, 20316, 20272},
-                                           ItemRow{"08 DO_I", 8, "DO_I", 0, 11025, 23496, 23452},
-                                           ItemRow{"09 RE_I", 9, "RE_I", 0, 11025, 22246, 22202},
-                                           ItemRow{"10 SOL_", 10, "SOL_", 0, 11025, 25844, 25800},
-                                           ItemRow{"11 MI_", 11, "MI_", 0, 11025, 27830, 27786},
-                                           ItemRow{"12 DO_", 12, "DO_", 0, 11025, 36636, 36592},
-                                           ItemRow{"13 BITIS", 13, "BITIS", 0, 11025, 55776, 55732},
-                                           ItemRow{"14 Dolasim", 14, "Dolasim", 14, 22050, 230, 174},
-                                           ItemRow{"15 Cks", 15, "Cks", 15, 22050, 111268, 111142}),
-                         RowName());
+INSTANTIATE_TEST_SUITE_P(
+    Rows, BuiltInBankItems,
+    ::testing::Values(
+        ItemRow{"00 DO_K", 0, "DO_K", 0, 11025, 30088, 30044}, ItemRow{"01 RE_", 1, "RE_", 0, 11025, 27634, 27590},
+        ItemRow{"02 MI_", 2, "MI_", 0, 11025, 23596, 23552}, ItemRow{"03 FA_", 3, "FA_", 0, 11025, 18584, 18540},
+        ItemRow{"04 SOL_K", 4, "SOL_K", 0, 11025, 23398, 23354}, ItemRow{"05 LA_", 5, "LA_", 0, 11025, 23912, 23868},
+        ItemRow{"06 SI_", 6, "SI_", 0, 11025, 29076, 29032}, ItemRow{"07 SOLID", 7, "SOLID", 0, 11025, 20316, 20272},
+        ItemRow{"08 DO_I", 8, "DO_I", 0, 11025, 23496, 23452}, ItemRow{"09 RE_I", 9, "RE_I", 0, 11025, 22246, 22202},
+        ItemRow{"10 SOL_", 10, "SOL_", 0, 11025, 25844, 25800}, ItemRow{"11 MI_", 11, "MI_", 0, 11025, 27830, 27786},
+        ItemRow{"12 DO_", 12, "DO_", 0, 11025, 36636, 36592},
+        ItemRow{"13 BITIS", 13, "BITIS", 0, 11025, 55776, 55732},
+        ItemRow{"14 Dolasim", 14, "Dolasim", 14, 22050, 230, 174},
+        ItemRow{"15 Cks", 15, "Cks", 15, 22050, 111268, 111142}),
+    RowName());
 
 TEST_F(BuiltInBank, SixteenItemsOfTheirTotalSizeAndTheClosingFigureIsTheLongestNote)
 {
@@ -179,16 +180,16 @@ TEST_P(BuiltInBankNotes, SoundAtTheirFundamentals)
     EXPECT_NEAR(hz, r.hz, 0.03 * r.hz);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Rows, BuiltInBankNotes,
-    ::testing::Values(PitchRow{"item 0", 0, 202, 0.15}, PitchRow{"item 1", 1, 226, 0.15},
-                      PitchRow{"item 2", 2, 248, 0.15}, PitchRow{"item 3", 3, 270, 0.15},
-                      PitchRow{"item 4", 4, 151, 0.15}, PitchRow{"item 5", 5, 170, 0.15},
-                      PitchRow{"item 6", 6, 185, 0.15}, PitchRow{"item 7", 7, 180, 0.15},
-                      PitchRow{"item 8", 8, 201, 0.15}, PitchRow{"item 9", 9, 226, 0.15},
-                      PitchRow{"item 10", 10, 151, 0.15}, PitchRow{"item 11", 11, 136, 0.15},
-                      PitchRow{"item 12", 12, 101, 0.15}, PitchRow{"item 13, the closing figure", 13, 202, 1.0}),
-    RowName());
+INSTANTIATE_TEST_SUITE_P(Rows, BuiltInBankNotes,
+                         ::testing::Values(PitchRow{"item 0", 0, 202, 0.15}, PitchRow{"item 1", 1, 226, 0.15},
+                                           PitchRow{"item 2", 2, 248, 0.15}, PitchRow{"item 3", 3, 270, 0.15},
+                                           PitchRow{"item 4", 4, 151, 0.15}, PitchRow{"item 5", 5, 170, 0.15},
+                                           PitchRow{"item 6", 6, 185, 0.15}, PitchRow{"item 7", 7, 180, 0.15},
+                                           PitchRow{"item 8", 8, 201, 0.15}, PitchRow{"item 9", 9, 226, 0.15},
+                                           PitchRow{"item 10", 10, 151, 0.15}, PitchRow{"item 11", 11, 136, 0.15},
+                                           PitchRow{"item 12", 12, 101, 0.15},
+                                           PitchRow{"item 13, the closing figure", 13, 202, 1.0}),
+                         RowName());
 
 TEST_F(BuiltInBank, IsExactlyWhatTheGeneratorMakesInAnyProcess)
 {

@@ -1,4 +1,5 @@
 // The sample bank's stored form, its validation, and playing through the one voice.
+#include "tezvan/core/SampleBank.h"
 #include "make_tezvan_bank/TezvanBank.h"
 #include "platform/CommandError.h"
 #include "platform/VirtualClock.h"
@@ -6,7 +7,6 @@
 #include "support/FakeVoice.h"
 #include "support/RowName.h"
 #include "support/WaveChunks.h"
-#include "tezvan/core/SampleBank.h"
 
 #include <QtEndian>
 #include <gtest/gtest.h>
@@ -65,7 +65,8 @@ TEST(SampleBankInternalValue, NoteItemAsInTheExample)
 TEST(SampleBankInternalValue, ClickItemAsInTheExample)
 {
     const QByteArray wave = waveOfSize(230);
-    const QByteArray value = QByteArray::fromHex("0e07") + "Dolasim" + QByteArray::fromHex("0e000000e6000000") + wave;
+    const QByteArray value =
+        QByteArray::fromHex("0e07") + "Dolasim" + QByteArray::fromHex("0e000000e6000000") + wave;
     ASSERT_EQ(value.size(), 247);
     const tezvan::SampleItem item = tezvan::readInternalValue("", 0, value);
     EXPECT_EQ(item.description, QByteArray("Dolasim"));
@@ -119,7 +120,8 @@ std::vector<BadInputRow> badInputs()
         {"sample of 33 bytes", container({{"", noteValue(waveOfSize(60).left(33))}}), Reason::InvalidWave},
         {"sample of 0 bytes with the sample flag", container({{"", noteValue({})}}), Reason::InvalidWave},
         {"value cut short inside the sample", container({{"", cut}}), Reason::Damaged},
-        {"value cut short inside the description", container({{"", QByteArray::fromHex("0205") + "DO"}}), Reason::Damaged},
+        {"value cut short inside the description", container({{"", QByteArray::fromHex("0205") + "DO"}}),
+         Reason::Damaged},
         {"compressed sample", container({{"", compressed}}), Reason::Compressed},
         {"unknown flag bits", container({{"", unknownFlag}}), Reason::Damaged},
         {"container cut short", container({{"", good}}).chopped(3), Reason::Damaged},

@@ -1,7 +1,7 @@
 // `tezvan --export-samples`: the built-in bank's sixteen images written as they are, and the
 // places it cannot write into.
-#include "tezvan/core/SampleBank.h"
 #include "tezvan/core/SampleExport.h"
+#include "tezvan/core/SampleBank.h"
 
 #include "support/FakeVoice.h"
 #include "support/Files.h"

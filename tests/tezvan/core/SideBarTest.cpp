@@ -1,7 +1,7 @@
 // The side bar's numbers: its gradient rows truncate toward zero, and its title's left edge
 // rounds halves to the even neighbour.
-#include "support/RowName.h"
 #include "tezvan/core/SideBar.h"
+#include "support/RowName.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // tezvan's notes as MIDI: each note's key and bend, and a note file exported, read back by
 // another reader and sounded by another synthesiser.
-#include "tezvan/core/NotePitches.h"
 #include "tezvan/core/TakeMidi.h"
+#include "tezvan/core/NotePitches.h"
 
 #include "support/Files.h"
 #include "support/MidiRoundTrip.h"
@@ -13,9 +13,20 @@ using namespace tezvan;
 TEST(TakeMidi, EachNoteIsItsNearestKeyBentToItsPitch)
 {
     // key, bend: 69 + 12 log2(hz / 440) to the nearest key, the rest at 4096 a semitone.
-    const std::array<std::pair<int, int>, 14> expected{{{56, 6235}, {57, 10100}, {59, 8495}, {61, 6330}, {50, 10177},
-                                                        {53, 6293}, {54, 8193}, {54, 6250}, {55, 9979}, {57, 10100},
-                                                        {50, 10177}, {49, 6854}, {44, 6235}, {56, 6235}}};
+    const std::array<std::pair<int, int>, 14> expected{{{56, 6235},
+                                                        {57, 10100},
+                                                        {59, 8495},
+                                                        {61, 6330},
+                                                        {50, 10177},
+                                                        {53, 6293},
+                                                        {54, 8193},
+                                                        {54, 6250},
+                                                        {55, 9979},
+                                                        {57, 10100},
+                                                        {50, 10177},
+                                                        {49, 6854},
+                                                        {44, 6235},
+                                                        {56, 6235}}};
     for (std::size_t n = 0; n < expected.size(); ++n) {
         const platform::MidiPitch p = platform::midiPitchOf(kNotePitchesHz[n]);
         EXPECT_EQ(std::make_pair(p.key, p.bend), expected[n]) << "note " << n;
@@ -30,9 +41,10 @@ TEST(TakeMidi, AnExportedNoteFileHoldsEveryNoteWhereAndAsItSounds)
     testing_support::writeFile(in, QByteArrayLiteral("00=0\r\n04=600\r\n11=600\r\n12=600\r\n08=3000\r\n"));
     ASSERT_EQ(exportMidiCommand(in, out), 0);
     // Each note ends where the next starts, or where its sample ends (DO-1: 1659.5 ms, DO-İ: 1063.6 ms).
-    testing_support::expectMidiTake(out, {{0, 600, kNotePitchesHz[0]},
-                                          {600, 1200, kNotePitchesHz[4]},
-                                          {1200, 1800, kNotePitchesHz[11]},
-                                          {1800, 3460, kNotePitchesHz[12]},
-                                          {4800, 5864, kNotePitchesHz[8]}});
+    testing_support::expectMidiTake(out,
+                                    {{0, 600, kNotePitchesHz[0]},
+                                     {600, 1200, kNotePitchesHz[4]},
+                                     {1200, 1800, kNotePitchesHz[11]},
+                                     {1800, 3460, kNotePitchesHz[12]},
+                                     {4800, 5864, kNotePitchesHz[8]}});
 }

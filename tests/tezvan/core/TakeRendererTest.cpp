@@ -1,7 +1,7 @@
 // `tezvan --render`: the take is what playback sounds, to the output sample, with the
 // built-in bank; the command's results for files it cannot read or write.
-#include "tezvan/core/SampleBank.h"
 #include "tezvan/core/TakeRenderer.h"
+#include "tezvan/core/SampleBank.h"
 
 #include "support/FakeVoice.h"
 #include "support/Files.h"
@@ -21,8 +21,8 @@
 using namespace tezvan;
 using testing_support::lines;
 using testing_support::Pcm;
-using testing_support::readPcm;
 using testing_support::readFile;
+using testing_support::readPcm;
 using testing_support::RowName;
 using testing_support::writeFile;
 
@@ -115,9 +115,11 @@ INSTANTIATE_TEST_SUITE_P(
         OnsetRow{"two notes: the second cuts off the first", lines({"00=0", "01=451"}), {{0, 0}, {451, 1}}},
         OnsetRow{"a pause longer than the sample leaves silence", lines({"05=0", "06=9000"}), {{0, 5}, {9000, 6}}},
         OnsetRow{"skipped entries add no wait", lines({"02=5", "xx", "99=0", "04=20"}), {{5, 2}, {25, 4}}},
-        OnsetRow{"a negative pause starts with the note before", lines({"02=5", "03=-1", "13=2"}),
+        OnsetRow{"a negative pause starts with the note before",
+                 lines({"02=5", "03=-1", "13=2"}),
                  {{5, 2}, {5, 3}, {7, 13}}},
-        OnsetRow{"odd milliseconds round to the nearest frame", lines({"07=3", "08=5", "09=7"}),
+        OnsetRow{"odd milliseconds round to the nearest frame",
+                 lines({"07=3", "08=5", "09=7"}),
                  {{3, 7}, {8, 8}, {15, 9}}}),
     RowName());
 

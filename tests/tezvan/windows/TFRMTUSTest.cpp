@@ -24,7 +24,8 @@ using testing_support::RowName;
 using testing_support::writeFile;
 using Icon = platform::Dialogs::Icon;
 
-const QByteArray kFactoryBytes("65\r\n83\r\n68\r\n70\r\n71\r\n72\r\n74\r\n75\r\n76\r\n186\r\n81\r\n87\r\n69\r\n82\r\n");
+const QByteArray
+    kFactoryBytes("65\r\n83\r\n68\r\n70\r\n71\r\n72\r\n74\r\n75\r\n76\r\n186\r\n81\r\n87\r\n69\r\n82\r\n");
 // The factory file with Z (90) for the first note.
 const QByteArray kZFirst = QByteArray("90\r\n") + kFactoryBytes.mid(4);
 const QByteArray kYFirst = QByteArray("89\r\n") + kFactoryBytes.mid(4);
@@ -163,16 +164,19 @@ TEST_P(KeyWindowCapture, OneKeyWithItsModifiers)
     EXPECT_TRUE(keys->isVisible());
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, KeyWindowCapture, ::testing::Values(
-    CaptureRow{"Ctrl+A", Qt::Key_A, 0, Qt::ControlModifier, "", "Ctrl+A", 16449},
-    CaptureRow{"Alt+K is a key, not the exit button", Qt::Key_K, 0, Qt::AltModifier, "", "Alt+K", 0x8000 | 'K'},
-    CaptureRow{"Shift+F5", Qt::Key_F5, 71, Qt::ShiftModifier, "", "Shift+F5", 0x2000 | 0x74},
-    CaptureRow{"the key right of L on a Turkish layout", 0x015E, 47, Qt::NoModifier, "ş", "Ş", 186},
-    CaptureRow{"the key right of that, a Turkish capital", 0x0130, 48, Qt::NoModifier, "i", "İ", 222},
-    CaptureRow{"the key right of L on a US layout", Qt::Key_Semicolon, 47, Qt::NoModifier, ";", ";", 186, "us"},
-    CaptureRow{"the key right of M by its place, US layout", Qt::Key_Comma, 59, Qt::NoModifier, ",", ",", 188, "us"},
-    CaptureRow{"Delete clears the box", Qt::Key_Delete, 119, Qt::NoModifier, "", "", 0},
-    CaptureRow{"a modifier alone waits for its key", Qt::Key_Control, 37, Qt::ControlModifier, "", "A", 65}),
+INSTANTIATE_TEST_SUITE_P(
+    Rows, KeyWindowCapture,
+    ::testing::Values(
+        CaptureRow{"Ctrl+A", Qt::Key_A, 0, Qt::ControlModifier, "", "Ctrl+A", 16449},
+        CaptureRow{"Alt+K is a key, not the exit button", Qt::Key_K, 0, Qt::AltModifier, "", "Alt+K", 0x8000 | 'K'},
+        CaptureRow{"Shift+F5", Qt::Key_F5, 71, Qt::ShiftModifier, "", "Shift+F5", 0x2000 | 0x74},
+        CaptureRow{"the key right of L on a Turkish layout", 0x015E, 47, Qt::NoModifier, "ş", "Ş", 186},
+        CaptureRow{"the key right of that, a Turkish capital", 0x0130, 48, Qt::NoModifier, "i", "İ", 222},
+        CaptureRow{"the key right of L on a US layout", Qt::Key_Semicolon, 47, Qt::NoModifier, ";", ";", 186, "us"},
+        CaptureRow{"the key right of M by its place, US layout", Qt::Key_Comma, 59, Qt::NoModifier, ",", ",", 188,
+                   "us"},
+        CaptureRow{"Delete clears the box", Qt::Key_Delete, 119, Qt::NoModifier, "", "", 0},
+        CaptureRow{"a modifier alone waits for its key", Qt::Key_Control, 37, Qt::ControlModifier, "", "A", 65}),
     RowName());
 
 TEST_F(KeyWindow, NamesKeysByTheLayoutInUseAtEachOpening)
@@ -187,9 +191,9 @@ TEST_F(KeyWindow, NamesKeysByTheLayoutInUseAtEachOpening)
 
 struct LoadRow : testing_support::NamedRow {
     std::optional<QByteArray> file;
-    int firstNoteKey;       // the key that plays the first note afterwards
-    const char* firstBox;   // what the first box shows
-    const char* error;      // the error box's text, or "" for none
+    int firstNoteKey;     // the key that plays the first note afterwards
+    const char* firstBox; // what the first box shows
+    const char* error;    // the error box's text, or "" for none
 };
 
 class KeyWindowLoad : public KeyWindow, public ::testing::WithParamInterface<LoadRow> {};
@@ -222,20 +226,21 @@ TEST_P(KeyWindowLoad, AtCreation)
     EXPECT_EQ(notesOf({{Qt::Key_D, Qt::NoModifier}}), std::vector<int>{2});
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, KeyWindowLoad, ::testing::Values(
-    LoadRow{"no file: the factory keys", std::nullopt, Qt::Key_A, "A", ""},
-    LoadRow{"the file's keys", kZFirst, Qt::Key_Z, "Z", ""},
-    LoadRow{"13 lines: the factory keys", kZFirst.left(kZFirst.size() - 4), Qt::Key_A, "A", ""},
-    LoadRow{"15 lines: the factory keys", kZFirst + "\r\n", Qt::Key_A, "A", ""},
-    LoadRow{"a bad number on line 2: the boxes before it show the file, no key changes",
-            QByteArray(kZFirst).replace("83", "S"), Qt::Key_A, "Z",
-            "Tuş dosyası okunamadı (<path>, satır 2): 'S' is not a valid integer value."}),
+INSTANTIATE_TEST_SUITE_P(
+    Rows, KeyWindowLoad,
+    ::testing::Values(LoadRow{"no file: the factory keys", std::nullopt, Qt::Key_A, "A", ""},
+                      LoadRow{"the file's keys", kZFirst, Qt::Key_Z, "Z", ""},
+                      LoadRow{"13 lines: the factory keys", kZFirst.left(kZFirst.size() - 4), Qt::Key_A, "A", ""},
+                      LoadRow{"15 lines: the factory keys", kZFirst + "\r\n", Qt::Key_A, "A", ""},
+                      LoadRow{"a bad number on line 2: the boxes before it show the file, no key changes",
+                              QByteArray(kZFirst).replace("83", "S"), Qt::Key_A, "Z",
+                              "Tuş dosyası okunamadı (<path>, satır 2): 'S' is not a valid integer value."}),
     RowName());
 
 struct PlaceRow : testing_support::NamedRow {
-    bool programFolderTakesFiles; // then the file is saved there, else in the user's folder
+    bool programFolderTakesFiles;        // then the file is saved there, else in the user's folder
     std::optional<QByteArray> before[2]; // the files beside the program and in the user's folder
-    QByteArray inForce; // the keys in force, as "&Kaydet" pressed untouched writes them
+    QByteArray inForce;                  // the keys in force, as "&Kaydet" pressed untouched writes them
 };
 
 class KeyWindowPlace : public KeyWindow, public ::testing::WithParamInterface<PlaceRow> {};
@@ -264,11 +269,13 @@ TEST_P(KeyWindowPlace, OnePlaceForReadingAndSaving)
     EXPECT_EQ(readFile(files[1 - saved]), r.before[1 - saved].value_or("<unreadable>"));
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, KeyWindowPlace, ::testing::Values(
-    PlaceRow{"a copy's own file, the user's unread", true, {kZFirst, kYFirst}, kZFirst},
-    PlaceRow{"a read-only copy's file is read until the user saves", false, {kZFirst, std::nullopt}, kZFirst},
-    PlaceRow{"a read-only copy: the user's file once there", false, {kZFirst, kYFirst}, kYFirst},
-    PlaceRow{"a read-only copy without a file: the user's", false, {std::nullopt, kYFirst}, kYFirst}),
+INSTANTIATE_TEST_SUITE_P(
+    Rows, KeyWindowPlace,
+    ::testing::Values(
+        PlaceRow{"a copy's own file, the user's unread", true, {kZFirst, kYFirst}, kZFirst},
+        PlaceRow{"a read-only copy's file is read until the user saves", false, {kZFirst, std::nullopt}, kZFirst},
+        PlaceRow{"a read-only copy: the user's file once there", false, {kZFirst, kYFirst}, kYFirst},
+        PlaceRow{"a read-only copy without a file: the user's", false, {std::nullopt, kYFirst}, kYFirst}),
     RowName());
 
 TEST_F(KeyWindow, FactoryKeysHoldForThisRunAndTheFileComesBackAtTheNextStart)
@@ -308,8 +315,8 @@ TEST_F(KeyWindow, AFailedSaveKeepsTheFileAndTheKeysInForce)
     start();
     openByCtrlK();
     typeInto(1, Qt::Key_A, 0, Qt::ControlModifier);
-    QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::ReadOther
-                                          | QFileDevice::ExeOther);
+    QFile::setPermissions(
+        dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::ReadOther | QFileDevice::ExeOther);
     {
         testing_support::AsOrdinaryUser user;
         if (!user.ok())

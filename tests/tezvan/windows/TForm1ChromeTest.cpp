@@ -12,8 +12,8 @@
 
 #include <QAction>
 #include <QMenu>
-#include <QProcess>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QStatusTipEvent>
 #include <algorithm>
@@ -38,7 +38,7 @@ public:
     QColor captionBar() const { return control<QWidget>("BaslikC")->palette().color(QPalette::Window); }
 
     testing_support::FakeShell shell;
-    tezvan::TForm3* help = nullptr;        // owned by the main window
+    tezvan::TForm3* help = nullptr; // owned by the main window
     tezvan::Tprogramci* programmer = nullptr;
 };
 
@@ -66,26 +66,26 @@ TEST_P(TForm1F12, MinimisesTheApplicationButOnlyHidesTheProgrammersWindow)
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, TForm1F12,
-    ::testing::Values(
-        F12Row{"main window", [](TForm1Chrome& t) -> QWidget* { return t.listBox(); }, true, false},
-        F12Row{"help window",
-               [](TForm1Chrome& t) -> QWidget* {
-                   t.help->show();
-                   return t.help->findChild<QWidget*>(QStringLiteral("Memo1"));
-               },
-               true, false},
-        F12Row{"programmer's window",
-               [](TForm1Chrome& t) -> QWidget* {
-                   t.programmer->show();
-                   return t.programmer->findChild<QWidget*>(QStringLiteral("WebButton2"));
-               },
-               false, false}),
+    ::testing::Values(F12Row{"main window", [](TForm1Chrome& t) -> QWidget* { return t.listBox(); }, true, false},
+                      F12Row{"help window",
+                             [](TForm1Chrome& t) -> QWidget* {
+                                 t.help->show();
+                                 return t.help->findChild<QWidget*>(QStringLiteral("Memo1"));
+                             },
+                             true, false},
+                      F12Row{"programmer's window",
+                             [](TForm1Chrome& t) -> QWidget* {
+                                 t.programmer->show();
+                                 return t.programmer->findChild<QWidget*>(QStringLiteral("WebButton2"));
+                             },
+                             false, false}),
     RowName());
 
 // Under a real window manager: the test's _x11 variant runs on a private display with openbox.
 TEST_F(TForm1Chrome, MinimisingTakesTheWholeProgramAndTheTaskbarBringsItBack)
 {
-    if (QGuiApplication::platformName() != QLatin1String("xcb") || qEnvironmentVariableIsEmpty("TEZVAN_WINDOW_MANAGER"))
+    if (QGuiApplication::platformName() != QLatin1String("xcb")
+        || qEnvironmentVariableIsEmpty("TEZVAN_WINDOW_MANAGER"))
         GTEST_SKIP() << "needs an X display with a window manager (tests/support/under_window_manager.sh)";
     control<QAction>("mnyardim")->trigger();
     control<QAction>("mnben")->trigger();
@@ -96,7 +96,8 @@ TEST_F(TForm1Chrome, MinimisingTakesTheWholeProgramAndTheTaskbarBringsItBack)
     EXPECT_TRUE(QTest::qWaitFor([&] { return std::ranges::all_of(all, &QWidget::isMinimized); }, 30000))
         << "help " << help->isMinimized() << ", programmer's " << programmer->isMinimized();
     // What a taskbar asks when its button is clicked.
-    QProcess::execute(QStringLiteral("xdotool"), {QStringLiteral("windowactivate"), QString::number(window->winId())});
+    QProcess::execute(QStringLiteral("xdotool"),
+                      {QStringLiteral("windowactivate"), QString::number(window->winId())});
     EXPECT_TRUE(QTest::qWaitFor([&] { return std::ranges::none_of(all, &QWidget::isMinimized); }, 30000));
 }
 
@@ -167,9 +168,12 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         OpenRow{"help by F1", [](TForm1Chrome& t) { QTest::keyClick(t.listBox(), Qt::Key_F1); }, false, {}},
         OpenRow{"programmer's window by the command",
-                [](TForm1Chrome& t) { t.control<QAction>("mnben")->trigger(); }, true, {15, 15}},
+                [](TForm1Chrome& t) { t.control<QAction>("mnben")->trigger(); },
+                true,
+                {15, 15}},
         OpenRow{"programmer's window by the caption bar's icon",
-                [](TForm1Chrome& t) { QTest::mouseClick(t.control<QWidget>("bilgi"), Qt::LeftButton); }, true,
+                [](TForm1Chrome& t) { QTest::mouseClick(t.control<QWidget>("bilgi"), Qt::LeftButton); },
+                true,
                 {15, 15}}),
     RowName());
 
@@ -186,7 +190,8 @@ TEST_F(TForm1Chrome, TheAddressesOpenInTheShell)
     EXPECT_EQ(shell.opened, expected);
     EXPECT_EQ(expected.back().scheme(), QStringLiteral("mailto"));
     for (const QUrl& u : expected)
-        EXPECT_TRUE(u.host().endsWith(QStringLiteral("example.org")) || u.path().endsWith(QStringLiteral("@example.org")))
+        EXPECT_TRUE(u.host().endsWith(QStringLiteral("example.org"))
+                    || u.path().endsWith(QStringLiteral("@example.org")))
             << u.toString().toStdString();
 }
 
@@ -221,7 +226,8 @@ TEST_F(TForm1Chrome, TheHelpTextTellsTheNoteCodesAsTheProgramHasThem)
     EXPECT_EQ(lines.size(), 55);
     for (const tezvan::Note& n : tezvan::noteCatalogue()) {
         const QString prefix = n.code() + QStringLiteral(" -> ");
-        const auto line = std::find_if(lines.begin(), lines.end(), [&](const QString& l) { return l.startsWith(prefix); });
+        const auto line =
+            std::find_if(lines.begin(), lines.end(), [&](const QString& l) { return l.startsWith(prefix); });
         ASSERT_NE(line, lines.end()) << n.number;
         EXPECT_TRUE(line->contains(n.captionText())) << line->toStdString();
     }
@@ -234,7 +240,8 @@ TEST_F(TForm1Chrome, TheProgrammersPictureIsOursDecoded)
     const QImage image = picture->pixmap().toImage();
     ASSERT_EQ(image.size(), QSize(224, 223));
     // The sun our artwork tool draws in one flat colour.
-    EXPECT_TRUE(testing_support::nearColour(image.pixel(52, 50), QColor(238, 186, 64), 12)) << std::hex << image.pixel(52, 50);
+    EXPECT_TRUE(testing_support::nearColour(image.pixel(52, 50), QColor(238, 186, 64), 12))
+        << std::hex << image.pixel(52, 50);
 }
 
 } // namespace

@@ -33,12 +33,16 @@ public:
         window->mnlisteExecute(); // the list in view, to click its lines
     }
     // A take as Open leaves it: the entries and their visible lines.
-    void take(const QStringList& entries) { window->noteLists().replaceAll(entries, tezvan::visibleLinesOf(entries)); }
+    void take(const QStringList& entries)
+    {
+        window->noteLists().replaceAll(entries, tezvan::visibleLinesOf(entries));
+    }
     void run(const char* action) { control<QAction>(action)->trigger(); }
     void clickLine(int row)
     {
         QListView* list = listBox();
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(list->model()->index(row, 0)).center());
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualRect(list->model()->index(row, 0)).center());
     }
     // Picks item k of the drop-down list with the mouse, in its opened list.
     void pick(int k)
@@ -46,7 +50,8 @@ public:
         auto* box = control<QComboBox>("ComboBox1");
         box->showPopup();
         QAbstractItemView* items = box->view();
-        QTest::mouseClick(items->viewport(), Qt::LeftButton, {}, items->visualRect(items->model()->index(k, 0)).center());
+        QTest::mouseClick(items->viewport(), Qt::LeftButton, {},
+                          items->visualRect(items->model()->index(k, 0)).center());
     }
     void clickButton(const char* name) { testing_support::clickMiddle(control<QWidget>(name)); }
     QStringList entries() const { return window->noteLists().entries(); }
@@ -113,19 +118,23 @@ TEST_P(EditingPanel, ChangesOrInsertsThePickedNote)
     EXPECT_EQ(sound.indexes(), heard);
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, EditingPanel, ::testing::Values(
-    PanelRow{"change keeps the time", "mndegistir", 1, 10, "SpeedButton2", texts({"00=7", "10=1234", "ab"}),
-             texts({"DO-K (00)", "SOL- (10)", "ab"})},
-    PanelRow{"cancel changes nothing", "mndegistir", 1, 10, "SpeedButton3", texts({"00=7", "05=1234", "ab"}),
-             texts({"DO-K (00)", "LA (05)", "ab"})},
-    PanelRow{"a line that is no note entry", "mndegistir", 2, 3, "SpeedButton2", texts({"00=7", "05=1234", "03"}),
-             texts({"DO-K (00)", "LA (05)", "FA (03)"})},
-    PanelRow{"insert before the selected line", "mnarayaekle", 1, 13, "SpeedButton2",
-             texts({"00=7", "13=0", "05=1234", "ab"}), texts({"DO-K (00)", "BİTİŞ (13)", "LA (05)", "ab"})},
-    PanelRow{"insert with no line selected goes at the end", "mnarayaekle", -1, 2, "SpeedButton2",
-             texts({"00=7", "05=1234", "ab", "02=0"}), texts({"DO-K (00)", "LA (05)", "ab", "Mİ (02)"})},
-    PanelRow{"insert by its key, Alt+K", "mnarayaekle", 1, 13, "SpeedButton2", texts({"00=7", "13=0", "05=1234", "ab"}),
-             texts({"DO-K (00)", "BİTİŞ (13)", "LA (05)", "ab"}), Qt::Key_K}),
+INSTANTIATE_TEST_SUITE_P(
+    Rows, EditingPanel,
+    ::testing::Values(PanelRow{"change keeps the time", "mndegistir", 1, 10, "SpeedButton2",
+                               texts({"00=7", "10=1234", "ab"}), texts({"DO-K (00)", "SOL- (10)", "ab"})},
+                      PanelRow{"cancel changes nothing", "mndegistir", 1, 10, "SpeedButton3",
+                               texts({"00=7", "05=1234", "ab"}), texts({"DO-K (00)", "LA (05)", "ab"})},
+                      PanelRow{"a line that is no note entry", "mndegistir", 2, 3, "SpeedButton2",
+                               texts({"00=7", "05=1234", "03"}), texts({"DO-K (00)", "LA (05)", "FA (03)"})},
+                      PanelRow{"insert before the selected line", "mnarayaekle", 1, 13, "SpeedButton2",
+                               texts({"00=7", "13=0", "05=1234", "ab"}),
+                               texts({"DO-K (00)", "BİTİŞ (13)", "LA (05)", "ab"})},
+                      PanelRow{"insert with no line selected goes at the end", "mnarayaekle", -1, 2, "SpeedButton2",
+                               texts({"00=7", "05=1234", "ab", "02=0"}),
+                               texts({"DO-K (00)", "LA (05)", "ab", "Mİ (02)"})},
+                      PanelRow{"insert by its key, Alt+K", "mnarayaekle", 1, 13, "SpeedButton2",
+                               texts({"00=7", "13=0", "05=1234", "ab"}),
+                               texts({"DO-K (00)", "BİTİŞ (13)", "LA (05)", "ab"}), Qt::Key_K}),
     RowName());
 
 // The commands' refusals: each box, and whether the window was brought to rest (playback
@@ -163,16 +172,26 @@ TEST_P(EditingRefusal, TellsInABoxTitledHata)
     EXPECT_FALSE(panelUp());
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, EditingRefusal, ::testing::Values(
-    RefusalRow{"change, empty list", "mndegistir", true, false, "Listede Değiştirilecek Nota Bulunamadı...", Icon::Stop, false},
-    RefusalRow{"change, none selected, during playback", "mndegistir", false, true, "Seçili Nota Bulunamadı...", Icon::Stop, true},
-    RefusalRow{"delete, empty list", "mnsil", true, false, "Listede Hiçbir Nota Bulunamadı...", Icon::Warning, false},
-    RefusalRow{"delete, none selected", "mnsil", false, true, "Silinecek Notayı Seçmelisiniz...", Icon::Stop, false},
-    RefusalRow{"all up, empty list", "mnt1", true, false, "Listede Değiştirilecek Nota Bulunamadı...", Icon::Stop, false},
-    RefusalRow{"all down, empty list", "mnt2", true, false, "Listede Değiştirilecek Nota Bulunamadı...", Icon::Stop, false},
-    RefusalRow{"reset, empty list: rests first", "mntumsifirla", true, false, "Listede Değiştirilecek Nota Bulunamadı...", Icon::Stop, true},
-    RefusalRow{"one time up, empty list", "mn1", true, false, "Listede Değiştirilecek Nota Bulunamadı...", Icon::Stop, false},
-    RefusalRow{"one time down, none selected", "mn2", false, true, "Seçili Nota Bulunamadı...", Icon::Stop, true}),
+INSTANTIATE_TEST_SUITE_P(
+    Rows, EditingRefusal,
+    ::testing::Values(RefusalRow{"change, empty list", "mndegistir", true, false,
+                                 "Listede Değiştirilecek Nota Bulunamadı...", Icon::Stop, false},
+                      RefusalRow{"change, none selected, during playback", "mndegistir", false, true,
+                                 "Seçili Nota Bulunamadı...", Icon::Stop, true},
+                      RefusalRow{"delete, empty list", "mnsil", true, false, "Listede Hiçbir Nota Bulunamadı...",
+                                 Icon::Warning, false},
+                      RefusalRow{"delete, none selected", "mnsil", false, true, "Silinecek Notayı Seçmelisiniz...",
+                                 Icon::Stop, false},
+                      RefusalRow{"all up, empty list", "mnt1", true, false,
+                                 "Listede Değiştirilecek Nota Bulunamadı...", Icon::Stop, false},
+                      RefusalRow{"all down, empty list", "mnt2", true, false,
+                                 "Listede Değiştirilecek Nota Bulunamadı...", Icon::Stop, false},
+                      RefusalRow{"reset, empty list: rests first", "mntumsifirla", true, false,
+                                 "Listede Değiştirilecek Nota Bulunamadı...", Icon::Stop, true},
+                      RefusalRow{"one time up, empty list", "mn1", true, false,
+                                 "Listede Değiştirilecek Nota Bulunamadı...", Icon::Stop, false},
+                      RefusalRow{"one time down, none selected", "mn2", false, true, "Seçili Nota Bulunamadı...",
+                                 Icon::Stop, true}),
     RowName());
 
 // The commands that change times or remove an entry, on a take with the step 500.
@@ -211,20 +230,24 @@ TEST_P(EditingTimes, ChangeTheEntriesAndKeepTheLines)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, EditingTimes, ::testing::Values(
-    TimesRow{"all down", texts({"03=300", "00=0", "07=501"}), -1, "mnt2", texts({"03=0", "00=0", "07=1"}), nullptr},
-    TimesRow{"all up", texts({"03=300", "13=2147483600"}), -1, "mnt1", texts({"03=800", "13=2147483647"}), nullptr},
-    TimesRow{"all up meets a time that is no number: nothing moves", texts({"03=300", "ab", "05=1"}), -1, "mnt1",
-             texts({"03=300", "ab", "05=1"}), "'' is not a valid integer value."},
-    TimesRow{"reset, lines that are no note entries included", texts({"03=300", "x", "abcd"}), -1, "mntumsifirla",
-             texts({"03=0", "x0", "abc0"}), nullptr},
-    TimesRow{"one time up", texts({"03=300", "05=1"}), 1, "mn1", texts({"03=300", "05=501"}), nullptr},
-    TimesRow{"one time down stops at 0", texts({"03=300", "05=1"}), 0, "mn2", texts({"03=0", "05=1"}), nullptr},
-    TimesRow{"one time that is no number", texts({"03=3a"}), 0, "mn1", texts({"03=3a"}),
-             "'3a' is not a valid integer value."},
-    TimesRow{"delete the only entry", texts({"05=1234"}), 0, "mnsil", {}, nullptr},
-    TimesRow{"delete a line that is no note entry", texts({"05=1", "zz", "06=2"}), 1, "mnsil", texts({"05=1", "06=2"}),
-             nullptr}),
+INSTANTIATE_TEST_SUITE_P(
+    Rows, EditingTimes,
+    ::testing::Values(
+        TimesRow{"all down", texts({"03=300", "00=0", "07=501"}), -1, "mnt2", texts({"03=0", "00=0", "07=1"}),
+                 nullptr},
+        TimesRow{"all up", texts({"03=300", "13=2147483600"}), -1, "mnt1", texts({"03=800", "13=2147483647"}),
+                 nullptr},
+        TimesRow{"all up meets a time that is no number: nothing moves", texts({"03=300", "ab", "05=1"}), -1, "mnt1",
+                 texts({"03=300", "ab", "05=1"}), "'' is not a valid integer value."},
+        TimesRow{"reset, lines that are no note entries included", texts({"03=300", "x", "abcd"}), -1,
+                 "mntumsifirla", texts({"03=0", "x0", "abc0"}), nullptr},
+        TimesRow{"one time up", texts({"03=300", "05=1"}), 1, "mn1", texts({"03=300", "05=501"}), nullptr},
+        TimesRow{"one time down stops at 0", texts({"03=300", "05=1"}), 0, "mn2", texts({"03=0", "05=1"}), nullptr},
+        TimesRow{"one time that is no number", texts({"03=3a"}), 0, "mn1", texts({"03=3a"}),
+                 "'3a' is not a valid integer value."},
+        TimesRow{"delete the only entry", texts({"05=1234"}), 0, "mnsil", {}, nullptr},
+        TimesRow{"delete a line that is no note entry", texts({"05=1", "zz", "06=2"}), 1, "mnsil",
+                 texts({"05=1", "06=2"}), nullptr}),
     RowName());
 
 struct StepRow : testing_support::NamedRow {
@@ -257,10 +280,14 @@ TEST_P(EditingStep, IsAskedForAndNamedInTheFourCaptions)
     EXPECT_EQ(entries(), QStringList(QStringLiteral("03=%1").arg(300 + r.step)));
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, EditingStep, ::testing::Values(
-    StepRow{"no number", QStringLiteral("abc"), 1}, StepRow{"zero", QStringLiteral("0"), 1},
-    StepRow{"negative", QStringLiteral("-5"), 1}, StepRow{"above the largest", QStringLiteral("1001"), 1},
-    StepRow{"the largest", QStringLiteral("1000"), 1000}, StepRow{"cancelled", std::nullopt, 250}), RowName());
+INSTANTIATE_TEST_SUITE_P(Rows, EditingStep,
+                         ::testing::Values(StepRow{"no number", QStringLiteral("abc"), 1},
+                                           StepRow{"zero", QStringLiteral("0"), 1},
+                                           StepRow{"negative", QStringLiteral("-5"), 1},
+                                           StepRow{"above the largest", QStringLiteral("1001"), 1},
+                                           StepRow{"the largest", QStringLiteral("1000"), 1000},
+                                           StepRow{"cancelled", std::nullopt, 250}),
+                         RowName());
 
 // A take recorded and edited by every command, then undone step by step with Ctrl+Z and
 // redone with Ctrl+Y and Ctrl+Shift+Z: each state comes back exactly, both lists and the count.

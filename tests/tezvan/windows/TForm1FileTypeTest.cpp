@@ -18,8 +18,9 @@ using testing_support::FakeDialogs;
 using testing_support::PrivateDesktop;
 using Icon = platform::Dialogs::Icon;
 
-const QString kDone = QString::fromUtf8("\r\nİŞLEM TAMAMLANDI. \r\n\r\nSimgelerin Görüntülerinin Güncellenmesi için \r\n"
-                                        "Bilgisayarınızı Yeniden başlatmanız yeterli olacaktır.");
+const QString kDone =
+    QString::fromUtf8("\r\nİŞLEM TAMAMLANDI. \r\n\r\nSimgelerin Görüntülerinin Güncellenmesi için \r\n"
+                      "Bilgisayarınızı Yeniden başlatmanız yeterli olacaktır.");
 
 struct RegistrationRow : testing_support::NamedRow {
     bool dataFolderWritable;
@@ -60,13 +61,15 @@ TEST_P(TForm1FileType, TheActionRegistersAndTellsTheOutcome)
                   QStringLiteral(TEZVAN_APPLICATION_ID ".desktop"));
         const QByteArray entry = testing_support::readFile(
             desktop.dataFolder() + QStringLiteral("/applications/" TEZVAN_APPLICATION_ID ".desktop"));
-        EXPECT_TRUE(entry.contains("\nExec=" + QCoreApplication::applicationFilePath().toUtf8() + " %f\n")) << entry.data();
+        EXPECT_TRUE(entry.contains("\nExec=" + QCoreApplication::applicationFilePath().toUtf8() + " %f\n"))
+            << entry.data();
     } else {
         EXPECT_TRUE(box.text.contains(QString::fromUtf8("dosyası yazılamadı"))) << box.text.toStdString();
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, TForm1FileType,
+INSTANTIATE_TEST_SUITE_P(
+    Rows, TForm1FileType,
     ::testing::Values(RegistrationRow{{"registered"}, true, Icon::Information, true},
                       RegistrationRow{{"the user's data folder cannot be written"}, false, Icon::Stop, false}),
     testing_support::RowName());

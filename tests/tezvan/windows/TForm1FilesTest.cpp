@@ -68,10 +68,11 @@ TEST_F(FilesTest, OpenReadsAnyLineEndsAndRebuildsTheVisibleLines)
     dialogs.fileNames = {path};
     QTest::keyClick(window.get(), Qt::Key_O, Qt::ControlModifier);
     const tezvan::NoteLists& l = window->noteLists();
-    EXPECT_EQ(l.entries(), QStringList({QStringLiteral("01=451"), QString(), QStringLiteral("99=5"),
-                                        QStringLiteral("13=7")}));
-    EXPECT_EQ(l.lines(), QStringList({QStringLiteral("RE (01)"), QString(), QStringLiteral("99"),
-                                      QString::fromUtf8("BİTİŞ (13)")}));
+    EXPECT_EQ(l.entries(),
+              QStringList({QStringLiteral("01=451"), QString(), QStringLiteral("99=5"), QStringLiteral("13=7")}));
+    EXPECT_EQ(
+        l.lines(),
+        QStringList({QStringLiteral("RE (01)"), QString(), QStringLiteral("99"), QString::fromUtf8("BİTİŞ (13)")}));
     EXPECT_EQ(countLabel(), QString::fromUtf8("Toplam Nota Sayısı : 4"));
     EXPECT_EQ(dialogs.shown.at(0).kind, FakeDialogs::Shown::Open);
     EXPECT_EQ(dialogs.shown.at(0).text, kNoteFilter);
@@ -122,22 +123,68 @@ TEST_P(FilesQuestions, AndTheirAnswers)
     EXPECT_EQ(window->recorder().recording(), r.recordingAfter);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Rows, FilesQuestions,
-    ::testing::Values(
-        QuestionRow{"New answered No keeps the list", false, "new", {false}, false, QStringLiteral("Yeni"),
-                    kNewQuestion, Icon::Information, 2, false},
-        QuestionRow{"New answered Yes clears it", false, "new", {true}, false, QStringLiteral("Yeni"), kNewQuestion,
-                    Icon::Information, 0, false},
-        QuestionRow{"New while recording, Yes, ends the recording", true, "new", {true}, false,
-                    QStringLiteral("Yeni"), kNewQuestion, Icon::Information, 0, false},
-        QuestionRow{"Open while recording answered No: nothing changes", true, "open", {false}, true,
-                    QStringLiteral("UYARI"), kRecordingQuestion, Icon::Warning, 2, true},
-        QuestionRow{"Open while recording answered Yes: opens", true, "open", {true}, true, QStringLiteral("UYARI"),
-                    kRecordingQuestion, Icon::Warning, 1, false},
-        QuestionRow{"Save while recording answered No: nothing saved", true, "save", {false}, true,
-                    QStringLiteral("UYARI"), kRecordingQuestion, Icon::Warning, 2, true}),
-    RowName());
+INSTANTIATE_TEST_SUITE_P(Rows, FilesQuestions,
+                         ::testing::Values(QuestionRow{"New answered No keeps the list",
+                                                       false,
+                                                       "new",
+                                                       {false},
+                                                       false,
+                                                       QStringLiteral("Yeni"),
+                                                       kNewQuestion,
+                                                       Icon::Information,
+                                                       2,
+                                                       false},
+                                           QuestionRow{"New answered Yes clears it",
+                                                       false,
+                                                       "new",
+                                                       {true},
+                                                       false,
+                                                       QStringLiteral("Yeni"),
+                                                       kNewQuestion,
+                                                       Icon::Information,
+                                                       0,
+                                                       false},
+                                           QuestionRow{"New while recording, Yes, ends the recording",
+                                                       true,
+                                                       "new",
+                                                       {true},
+                                                       false,
+                                                       QStringLiteral("Yeni"),
+                                                       kNewQuestion,
+                                                       Icon::Information,
+                                                       0,
+                                                       false},
+                                           QuestionRow{"Open while recording answered No: nothing changes",
+                                                       true,
+                                                       "open",
+                                                       {false},
+                                                       true,
+                                                       QStringLiteral("UYARI"),
+                                                       kRecordingQuestion,
+                                                       Icon::Warning,
+                                                       2,
+                                                       true},
+                                           QuestionRow{"Open while recording answered Yes: opens",
+                                                       true,
+                                                       "open",
+                                                       {true},
+                                                       true,
+                                                       QStringLiteral("UYARI"),
+                                                       kRecordingQuestion,
+                                                       Icon::Warning,
+                                                       1,
+                                                       false},
+                                           QuestionRow{"Save while recording answered No: nothing saved",
+                                                       true,
+                                                       "save",
+                                                       {false},
+                                                       true,
+                                                       QStringLiteral("UYARI"),
+                                                       kRecordingQuestion,
+                                                       Icon::Warning,
+                                                       2,
+                                                       true}),
+                         RowName());
 
 TEST_F(FilesTest, CommandsThatAskNothing)
 {

@@ -10,9 +10,9 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QCheckBox>
-#include <QStyleOptionButton>
 #include <QEnterEvent>
 #include <QSignalSpy>
+#include <QStyleOptionButton>
 #include <QTest>
 #include <QToolTip>
 
@@ -163,9 +163,9 @@ INSTANTIATE_TEST_SUITE_P(
 
 struct PlaceRow : testing_support::NamedRow {
     const char* control;
-    QPoint at;       // inside the control; (-1, -1) = its middle
-    bool listShown;  // the list area must be in view first
-    bool viewport;   // a scroll area takes the mouse in its viewport
+    QPoint at;      // inside the control; (-1, -1) = its middle
+    bool listShown; // the list area must be in view first
+    bool viewport;  // a scroll area takes the mouse in its viewport
 };
 
 class TForm1MenuOpens : public TForm1MenuTest, public ::testing::WithParamInterface<PlaceRow> {};
@@ -187,15 +187,15 @@ TEST_P(TForm1MenuOpens, BySecondaryButtonAnywhere)
     EXPECT_LE((menu()->pos() - w->mapToGlobal(at)).manhattanLength(), 2);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Rows, TForm1MenuOpens,
-    ::testing::Values(PlaceRow{"the visible list", "ListBox1", {-1, -1}, true, true},
-                      PlaceRow{"a note button", "N3", {-1, -1}, false, false},
-                      PlaceRow{"the check box", "oto_kayit", {-1, -1}, false, false},
-                      PlaceRow{"the empty control panel", "Kontroller", {220, 60}, false, false},
-                      PlaceRow{"the caption bar", "BaslikC", {200, 10}, false, false},
-                      PlaceRow{"the status button", "DURUMM", {-1, -1}, false, false}),
-    RowName{});
+INSTANTIATE_TEST_SUITE_P(Rows, TForm1MenuOpens,
+                         ::testing::Values(PlaceRow{"the visible list", "ListBox1", {-1, -1}, true, true},
+                                           PlaceRow{"a note button", "N3", {-1, -1}, false, false},
+                                           PlaceRow{"the check box", "oto_kayit", {-1, -1}, false, false},
+                                           PlaceRow{
+                                               "the empty control panel", "Kontroller", {220, 60}, false, false},
+                                           PlaceRow{"the caption bar", "BaslikC", {200, 10}, false, false},
+                                           PlaceRow{"the status button", "DURUMM", {-1, -1}, false, false}),
+                         RowName{});
 
 TEST_F(TForm1MenuTest, EachEntryReachedClicksOnce)
 {
@@ -343,8 +343,8 @@ TEST_P(TForm1Captions, AreShownWholeAtEveryZoom)
             QString shown = label ? label->text() : b ? b->text() : QString();
             shown.remove(QLatin1Char('&'));
             const QRect parent = w->parentWidget()->rect();
-            if (shown.isEmpty() || w->window() != window.get() || !w->isVisibleTo(window.get()) ||
-                !parent.intersects(w->geometry()))
+            if (shown.isEmpty() || w->window() != window.get() || !w->isVisibleTo(window.get())
+                || !parent.intersects(w->geometry()))
                 continue;
             const std::string name = w->objectName().toStdString() + ", " + when;
             EXPECT_TRUE(parent.contains(w->geometry())) << name;
@@ -354,7 +354,8 @@ TEST_P(TForm1Captions, AreShownWholeAtEveryZoom)
             QStyleOptionButton tick;
             tick.initFrom(w);
             if (qobject_cast<QCheckBox*>(w)) {
-                EXPECT_TRUE(w->rect().contains(w->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &tick, w))) << name;
+                EXPECT_TRUE(w->rect().contains(w->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &tick, w)))
+                    << name;
             }
             ++checked;
         }

@@ -113,7 +113,7 @@ TEST_F(PlaybackTest, EntriesThatAreNoNotesAreSkippedWithoutWaiting)
     EXPECT_EQ(notesSeen[1].atMs, 6 + 8); // the skipped lines add no wait
     EXPECT_EQ(notesSeen[1].entryIndex, 5);
     EXPECT_EQ(notesSeen[2].sample, 4);
-    EXPECT_EQ(notesSeen[2].atMs, 14); // a negative pause: no wait at all
+    EXPECT_EQ(notesSeen[2].atMs, 14);          // a negative pause: no wait at all
     EXPECT_EQ(window->noteLists().count(), 7); // the list itself is unchanged
     expectIdleAfterPlayback();
 }
@@ -167,7 +167,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         StopRow{"the DUR button",
                 [](PlaybackTest* t) { QTest::mouseClick(t->control<QWidget>("PAUSE_"), Qt::LeftButton); }},
-        StopRow{"Ctrl+F10", [](PlaybackTest* t) { QTest::keyClick(t->window.get(), Qt::Key_F10, Qt::ControlModifier); }}),
+        StopRow{"Ctrl+F10",
+                [](PlaybackTest* t) { QTest::keyClick(t->window.get(), Qt::Key_F10, Qt::ControlModifier); }}),
     RowName());
 
 TEST_F(PlaybackTest, WhilePlayingNoteKeysAreSilentAndASecondStartIsIgnored)
@@ -235,13 +236,15 @@ INSTANTIATE_TEST_SUITE_P(Rows, PlaybackStoppedBy,
                          ::testing::Values(CommandRow{"New answered Yes",
                                                       [](PlaybackTest* t, const QString&) {
                                                           t->dialogs.answers = {true};
-                                                          QTest::keyClick(t->window.get(), Qt::Key_N, Qt::ControlModifier);
+                                                          QTest::keyClick(t->window.get(), Qt::Key_N,
+                                                                          Qt::ControlModifier);
                                                       },
                                                       0},
                                            CommandRow{"Open",
                                                       [](PlaybackTest* t, const QString& noteFile) {
                                                           t->dialogs.fileNames = {noteFile};
-                                                          QTest::keyClick(t->window.get(), Qt::Key_O, Qt::ControlModifier);
+                                                          QTest::keyClick(t->window.get(), Qt::Key_O,
+                                                                          Qt::ControlModifier);
                                                       },
                                                       1}),
                          RowName());

@@ -89,13 +89,14 @@ TEST_P(TForm1StatusButton, InItsThreeCases)
     EXPECT_FALSE(window->recorder().recording());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Rows, TForm1StatusButton,
-    ::testing::Values(
-        StatusRow{"box cleared: free, mark gone", false, false, "Serbest...(Kayıt Yok)", false},
-        StatusRow{"box ticked while recording: completed, mark gone", true, true, "Kayıt İşlemi Tamamlandı", false},
-        StatusRow{"box ticked, not recording: nothing changes", true, false, "Serbest...(Kayıt Yok)", true}),
-    RowName());
+INSTANTIATE_TEST_SUITE_P(Rows, TForm1StatusButton,
+                         ::testing::Values(StatusRow{"box cleared: free, mark gone", false, false,
+                                                     "Serbest...(Kayıt Yok)", false},
+                                           StatusRow{"box ticked while recording: completed, mark gone", true, true,
+                                                     "Kayıt İşlemi Tamamlandı", false},
+                                           StatusRow{"box ticked, not recording: nothing changes", true, false,
+                                                     "Serbest...(Kayıt Yok)", true}),
+                         RowName());
 
 struct ClosingRow : testing_support::NamedRow {
     bool record;
@@ -120,18 +121,20 @@ TEST_P(TForm1Closing, WhileRecordingAsksAndAlwaysEndsTheRecording)
     ASSERT_EQ(dialogs.shown.size(), r.asked ? 1u : 0u);
     if (r.asked) {
         EXPECT_EQ(dialogs.shown[0].title, QStringLiteral("UYARI"));
-        EXPECT_EQ(dialogs.shown[0].text, QString::fromUtf8("Şu An Kayıt Modundasınız.\r\r"
-                                                           "Çıkmak istediğinizden emin misiniz?"));
+        EXPECT_EQ(dialogs.shown[0].text,
+                  QString::fromUtf8("Şu An Kayıt Modundasınız.\r\r"
+                                    "Çıkmak istediğinizden emin misiniz?"));
         EXPECT_EQ(dialogs.shown[0].icon, Icon::Warning);
         EXPECT_EQ(status(), QString::fromUtf8("Kayıt yapılıyor... DUR"));
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, TForm1Closing,
-                         ::testing::Values(ClosingRow{"recording, answered No: stays open", true, {false}, true, false},
-                                           ClosingRow{"recording, answered Yes: closes", true, {true}, true, true},
-                                           ClosingRow{"not recording: closes without asking", false, {}, false, true}),
-                         RowName());
+INSTANTIATE_TEST_SUITE_P(
+    Rows, TForm1Closing,
+    ::testing::Values(ClosingRow{"recording, answered No: stays open", true, {false}, true, false},
+                      ClosingRow{"recording, answered Yes: closes", true, {true}, true, true},
+                      ClosingRow{"not recording: closes without asking", false, {}, false, true}),
+    RowName());
 
 TEST_F(TForm1Test, AfterNoToClosingTheNextRecordedNoteStartsANewRecording)
 {
@@ -211,7 +214,7 @@ TEST_F(TForm1Test, ListAreaShowsAndHides)
     QWidget* kontroller = control<QWidget>("Kontroller");
     QTest::mouseDClick(kontroller, Qt::LeftButton, {}, QPoint(220, 60)); // empty area
     EXPECT_EQ(window->height(), 360);
-    QTest::mouseDClick(note(3), Qt::LeftButton);                      // a control
+    QTest::mouseDClick(note(3), Qt::LeftButton); // a control
     EXPECT_EQ(window->height(), 360);
     QTest::mouseDClick(kontroller, Qt::LeftButton, {}, QPoint(220, 60));
     EXPECT_EQ(window->height(), 124);
@@ -377,7 +380,10 @@ TEST_P(TForm1ClickableControls, OwnEveryPixelOfTheirs)
                 if (hit == c || c->isAncestorOf(hit))
                     continue;
                 if (lost++ == 0)
-                    firstLoss = QStringLiteral("%1 at %2,%3").arg(hit ? hit->objectName() : QStringLiteral("-")).arg(x).arg(y);
+                    firstLoss = QStringLiteral("%1 at %2,%3")
+                                    .arg(hit ? hit->objectName() : QStringLiteral("-"))
+                                    .arg(x)
+                                    .arg(y);
             }
         }
         EXPECT_EQ(lost, 0) << qPrintable(c->objectName()) << " loses clicks to " << qPrintable(firstLoss);
@@ -441,8 +447,8 @@ public:
 };
 
 struct ClickedLineRow : testing_support::NamedRow {
-    int clickedBefore;  // the line clicked before; -1: none
-    int currentBefore;  // the hidden list's index before the click
+    int clickedBefore; // the line clicked before; -1: none
+    int currentBefore; // the hidden list's index before the click
     int line;
 };
 

@@ -35,14 +35,16 @@ public:
     }
     void TearDown() override { window.reset(); }
 
-    template <typename T = QWidget>
-    T* control(const char* name) const
+    template <typename T = QWidget> T* control(const char* name) const
     {
         T* w = window->findChild<T*>(QString::fromLatin1(name));
         EXPECT_NE(w, nullptr) << name;
         return w;
     }
-    tezvan::FlatButton* note(int k) const { return control<tezvan::FlatButton>(qPrintable(QStringLiteral("N%1").arg(k))); }
+    tezvan::FlatButton* note(int k) const
+    {
+        return control<tezvan::FlatButton>(qPrintable(QStringLiteral("N%1").arg(k)));
+    }
     QString status() const { return control<tezvan::FlatButton>("DURUMM")->text(); }
     QString countLabel() const { return control<QLabel>("Label5")->text(); }
     QListView* listBox() const { return control<QListView>("ListBox1"); }

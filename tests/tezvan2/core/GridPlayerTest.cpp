@@ -1,7 +1,7 @@
+#include "tezvan2/core/GridPlayer.h"
 #include "support/Files.h"
 #include "support/QStringPrinter.h"
 #include "support/WaveImage.h"
-#include "tezvan2/core/GridPlayer.h"
 #include "tezvan2/core/NoteGrid.h"
 #include "tezvan2/core/SampleFiles.h"
 
@@ -42,7 +42,7 @@ struct GridPlayerTest : ::testing::Test {
         const char* files[] = {"do.wbs", "re.wbs", "mi.wbs", "ES.wbs"};
         for (int i = 0; i < 4; ++i)
             testing_support::writeFile(dir.filePath(QString::fromUtf8(files[i])),
-                                     testing_support::waveImage(44100, qint16(i + 1)));
+                                       testing_support::waveImage(44100, qint16(i + 1)));
         QObject::connect(&player, &GridPlayer::notice, [this](const QString& m) { notices << m; });
         QObject::connect(&player, &GridPlayer::failed, [this](const QString& m) { errors << m; });
         QObject::connect(&player, &GridPlayer::finished, [this] { ++finished; });
@@ -119,15 +119,20 @@ TEST_P(GridPlayerColumnsThatSoundNothing, WaitOrNotAsTheirDurationsSay)
 INSTANTIATE_TEST_SUITE_P(
     Rows, GridPlayerColumnsThatSoundNothing,
     ::testing::Values(
-        SilentColumnRow{"rest keeps the last sample and waits", {{"DO", "100"}, {"es", "200"}, {"RE", "50"}},
-                        {{0, 1}, {300'000, 2}}, 350},
-        SilentColumnRow{"upper-case ES is a file name, not the rest", {{"ES", "100"}, {"RE", "10"}},
-                        {{0, 4}, {100'000, 2}}, 110},
+        SilentColumnRow{"rest keeps the last sample and waits",
+                        {{"DO", "100"}, {"es", "200"}, {"RE", "50"}},
+                        {{0, 1}, {300'000, 2}},
+                        350},
+        SilentColumnRow{"upper-case ES is a file name, not the rest",
+                        {{"ES", "100"}, {"RE", "10"}},
+                        {{0, 4}, {100'000, 2}},
+                        110},
         SilentColumnRow{"empty name: no sound and no wait", {{"", "500"}, {"RE", "100"}}, {{0, 2}}, 100},
         SilentColumnRow{"missing file: silence, but the wait", {{"SOL", "100"}, {"RE", "10"}}, {{100'000, 2}}, 110},
-        SilentColumnRow{"zero durations follow at once", {{"DO", "0"}, {"RE", "0"}, {"MI", "10"}},
-                        {{0, 1}, {0, 2}, {0, 3}}, 10},
-        SilentColumnRow{"a negative duration plays as zero", {{"DO", "-500"}, {"RE", "100"}}, {{0, 1}, {0, 2}}, 100}),
+        SilentColumnRow{
+            "zero durations follow at once", {{"DO", "0"}, {"RE", "0"}, {"MI", "10"}}, {{0, 1}, {0, 2}, {0, 3}}, 10},
+        SilentColumnRow{
+            "a negative duration plays as zero", {{"DO", "-500"}, {"RE", "100"}}, {{0, 1}, {0, 2}}, 100}),
     RowName());
 
 TEST_F(GridPlayerTest, NamesWithoutASampleAreReportedButNotTheRest)
@@ -172,14 +177,14 @@ TEST_P(GridPlayerBadDuration, StopsAfterTheColumnsBeforeItPlayed)
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, GridPlayerBadDuration,
-    ::testing::Values(BadDurationRow{"letters in the third column",
-                                     {{"DO", "100"}, {"RE", "50"}, {"MI", "abc"}, {"DO", "1"}},
-                                     "'abc' is not a valid integer value",
-                                     {{0, 1}, {100'000, 2}}},
-                      BadDurationRow{"first column empty in both cells", {{"", ""}, {"RE", "100"}},
-                                     "'' is not a valid integer value", {}},
-                      BadDurationRow{"a decimal point", {{"DO", "12.5"}, {"RE", "1"}},
-                                     "'12.5' is not a valid integer value", {}}),
+    ::testing::Values(
+        BadDurationRow{"letters in the third column",
+                       {{"DO", "100"}, {"RE", "50"}, {"MI", "abc"}, {"DO", "1"}},
+                       "'abc' is not a valid integer value",
+                       {{0, 1}, {100'000, 2}}},
+        BadDurationRow{
+            "first column empty in both cells", {{"", ""}, {"RE", "100"}}, "'' is not a valid integer value", {}},
+        BadDurationRow{"a decimal point", {{"DO", "12.5"}, {"RE", "1"}}, "'12.5' is not a valid integer value", {}}),
     RowName());
 
 TEST_F(GridPlayerTest, StopEndsThePlaybackAndLeavesNoTimer)

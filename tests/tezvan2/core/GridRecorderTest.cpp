@@ -1,6 +1,6 @@
+#include "tezvan2/core/GridRecorder.h"
 #include "support/QStringPrinter.h"
 #include "support/RowName.h"
-#include "tezvan2/core/GridRecorder.h"
 #include "tezvan2/core/NoteGrid.h"
 
 #include "platform/CommandError.h"
@@ -109,17 +109,15 @@ TEST_P(GridRecorderMultiplier, IsReadAtEveryStep)
     EXPECT_EQ(recorder.ticks(), 40);
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, GridRecorderMultiplier,
-                         ::testing::Values(MultiplierRow{"fifteen", "15", "600"},
-                                           MultiplierRow{"empty is ten", "", "400"},
-                                           MultiplierRow{"ten", "10", "400"},
-                                           MultiplierRow{"minus two", "-2", "-80"},
-                                           MultiplierRow{"plus three", "+3", "120"},
-                                           MultiplierRow{"letters", "abc", nullptr},
-                                           MultiplierRow{"a leading space", " 15", nullptr},
-                                           MultiplierRow{"a decimal point", "1.5", nullptr},
-                                           MultiplierRow{"beyond 32 bits", "99999999999", nullptr}),
-                         RowName());
+INSTANTIATE_TEST_SUITE_P(
+    Rows, GridRecorderMultiplier,
+    ::testing::Values(MultiplierRow{"fifteen", "15", "600"}, MultiplierRow{"empty is ten", "", "400"},
+                      MultiplierRow{"ten", "10", "400"}, MultiplierRow{"minus two", "-2", "-80"},
+                      MultiplierRow{"plus three", "+3", "120"}, MultiplierRow{"letters", "abc", nullptr},
+                      MultiplierRow{"a leading space", " 15", nullptr},
+                      MultiplierRow{"a decimal point", "1.5", nullptr},
+                      MultiplierRow{"beyond 32 bits", "99999999999", nullptr}),
+    RowName());
 
 TEST_F(GridRecorderTest, AfterABadMultiplierTheNextNoteOverwritesTheName)
 {

@@ -1,7 +1,7 @@
+#include "tezvan2/core/NotaFile.h"
 #include "support/NotaRecord.h"
 #include "support/QStringPrinter.h"
 #include "support/RowName.h"
-#include "tezvan2/core/NotaFile.h"
 #include "tezvan2/core/NoteGrid.h"
 
 #include "support/CommandErrorMessage.h"
@@ -11,10 +11,10 @@
 #include <gtest/gtest.h>
 
 using namespace tezvan2;
-using testing_support::notaRecord;
-using testing_support::RowName;
 using testing_support::commandErrorOf;
 using testing_support::noCommandError;
+using testing_support::notaRecord;
+using testing_support::RowName;
 
 namespace {
 
@@ -56,9 +56,8 @@ TEST(NotaFile, TwoColumnsAreThirtySixBytes)
 {
     NoteGrid g;
     setColumns(g, {{"DO", "600"}, {"RE", "375"}});
-    const QByteArray expected = bytes({2, 'D', 'O', 0, 0, 0, 3, '6', '0', '0', 0, 0,
-                                       2, 'R', 'E', 0, 0, 0, 3, '3', '7', '5', 0, 0,
-                                       0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
+    const QByteArray expected = bytes({2, 'D', 'O', 0,   0, 0, 3, '6', '0', '0', 0, 0, 2, 'R', 'E', 0, 0, 0,
+                                       3, '3', '7', '5', 0, 0, 0, 0,   0,   0,   0, 0, 0, 0,   0,   0, 0, 0});
     EXPECT_EQ(nota::encode(g), expected);
 }
 
@@ -149,8 +148,7 @@ TEST(NotaFile, SaveCutsLongCellsOnlyWhenTold)
     const QString path = dir.filePath(QStringLiteral("cut.nota"));
     NoteGrid g;
     setColumns(g, {{"LAAKOR", "100000"}});
-    EXPECT_NE(commandErrorOf([&] { nota::save(path, g, nota::LongCells::Refuse); }),
-              noCommandError());
+    EXPECT_NE(commandErrorOf([&] { nota::save(path, g, nota::LongCells::Refuse); }), noCommandError());
     EXPECT_FALSE(QFile::exists(path));
     nota::save(path, g, nota::LongCells::Cut);
     NoteGrid back;
@@ -201,10 +199,9 @@ TEST(NotaFile, FileErrors)
     EXPECT_EQ(commandErrorOf([&] { nota::open(dir.filePath(QStringLiteral("no/such.nota")), g); }),
               QStringLiteral("Invalid filename"));
     EXPECT_EQ(commandErrorOf([&] { nota::open(dir.path(), g); }), QStringLiteral("File access denied"));
-    EXPECT_EQ(commandErrorOf([&] {
-                  nota::save(dir.filePath(QStringLiteral("no/such.nota")), g, nota::LongCells::Cut);
-              }),
-              QStringLiteral("Invalid filename"));
+    EXPECT_EQ(
+        commandErrorOf([&] { nota::save(dir.filePath(QStringLiteral("no/such.nota")), g, nota::LongCells::Cut); }),
+        QStringLiteral("Invalid filename"));
     EXPECT_EQ(commandErrorOf([&] { nota::save(dir.path(), g, nota::LongCells::Cut); }),
               QStringLiteral("File access denied"));
 }

@@ -1,5 +1,5 @@
-#include "support/QStringPrinter.h"
 #include "tezvan2/core/NoteGrid.h"
+#include "support/QStringPrinter.h"
 
 #include <QAbstractItemModelTester>
 #include <gtest/gtest.h>

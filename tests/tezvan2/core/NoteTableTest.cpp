@@ -1,6 +1,6 @@
+#include "tezvan2/core/NoteTable.h"
 #include "support/QStringPrinter.h"
 #include "support/RowName.h"
-#include "tezvan2/core/NoteTable.h"
 
 #include <gtest/gtest.h>
 
@@ -51,17 +51,14 @@ struct PictureRow : testing_support::NamedRow { // name: the picture's
 };
 
 const PictureRow kPictureRows[] = {
-    {"Image3", "fa+.wbs", "FA+"},     {"Image4", "sol+.wbs", "SOL+"},
-    {"Image6", "SIB5.wbs", "SIB5"},   {"Image5", "SIB2.wbs", "SIB2"},
-    {"Image7", "dod.wbs", "DOD"},     {"Image8", "red.wbs", "RED"},
-    {"Image17", "fad.wbs", "FAD"},    {"Image16", "sib5-.wbs", "SIB5-"},
-    {"Image15", "sib2-.wbs", "SIB2-"}, {"Image23", "la.wbs", "LA"},
-    {"Image22", "si.wbs", "SI"},      {"Image21", "do.wbs", "DO"},
-    {"Image20", "re.wbs", "RE"},      {"Image11", "mi.wbs", "MI"},
-    {"Image10", "fa.wbs", "FA"},      {"Image9", "sol.wbs", "SOL"},
-    {"Image19", "la-.wbs", "LA-"},    {"Image18", "si-.wbs", "SI-"},
-    {"Image12", "do-.wbs", "DO-"},    {"Image33", "sol++.wbs", "SOL++"},
-    {"Image32", "laakor.wbs", "LAAKOR"}, {"Image31", "bitis.wbs", "BITIS"},
+    {"Image3", "fa+.wbs", "FA+"},      {"Image4", "sol+.wbs", "SOL+"},    {"Image6", "SIB5.wbs", "SIB5"},
+    {"Image5", "SIB2.wbs", "SIB2"},    {"Image7", "dod.wbs", "DOD"},      {"Image8", "red.wbs", "RED"},
+    {"Image17", "fad.wbs", "FAD"},     {"Image16", "sib5-.wbs", "SIB5-"}, {"Image15", "sib2-.wbs", "SIB2-"},
+    {"Image23", "la.wbs", "LA"},       {"Image22", "si.wbs", "SI"},       {"Image21", "do.wbs", "DO"},
+    {"Image20", "re.wbs", "RE"},       {"Image11", "mi.wbs", "MI"},       {"Image10", "fa.wbs", "FA"},
+    {"Image9", "sol.wbs", "SOL"},      {"Image19", "la-.wbs", "LA-"},     {"Image18", "si-.wbs", "SI-"},
+    {"Image12", "do-.wbs", "DO-"},     {"Image33", "sol++.wbs", "SOL++"}, {"Image32", "laakor.wbs", "LAAKOR"},
+    {"Image31", "bitis.wbs", "BITIS"},
 };
 
 } // namespace

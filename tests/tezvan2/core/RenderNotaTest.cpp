@@ -1,9 +1,9 @@
+#include "tezvan2/core/RenderNota.h"
 #include "support/Files.h"
 #include "support/NotaRecord.h"
 #include "support/RowName.h"
 #include "support/WaveChunks.h"
 #include "support/WaveImage.h"
-#include "tezvan2/core/RenderNota.h"
 
 #include <QDir>
 #include <QFile>
@@ -48,8 +48,8 @@ TEST_F(RenderNotaTest, SoundsEachNoteAtItsOnset)
 {
     // DO 100 ms, a rest of 50 ms, RE: RE starts at 150 ms = frame 6615.
     testing_support::writeFile(QStringLiteral("in.nota"),
-                             notaRecord("DO", "100") + notaRecord("es", "50") + notaRecord("RE", "10")
-                                 + notaRecord("", ""));
+                               notaRecord("DO", "100") + notaRecord("es", "50") + notaRecord("RE", "10")
+                                   + notaRecord("", ""));
     ASSERT_EQ(renderNotaCommand(QStringLiteral("in.nota"), QStringLiteral("out.wav")), 0);
     const auto f = frames(QStringLiteral("out.wav"));
     ASSERT_EQ(f.size(), std::size_t(6615 + 44100)); // the last note sounds to its end
@@ -60,8 +60,7 @@ TEST_F(RenderNotaTest, SoundsEachNoteAtItsOnset)
 }
 
 // What the command writes on stderr while it runs.
-template <typename Run>
-QByteArray stderrOf(Run run)
+template <typename Run> QByteArray stderrOf(Run run)
 {
     std::fflush(stderr);
     std::FILE* capture = std::tmpfile();
@@ -84,8 +83,8 @@ TEST_F(RenderNotaTest, AFileThatCannotBePlayedIsToldApartFromAMissingOne)
     twelveBit[34] = 12; // bits per sample
     testing_support::writeFile(QStringLiteral("fa.wbs"), twelveBit);
     testing_support::writeFile(QStringLiteral("in.nota"),
-                             notaRecord("DO", "10") + notaRecord("FA", "10") + notaRecord("MI", "10") + notaRecord("FA", "10")
-                                 + notaRecord("", ""));
+                               notaRecord("DO", "10") + notaRecord("FA", "10") + notaRecord("MI", "10")
+                                   + notaRecord("FA", "10") + notaRecord("", ""));
     int code = -1;
     const QByteArray err =
         stderrOf([&] { code = renderNotaCommand(QStringLiteral("in.nota"), QStringLiteral("out.wav")); });
@@ -94,7 +93,8 @@ TEST_F(RenderNotaTest, AFileThatCannotBePlayedIsToldApartFromAMissingOne)
     EXPECT_EQ(err,
               "tezvan2: sample \"FA.wbs\" in " + folder
                   + " exists but cannot be played: 12-bit PCM samples are not supported; silent there\n"
-                    "tezvan2: no sample \"MI.wbs\" in " + folder + ": silent there\n");
+                    "tezvan2: no sample \"MI.wbs\" in "
+                  + folder + ": silent there\n");
 }
 
 struct FailureRow : testing_support::NamedRow {
@@ -116,10 +116,10 @@ TEST_P(RenderNotaFailure, ExitsNonZeroAndWritesNothing)
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, RenderNotaFailure,
-    ::testing::Values(
-        FailureRow{"missing input", QByteArray(), "a.wav"},
-        FailureRow{"grid without a last name", notaRecord("DO", "10") + notaRecord("", "") + notaRecord("", ""),
-                   "b.wav"},
-        FailureRow{"bad duration", notaRecord("DO", "x") + notaRecord("", ""), "c.wav"},
-        FailureRow{"output folder missing", notaRecord("DO", "10") + notaRecord("", ""), "no/such/d.wav"}),
+    ::testing::Values(FailureRow{"missing input", QByteArray(), "a.wav"},
+                      FailureRow{"grid without a last name",
+                                 notaRecord("DO", "10") + notaRecord("", "") + notaRecord("", ""), "b.wav"},
+                      FailureRow{"bad duration", notaRecord("DO", "x") + notaRecord("", ""), "c.wav"},
+                      FailureRow{"output folder missing", notaRecord("DO", "10") + notaRecord("", ""),
+                                 "no/such/d.wav"}),
     RowName());

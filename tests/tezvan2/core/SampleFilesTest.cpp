@@ -1,8 +1,8 @@
+#include "tezvan2/core/SampleFiles.h"
 #include "support/Files.h"
 #include "support/QStringPrinter.h"
 #include "support/RowName.h"
 #include "support/WaveImage.h"
-#include "tezvan2/core/SampleFiles.h"
 
 #include "platform/VirtualClock.h"
 #include "support/FakeVoice.h"
@@ -62,14 +62,12 @@ TEST_P(SampleFilesLookUp, FindsANameWithoutRegardToLetterCase)
     EXPECT_EQ(!samples.resolve(QString::fromUtf8(GetParam().asked)).isEmpty(), GetParam().found);
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, SampleFilesLookUp,
-                         ::testing::Values(LookUpRow{"the same name", "do.wbs", true},
-                                           LookUpRow{"upper case", "DO.wbs", true},
-                                           LookUpRow{"mixed case", "Do.WBS", true},
-                                           LookUpRow{"another name", "re.wbs", false},
-                                           LookUpRow{"the name cut short", "do.wb", false},
-                                           LookUpRow{"no name", "", false}),
-                         RowName());
+INSTANTIATE_TEST_SUITE_P(
+    Rows, SampleFilesLookUp,
+    ::testing::Values(LookUpRow{"the same name", "do.wbs", true}, LookUpRow{"upper case", "DO.wbs", true},
+                      LookUpRow{"mixed case", "Do.WBS", true}, LookUpRow{"another name", "re.wbs", false},
+                      LookUpRow{"the name cut short", "do.wb", false}, LookUpRow{"no name", "", false}),
+    RowName());
 
 TEST_F(SampleFilesTest, TheExactNameWinsOverAnotherCase)
 {

@@ -71,23 +71,21 @@ TEST_P(PicturesDamaged, decodeToNothing)
     EXPECT_TRUE(platform::decodeJpeg(GetParam().damaged(good)).isNull());
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, PicturesDamaged,
-                         ::testing::Values(DamageRow{"empty", [](const QByteArray&) { return QByteArray(); }},
-                                           DamageRow{"one byte",
-                                                     [](const QByteArray&) { return QByteArray(1, char(0xFF)); }},
-                                           DamageRow{"only the start marker",
-                                                     [](const QByteArray& good) { return good.left(2); }},
-                                           DamageRow{"cut in half",
-                                                     [](const QByteArray& good) { return good.left(good.size() / 2); }},
-                                           DamageRow{"scrambled header",
-                                                     [](const QByteArray& good) {
-                                                         QByteArray scrambled = good;
-                                                         for (int i = 2; i < 200; ++i)
-                                                             scrambled[i] = char(0x55);
-                                                         return scrambled;
-                                                     }},
-                                           DamageRow{"not a JPEG at all",
-                                                     [](const QByteArray&) { return QByteArray("RIFF....WAVEfmt "); }}),
-                         RowName());
+INSTANTIATE_TEST_SUITE_P(
+    Rows, PicturesDamaged,
+    ::testing::Values(DamageRow{"empty", [](const QByteArray&) { return QByteArray(); }},
+                      DamageRow{"one byte", [](const QByteArray&) { return QByteArray(1, char(0xFF)); }},
+                      DamageRow{"only the start marker", [](const QByteArray& good) { return good.left(2); }},
+                      DamageRow{"cut in half", [](const QByteArray& good) { return good.left(good.size() / 2); }},
+                      DamageRow{"scrambled header",
+                                [](const QByteArray& good) {
+                                    QByteArray scrambled = good;
+                                    for (int i = 2; i < 200; ++i)
+                                        scrambled[i] = char(0x55);
+                                    return scrambled;
+                                }},
+                      DamageRow{"not a JPEG at all",
+                                [](const QByteArray&) { return QByteArray("RIFF....WAVEfmt "); }}),
+    RowName());
 
 } // namespace

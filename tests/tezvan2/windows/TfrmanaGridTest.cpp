@@ -2,15 +2,15 @@
 // the keyboard's two roles (playing, typing into a cell), Bitir's branches, DİNLE, and
 // the save and open commands with their dialogs.
 
-#include "support/FakeShell.h"
-#include "support/Files.h"
-#include "support/QStringPrinter.h"
-#include "support/WaveImage.h"
 #include "support/AsOrdinaryUser.h"
 #include "support/FakeDialogs.h"
+#include "support/FakeShell.h"
 #include "support/FakeVoice.h"
+#include "support/Files.h"
 #include "support/KeysAndClicks.h"
+#include "support/QStringPrinter.h"
 #include "support/RowName.h"
+#include "support/WaveImage.h"
 
 #include "platform/VirtualClock.h"
 #include "tezvan2/core/GridPlayer.h"
@@ -538,35 +538,35 @@ TEST_P(GridWindowFocusAway, noteKeysStillPlayAfterAnotherWindowTookTheFocusAndGa
     EXPECT_EQ(voice.started().size(), 2u);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Rows, GridWindowFocusAway,
-    ::testing::Values(
-        AwayRow{"the about window",
-                [](GridWindowFocusAway& t) {
-                    QTimer::singleShot(0, [&t] {
-                        t.seeWhereTheFocusIs();
-                        QTest::mouseClick(t.window->frmhak().findChild<QWidget*>(QStringLiteral("Button1")),
-                                          Qt::LeftButton);
-                    });
-                    t.clickAt("Image37");
-                }},
-        AwayRow{"a message box",
-                [](GridWindowFocusAway& t) {
-                    QMessageBox box(QMessageBox::Information, QStringLiteral("Wintezvan2"), QStringLiteral("?"),
-                                    QMessageBox::Ok, t.window.get());
-                    QTimer::singleShot(0, &box, [&] {
-                        t.seeWhereTheFocusIs();
-                        box.done(0);
-                    });
-                    box.exec();
-                }},
-        AwayRow{"another program",
-                [](GridWindowFocusAway& t) {
-                    QApplication::setActiveWindow(nullptr);
-                    t.seeWhereTheFocusIs();
-                    QApplication::setActiveWindow(t.window.get());
-                }}),
-    RowName());
+INSTANTIATE_TEST_SUITE_P(Rows, GridWindowFocusAway,
+                         ::testing::Values(AwayRow{"the about window",
+                                                   [](GridWindowFocusAway& t) {
+                                                       QTimer::singleShot(0, [&t] {
+                                                           t.seeWhereTheFocusIs();
+                                                           QTest::mouseClick(t.window->frmhak().findChild<QWidget*>(
+                                                                                 QStringLiteral("Button1")),
+                                                                             Qt::LeftButton);
+                                                       });
+                                                       t.clickAt("Image37");
+                                                   }},
+                                           AwayRow{"a message box",
+                                                   [](GridWindowFocusAway& t) {
+                                                       QMessageBox box(
+                                                           QMessageBox::Information, QStringLiteral("Wintezvan2"),
+                                                           QStringLiteral("?"), QMessageBox::Ok, t.window.get());
+                                                       QTimer::singleShot(0, &box, [&] {
+                                                           t.seeWhereTheFocusIs();
+                                                           box.done(0);
+                                                       });
+                                                       box.exec();
+                                                   }},
+                                           AwayRow{"another program",
+                                                   [](GridWindowFocusAway& t) {
+                                                       QApplication::setActiveWindow(nullptr);
+                                                       t.seeWhereTheFocusIs();
+                                                       QApplication::setActiveWindow(t.window.get());
+                                                   }}),
+                         RowName());
 
 TEST_F(GridWindow, aWritableFileInAFolderThatTakesNoNewFileIsSavedInPlace)
 {
@@ -593,7 +593,9 @@ TEST_F(GridWindow, aWritableFileInAFolderThatTakesNoNewFileIsSavedInPlace)
     ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
     const QByteArray bytes = saved.readAll();
     EXPECT_EQ(bytes.size(), 36);
-    EXPECT_EQ(bytes.mid(0, 3), QByteArray("\x02" "DO"));
+    EXPECT_EQ(bytes.mid(0, 3),
+              QByteArray("\x02"
+                         "DO"));
     EXPECT_EQ(QDir(locked).entryList(QDir::Files), QStringList{QStringLiteral("parca.nota")});
 }
 

@@ -83,7 +83,8 @@ TEST(TfrmanaMidi, KeyboardNotesPlayTheNearestNoteAndEveryNoteGoesOut)
 
     QTemporaryDir folder;
     for (int i = 0; i < int(std::size(kSamples)); ++i)
-        ASSERT_TRUE(testing_support::writeFile(folder.filePath(kSamples[i]), testing_support::waveImage(100 + i, 1000)));
+        ASSERT_TRUE(
+            testing_support::writeFile(folder.filePath(kSamples[i]), testing_support::waveImage(100 + i, 1000)));
     const QString previousDir = QDir::currentPath();
     QDir::setCurrent(folder.path());
     platform::VirtualClock clock;

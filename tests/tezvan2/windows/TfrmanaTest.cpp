@@ -2,14 +2,14 @@
 // sample files of the working directory and show the note's name; the pictures lie
 // where the layout puts them.
 
-#include "support/FakeShell.h"
-#include "support/Files.h"
-#include "support/QStringPrinter.h"
-#include "support/WaveImage.h"
 #include "support/FakeDialogs.h"
+#include "support/FakeShell.h"
 #include "support/FakeVoice.h"
+#include "support/Files.h"
 #include "support/KeysAndClicks.h"
+#include "support/QStringPrinter.h"
 #include "support/RowName.h"
+#include "support/WaveImage.h"
 
 #include "platform/VirtualClock.h"
 #include "tezvan2/core/NoteGrid.h"
@@ -37,9 +37,9 @@ using testing_support::RowName;
 // The 23 sample files, written as a player's folder would hold them (mixed case); each
 // has its own length, so the sound started tells which file it came from.
 const char* const kSampleFiles[] = {
-    "fa+.wbs", "sol+.wbs", "SIB5.wbs", "SIB2.wbs", "DOD.wbs",  "RED.wbs",   "fad.wbs",    "SIB5-.wbs",
-    "SIB2-.wbs", "LA.wbs", "SI.wbs",   "DO.wbs",   "RE.wbs",   "MI.wbs",    "fa.wbs",     "SOL.wbs",
-    "LA-.wbs", "SI-.wbs",  "DO-.wbs",  "SOL++.wbs", "LAAK.wbs", "laakor.wbs", "BITIS.wbs",
+    "fa+.wbs",   "sol+.wbs", "SIB5.wbs", "SIB2.wbs",  "DOD.wbs",  "RED.wbs",    "fad.wbs",   "SIB5-.wbs",
+    "SIB2-.wbs", "LA.wbs",   "SI.wbs",   "DO.wbs",    "RE.wbs",   "MI.wbs",     "fa.wbs",    "SOL.wbs",
+    "LA-.wbs",   "SI-.wbs",  "DO-.wbs",  "SOL++.wbs", "LAAK.wbs", "laakor.wbs", "BITIS.wbs",
 };
 
 class MainWindow : public ::testing::Test {
@@ -49,11 +49,10 @@ protected:
         ASSERT_TRUE(folder.isValid());
         for (int i = 0; i < int(std::size(kSampleFiles)); ++i)
             ASSERT_TRUE(testing_support::writeFile(folder.filePath(QString::fromLatin1(kSampleFiles[i])),
-                                                 testing_support::waveImage(100 + i, 1000)));
+                                                   testing_support::waveImage(100 + i, 1000)));
         previousDir = QDir::currentPath();
         QDir::setCurrent(folder.path());
-        window = std::make_unique<tezvan2::Tfrmana>(
-            tezvan2::Tfrmana::Services{voice, clock, dialogs, shell, {}});
+        window = std::make_unique<tezvan2::Tfrmana>(tezvan2::Tfrmana::Services{voice, clock, dialogs, shell, {}});
         window->show();
     }
 
@@ -108,34 +107,36 @@ struct KeyRow : testing_support::NamedRow {
 
 class MainWindowKeys : public MainWindow, public ::testing::WithParamInterface<KeyRow> {};
 
-INSTANTIATE_TEST_SUITE_P(Rows, MainWindowKeys, ::testing::ValuesIn(std::vector<KeyRow>{
-    {"the key left of 1", Qt::Key_QuoteLeft, 49, "fa+.wbs", "Fa+"},
-    {"1", Qt::Key_1, 0, "sol+.wbs", "Sol+"},
-    {"2", Qt::Key_2, 0, "sib5.wbs", "SiB5"},
-    {"3", Qt::Key_3, 0, "sib2.wbs", "SiB2"},
-    {"4", Qt::Key_4, 0, "dod.wbs", "Do#"},
-    {"5", Qt::Key_5, 0, "red.wbs", "Re#"},
-    {"7", Qt::Key_7, 0, "fad.wbs", "Fa#"},
-    {"9", Qt::Key_9, 0, "sib5-.wbs", "SiB5-"},
-    {"0", Qt::Key_0, 0, "sib2-.wbs", "SiB2-"},
-    {"Q", Qt::Key_Q, 0, "la.wbs", "La"},
-    {"W", Qt::Key_W, 0, "si.wbs", "Si"},
-    {"E", Qt::Key_E, 0, "do.wbs", "Do"},
-    {"R", Qt::Key_R, 0, "re.wbs", "Re"},
-    {"T", Qt::Key_T, 0, "mi.wbs", "Mi"},
-    {"Y", Qt::Key_Y, 0, "fa.wbs", "Fa"},
-    {"U", Qt::Key_U, 0, "sol.wbs", "Sol"},
-    {"I", Qt::Key_I, 0, "la-.wbs", "La-"},
-    {"the quote key right of the key right of L", Qt::Key_Apostrophe, 48, "la-.wbs", "La-"},
-    {"O", Qt::Key_O, 0, "si-.wbs", "Si-"},
-    {"P", Qt::Key_P, 0, "do-.wbs", "Do-"},
-    {"A", Qt::Key_A, 0, "sol++.wbs", "Sol++"},
-    {"S, the chord", Qt::Key_S, 0, "laak.wbs", "La"},
-    {"D", Qt::Key_D, 0, "bitis.wbs", "Bitis"},
-    {"Shift+E", Qt::Key_E, 0, "do.wbs", "Do"},
-    // A Turkish layout sends other characters from the same physical keys.
-    {"the key left of 1 on a Turkish layout", Qt::Key_QuoteDbl, 49, "fa+.wbs", "Fa+"},
-    {"the i key on a Turkish layout", 0x130, 48, "la-.wbs", "La-"}}), RowName());
+INSTANTIATE_TEST_SUITE_P(Rows, MainWindowKeys,
+                         ::testing::ValuesIn(std::vector<KeyRow>{
+                             {"the key left of 1", Qt::Key_QuoteLeft, 49, "fa+.wbs", "Fa+"},
+                             {"1", Qt::Key_1, 0, "sol+.wbs", "Sol+"},
+                             {"2", Qt::Key_2, 0, "sib5.wbs", "SiB5"},
+                             {"3", Qt::Key_3, 0, "sib2.wbs", "SiB2"},
+                             {"4", Qt::Key_4, 0, "dod.wbs", "Do#"},
+                             {"5", Qt::Key_5, 0, "red.wbs", "Re#"},
+                             {"7", Qt::Key_7, 0, "fad.wbs", "Fa#"},
+                             {"9", Qt::Key_9, 0, "sib5-.wbs", "SiB5-"},
+                             {"0", Qt::Key_0, 0, "sib2-.wbs", "SiB2-"},
+                             {"Q", Qt::Key_Q, 0, "la.wbs", "La"},
+                             {"W", Qt::Key_W, 0, "si.wbs", "Si"},
+                             {"E", Qt::Key_E, 0, "do.wbs", "Do"},
+                             {"R", Qt::Key_R, 0, "re.wbs", "Re"},
+                             {"T", Qt::Key_T, 0, "mi.wbs", "Mi"},
+                             {"Y", Qt::Key_Y, 0, "fa.wbs", "Fa"},
+                             {"U", Qt::Key_U, 0, "sol.wbs", "Sol"},
+                             {"I", Qt::Key_I, 0, "la-.wbs", "La-"},
+                             {"the quote key right of the key right of L", Qt::Key_Apostrophe, 48, "la-.wbs", "La-"},
+                             {"O", Qt::Key_O, 0, "si-.wbs", "Si-"},
+                             {"P", Qt::Key_P, 0, "do-.wbs", "Do-"},
+                             {"A", Qt::Key_A, 0, "sol++.wbs", "Sol++"},
+                             {"S, the chord", Qt::Key_S, 0, "laak.wbs", "La"},
+                             {"D", Qt::Key_D, 0, "bitis.wbs", "Bitis"},
+                             {"Shift+E", Qt::Key_E, 0, "do.wbs", "Do"},
+                             // A Turkish layout sends other characters from the same physical keys.
+                             {"the key left of 1 on a Turkish layout", Qt::Key_QuoteDbl, 49, "fa+.wbs", "Fa+"},
+                             {"the i key on a Turkish layout", 0x130, 48, "la-.wbs", "La-"}}),
+                         RowName());
 
 TEST_P(MainWindowKeys, everyNoteKeySoundsItsSampleOnReleaseAndShowsItsName)
 {
@@ -158,15 +159,18 @@ struct PictureRow : testing_support::NamedRow {
 
 class MainWindowPictures : public MainWindow, public ::testing::WithParamInterface<PictureRow> {};
 
-INSTANTIATE_TEST_SUITE_P(Rows, MainWindowPictures, ::testing::ValuesIn(std::vector<PictureRow>{
-    {"Image3", "fa+.wbs", "Fa+"},     {"Image4", "sol+.wbs", "Sol+"},   {"Image6", "sib5.wbs", "SiB5"},
-    {"Image5", "sib2.wbs", "SiB2"},   {"Image7", "dod.wbs", "Do#"},     {"Image8", "red.wbs", "Re#"},
-    {"Image17", "fad.wbs", "Fa#"},    {"Image16", "sib5-.wbs", "SiB5-"}, {"Image15", "sib2-.wbs", "SiB2-"},
-    {"Image23", "la.wbs", "La"},      {"Image22", "si.wbs", "Si"},      {"Image21", "do.wbs", "Do"},
-    {"Image20", "re.wbs", "Re"},      {"Image11", "mi.wbs", "Mi"},      {"Image10", "fa.wbs", "Fa"},
-    {"Image9", "sol.wbs", "Sol"},     {"Image19", "la-.wbs", "La-"},    {"Image18", "si-.wbs", "Si-"},
-    {"Image12", "do-.wbs", "Do-"},    {"Image33", "sol++.wbs", "Sol++"}, {"Image32", "laakor.wbs", "La"},
-    {"Image31", "bitis.wbs", "Bitis"}}), RowName());
+INSTANTIATE_TEST_SUITE_P(
+    Rows, MainWindowPictures,
+    ::testing::ValuesIn(std::vector<PictureRow>{
+        {"Image3", "fa+.wbs", "Fa+"},     {"Image4", "sol+.wbs", "Sol+"},    {"Image6", "sib5.wbs", "SiB5"},
+        {"Image5", "sib2.wbs", "SiB2"},   {"Image7", "dod.wbs", "Do#"},      {"Image8", "red.wbs", "Re#"},
+        {"Image17", "fad.wbs", "Fa#"},    {"Image16", "sib5-.wbs", "SiB5-"}, {"Image15", "sib2-.wbs", "SiB2-"},
+        {"Image23", "la.wbs", "La"},      {"Image22", "si.wbs", "Si"},       {"Image21", "do.wbs", "Do"},
+        {"Image20", "re.wbs", "Re"},      {"Image11", "mi.wbs", "Mi"},       {"Image10", "fa.wbs", "Fa"},
+        {"Image9", "sol.wbs", "Sol"},     {"Image19", "la-.wbs", "La-"},     {"Image18", "si-.wbs", "Si-"},
+        {"Image12", "do-.wbs", "Do-"},    {"Image33", "sol++.wbs", "Sol++"}, {"Image32", "laakor.wbs", "La"},
+        {"Image31", "bitis.wbs", "Bitis"}}),
+    RowName());
 
 TEST_P(MainWindowPictures, everyNotePictureSoundsItsSampleWhenClicked)
 {
@@ -282,52 +286,32 @@ TEST_P(MainWindowPlaces, picturesAndControlsLieWhereTheLayoutPutsThem)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, MainWindowPlaces, ::testing::Values(
-    PlaceRow{"Image38", {0, 0, 542, 32}},
-    PlaceRow{"Image37", {542, 0, 32, 32}},
-    PlaceRow{"Image1", {574, 0, 31, 32}},
-    PlaceRow{"Image25", {0, 32, 605, 132}},
-    PlaceRow{"Image2", {0, 164, 56, 44}},
-    PlaceRow{"Image3", {56, 164, 36, 44}},
-    PlaceRow{"Image4", {92, 164, 34, 44}},
-    PlaceRow{"Image6", {126, 164, 42, 44}},
-    PlaceRow{"Image5", {168, 164, 42, 44}},
-    PlaceRow{"Image7", {210, 164, 40, 44}},
-    PlaceRow{"Image8", {250, 164, 39, 44}},
-    PlaceRow{"Image17", {289, 164, 40, 44}},
-    PlaceRow{"Image16", {329, 164, 38, 44}},
-    PlaceRow{"Image15", {367, 164, 36, 44}},
-    PlaceRow{"Image14", {403, 164, 92, 44}},
-    PlaceRow{"Image13", {495, 164, 110, 44}},
-    PlaceRow{"Image24", {0, 208, 67, 48}},
-    PlaceRow{"Image23", {67, 208, 35, 48}},
-    PlaceRow{"Image22", {102, 208, 37, 48}},
-    PlaceRow{"Image21", {139, 208, 39, 48}},
-    PlaceRow{"Image20", {178, 208, 39, 48}},
-    PlaceRow{"Image11", {217, 208, 39, 48}},
-    PlaceRow{"Image10", {256, 208, 38, 48}},
-    PlaceRow{"Image9", {294, 208, 39, 48}},
-    PlaceRow{"Image19", {333, 208, 34, 48}},
-    PlaceRow{"Image18", {367, 208, 43, 48}},
-    PlaceRow{"Image12", {410, 208, 37, 48}},
-    PlaceRow{"Image36", {447, 208, 55, 48}},
-    PlaceRow{"Image35", {501, 208, 103, 48}},
-    PlaceRow{"Image34", {0, 256, 85, 41}},
-    PlaceRow{"Image33", {85, 256, 33, 41}},
-    PlaceRow{"Image32", {118, 256, 45, 41}},
-    PlaceRow{"Image31", {163, 256, 38, 41}},
-    PlaceRow{"Image30", {201, 256, 304, 41}},
-    PlaceRow{"Image29", {505, 256, 100, 41}},
-    PlaceRow{"Image28", {0, 297, 499, 35}},
-    PlaceRow{"Image27", {499, 297, 106, 35}},
-    PlaceRow{"Image26", {0, 332, 253, 34}},
-    PlaceRow{"Image39", {253, 332, 32, 34}},
-    PlaceRow{"Image40", {285, 332, 45, 34}},
-    PlaceRow{"Image41", {330, 332, 57, 34}},
-    PlaceRow{"Image42", {387, 332, 218, 34}},
-    PlaceRow{"Image43", {0, 366, 605, 74}},
-    PlaceRow{"CheckBox1", {94, 351, 113, 17}},
-    PlaceRow{"sg1", {77, 376, 510, 54}}), RowName());
+INSTANTIATE_TEST_SUITE_P(
+    Rows, MainWindowPlaces,
+    ::testing::Values(PlaceRow{"Image38", {0, 0, 542, 32}}, PlaceRow{"Image37", {542, 0, 32, 32}},
+                      PlaceRow{"Image1", {574, 0, 31, 32}}, PlaceRow{"Image25", {0, 32, 605, 132}},
+                      PlaceRow{"Image2", {0, 164, 56, 44}}, PlaceRow{"Image3", {56, 164, 36, 44}},
+                      PlaceRow{"Image4", {92, 164, 34, 44}}, PlaceRow{"Image6", {126, 164, 42, 44}},
+                      PlaceRow{"Image5", {168, 164, 42, 44}}, PlaceRow{"Image7", {210, 164, 40, 44}},
+                      PlaceRow{"Image8", {250, 164, 39, 44}}, PlaceRow{"Image17", {289, 164, 40, 44}},
+                      PlaceRow{"Image16", {329, 164, 38, 44}}, PlaceRow{"Image15", {367, 164, 36, 44}},
+                      PlaceRow{"Image14", {403, 164, 92, 44}}, PlaceRow{"Image13", {495, 164, 110, 44}},
+                      PlaceRow{"Image24", {0, 208, 67, 48}}, PlaceRow{"Image23", {67, 208, 35, 48}},
+                      PlaceRow{"Image22", {102, 208, 37, 48}}, PlaceRow{"Image21", {139, 208, 39, 48}},
+                      PlaceRow{"Image20", {178, 208, 39, 48}}, PlaceRow{"Image11", {217, 208, 39, 48}},
+                      PlaceRow{"Image10", {256, 208, 38, 48}}, PlaceRow{"Image9", {294, 208, 39, 48}},
+                      PlaceRow{"Image19", {333, 208, 34, 48}}, PlaceRow{"Image18", {367, 208, 43, 48}},
+                      PlaceRow{"Image12", {410, 208, 37, 48}}, PlaceRow{"Image36", {447, 208, 55, 48}},
+                      PlaceRow{"Image35", {501, 208, 103, 48}}, PlaceRow{"Image34", {0, 256, 85, 41}},
+                      PlaceRow{"Image33", {85, 256, 33, 41}}, PlaceRow{"Image32", {118, 256, 45, 41}},
+                      PlaceRow{"Image31", {163, 256, 38, 41}}, PlaceRow{"Image30", {201, 256, 304, 41}},
+                      PlaceRow{"Image29", {505, 256, 100, 41}}, PlaceRow{"Image28", {0, 297, 499, 35}},
+                      PlaceRow{"Image27", {499, 297, 106, 35}}, PlaceRow{"Image26", {0, 332, 253, 34}},
+                      PlaceRow{"Image39", {253, 332, 32, 34}}, PlaceRow{"Image40", {285, 332, 45, 34}},
+                      PlaceRow{"Image41", {330, 332, 57, 34}}, PlaceRow{"Image42", {387, 332, 218, 34}},
+                      PlaceRow{"Image43", {0, 366, 605, 74}}, PlaceRow{"CheckBox1", {94, 351, 113, 17}},
+                      PlaceRow{"sg1", {77, 376, 510, 54}}),
+    RowName());
 
 TEST_F(MainWindow, theWindowHasItsLayoutsSizeTitleAndPictureCount)
 {
@@ -354,23 +338,19 @@ TEST_P(MainWindowHints, hintsAndHandCursorsMarkWhatCanBeClicked)
     EXPECT_EQ(w->cursor().shape() == Qt::PointingHandCursor, row.hand);
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, MainWindowHints, ::testing::Values(
-    HintRow{"Image3", "FA+", true},
-    HintRow{"Image32", "LA AKOR", true},
-    HintRow{"Image31", "BITIS", true},
-    HintRow{"Image16", "SIB5-", true},
-    HintRow{"Image37", "Wintezvan Hakkında", true},
-    HintRow{"Image1", "Kapat", true},
-    HintRow{"Image39", "Boş nota aç.", true},
-    HintRow{"Image40", "Sonran bir tane nota sil.", true},
-    HintRow{"Image41", "Parçayı bitir.", true},
-    HintRow{"Image13", "", true},
-    HintRow{"Image35", "", true},
-    HintRow{"Image42", "", true},
-    HintRow{"Image38", "", false},
-    HintRow{"Image14", "", false},
-    HintRow{"Image43", "", false},
-    HintRow{"sg1", "Notaları ve süreleri buraya yazınız", false}), RowName());
+INSTANTIATE_TEST_SUITE_P(Rows, MainWindowHints,
+                         ::testing::Values(HintRow{"Image3", "FA+", true}, HintRow{"Image32", "LA AKOR", true},
+                                           HintRow{"Image31", "BITIS", true}, HintRow{"Image16", "SIB5-", true},
+                                           HintRow{"Image37", "Wintezvan Hakkında", true},
+                                           HintRow{"Image1", "Kapat", true},
+                                           HintRow{"Image39", "Boş nota aç.", true},
+                                           HintRow{"Image40", "Sonran bir tane nota sil.", true},
+                                           HintRow{"Image41", "Parçayı bitir.", true}, HintRow{"Image13", "", true},
+                                           HintRow{"Image35", "", true}, HintRow{"Image42", "", true},
+                                           HintRow{"Image38", "", false}, HintRow{"Image14", "", false},
+                                           HintRow{"Image43", "", false},
+                                           HintRow{"sg1", "Notaları ve süreleri buraya yazınız", false}),
+                         RowName());
 
 TEST_F(MainWindow, theCheckBoxIsCaptionedAndTakesNoTabFocus)
 {

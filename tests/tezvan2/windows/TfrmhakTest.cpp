@@ -117,8 +117,10 @@ TEST_P(AboutWindowControls, lieWhereTheLayoutPutsThem)
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, AboutWindowControls,
-                         ::testing::Values(PlaceRow{"Label1", {72, 24, 249, 37}}, PlaceRow{"Memo1", {19, 66, 345, 257}},
-                                           PlaceRow{"Label2", {120, 332, 151, 13}}, PlaceRow{"Edit1", {221, 351, 32, 13}},
+                         ::testing::Values(PlaceRow{"Label1", {72, 24, 249, 37}},
+                                           PlaceRow{"Memo1", {19, 66, 345, 257}},
+                                           PlaceRow{"Label2", {120, 332, 151, 13}},
+                                           PlaceRow{"Edit1", {221, 351, 32, 13}},
                                            PlaceRow{"Button1", {155, 377, 75, 19}}),
                          RowName());
 

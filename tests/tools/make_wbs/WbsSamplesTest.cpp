@@ -2,10 +2,10 @@
 // key table needs, playable, tuned to its name, and the same bytes on every run.
 #include "make_wbs/WbsSamples.h"
 #include "platform/PreparedSound.h"
-#include "synth/PitchEstimate.h"
 #include "support/RowName.h"
 #include "support/Tones.h"
 #include "support/WaveChunks.h"
+#include "synth/PitchEstimate.h"
 
 #include <QDir>
 #include <QFile>
@@ -56,7 +56,7 @@ double levelAt(const std::vector<std::int16_t>& pcm, double hz)
 }
 
 struct Note : testing_support::NamedRow { // name: the file's
-    double hz; // 0 for the chords and the closing figure
+    double hz;                            // 0 for the chords and the closing figure
 };
 
 // What each name means: unmarked names in the octave LA3..SOL4, "-" an octave down,
@@ -64,17 +64,28 @@ struct Note : testing_support::NamedRow { // name: the file's
 const std::vector<Note>& notes()
 {
     static const std::vector<Note> table{
-        {"fa+.wbs", 2 * tempered(-4)},       {"sol+.wbs", 2 * tempered(-2)},
-        {"SIB5.wbs", komasBelow(tempered(-10), 5)}, {"SIB2.wbs", komasBelow(tempered(-10), 2)},
-        {"DOD.wbs", tempered(-8)},           {"RED.wbs", tempered(-6)},
-        {"fad.wbs", tempered(-3)},           {"SIB5-.wbs", komasBelow(tempered(-10), 5) / 2},
-        {"SIB2-.wbs", komasBelow(tempered(-10), 2) / 2}, {"LA.wbs", 220.0},
-        {"SI.wbs", tempered(-10)},           {"DO.wbs", tempered(-9)},
-        {"RE.wbs", tempered(-7)},            {"MI.wbs", tempered(-5)},
-        {"fa.wbs", tempered(-4)},            {"SOL.wbs", tempered(-2)},
-        {"LA-.wbs", 110.0},                  {"SI-.wbs", tempered(-22)},
-        {"DO-.wbs", tempered(-21)},          {"SOL++.wbs", 4 * tempered(-2)},
-        {"LAAK.wbs", 0},                     {"laakor.wbs", 0},
+        {"fa+.wbs", 2 * tempered(-4)},
+        {"sol+.wbs", 2 * tempered(-2)},
+        {"SIB5.wbs", komasBelow(tempered(-10), 5)},
+        {"SIB2.wbs", komasBelow(tempered(-10), 2)},
+        {"DOD.wbs", tempered(-8)},
+        {"RED.wbs", tempered(-6)},
+        {"fad.wbs", tempered(-3)},
+        {"SIB5-.wbs", komasBelow(tempered(-10), 5) / 2},
+        {"SIB2-.wbs", komasBelow(tempered(-10), 2) / 2},
+        {"LA.wbs", 220.0},
+        {"SI.wbs", tempered(-10)},
+        {"DO.wbs", tempered(-9)},
+        {"RE.wbs", tempered(-7)},
+        {"MI.wbs", tempered(-5)},
+        {"fa.wbs", tempered(-4)},
+        {"SOL.wbs", tempered(-2)},
+        {"LA-.wbs", 110.0},
+        {"SI-.wbs", tempered(-22)},
+        {"DO-.wbs", tempered(-21)},
+        {"SOL++.wbs", 4 * tempered(-2)},
+        {"LAAK.wbs", 0},
+        {"laakor.wbs", 0},
         {"BITIS.wbs", 0},
     };
     return table;
@@ -166,8 +177,9 @@ TEST(WbsSamples, FilesAreWhatTheGeneratorMakesInAnyProcess)
     for (const wbs::WbsSound& s : wbs::wbsSounds()) {
         const saz::Bytes fresh = wbs::wbsImage(s);
         const QByteArray built = readSample(QString::fromStdString(s.fileName));
-        EXPECT_TRUE(qsizetype(fresh.size()) == built.size()
-                    && std::equal(fresh.begin(), fresh.end(), reinterpret_cast<const std::uint8_t*>(built.constData())))
+        EXPECT_TRUE(
+            qsizetype(fresh.size()) == built.size()
+            && std::equal(fresh.begin(), fresh.end(), reinterpret_cast<const std::uint8_t*>(built.constData())))
             << s.fileName;
     }
 }
