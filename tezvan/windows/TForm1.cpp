@@ -10,7 +10,6 @@
 #include "tezvan/core/ZoomLevels.h"
 
 #include "platform/Dialogs.h"
-#include "platform/VirtualKey.h"
 
 #include <QAction>
 #include <QApplication>
@@ -213,29 +212,6 @@ void TForm1::paintEvent(QPaintEvent*)
     p.fillRect(rect(), colours_->frame());
 }
 
-bool TForm1::notePreview(QKeyEvent* event)
-{
-    const int k = noteOfShortcut(platform::shortcutWord(*event));
-    if (!notePlayable(k))
-        return false;
-    if (event->type() == QEvent::KeyPress)
-        c_.noteActions[std::size_t(k)]->trigger();
-    event->accept();
-    return true;
-}
-
-bool TForm1::notePlayable(int k) const
-{
-    // While the change panel is up its own controls take the keys.
-    return !changePanelOpen() && k >= 0 && k < kNoteCount && c_.noteActions[std::size_t(k)]->isEnabled();
-}
-
-void TForm1::playNote(int k)
-{
-    if (notePlayable(k))
-        c_.noteActions[std::size_t(k)]->trigger();
-}
-
 bool TForm1::eventFilter(QObject* watched, QEvent* event)
 {
     auto* w = qobject_cast<QWidget*>(watched);
@@ -245,7 +221,7 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
         // Key preview for every control of this window, whichever has the focus.
         auto* key = static_cast<QKeyEvent*>(event);
         if (w && w->window() == this && w->isEnabled())
-            return zoom_->keyPreview(key) || notePreview(key);
+            return zoom_->keyPreview(key) || triggers_.preview(key);
         break;
     }
     case QEvent::ContextMenu: // no context menu while the change panel is up

@@ -14,6 +14,7 @@
 #include "NoteFileCommands.h"
 #include "NoteKeyTarget.h"
 #include "NoteListPresenter.h"
+#include "NoteTriggers.h"
 #include "WindowColours.h"
 #include "WindowZoom.h"
 
@@ -87,7 +88,7 @@ public slots:
     void FormCreate(const QStringList& arguments);
 
     void NotaCal(QAction* action, FlatButton* button); // a note sounds, marked, recorded
-    void playNote(int k);                              // a MIDI keyboard's note k, played as its key would play it
+    void playNote(int k) { triggers_.play(k); }        // a MIDI keyboard's note k, as its key would play it
     void DURUMMClick() { recorder_.stopRequested(c_.oto_kayit->isChecked()); } // recording ends
     void oto_kayitClick() { recorder_.boxChanged(c_.oto_kayit->isChecked()); }
     void StilSifirla() { list_->StilSifirla(); }     // the last-note mark cleared
@@ -192,8 +193,6 @@ private:
     void FormShow();
     void connectParts();
     void loadSettings();
-    bool notePreview(QKeyEvent* event);
-    bool notePlayable(int k) const;
     void bringToRest()
     {
         list_->stopPlaybackFirst();
@@ -206,6 +205,7 @@ private:
     NoteLists lists_;
     NoteKeys keys_;
     MainControls c_;
+    NoteTriggers triggers_{keys_, c_, [this] { return changePanelOpen(); }};
     QAction* mnliste_ = nullptr;
     bool shownOnce_ = false;
 
