@@ -203,10 +203,12 @@ TEST_P(GridWindowBitir, outsideARecordingOnlyMovesTheFocusToTheCheckBox)
     EXPECT_EQ(grid().count(), 1);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Rows, GridWindowBitir,
                          ::testing::Values(BitirRow{"box not ticked", false, ""},
                                            BitirRow{"last column already named", true, "MI"}),
                          RowName());
+// clang-format on
 
 TEST_F(GridWindow, bitirEndingARecordingLeavesTheFocusInTheGridAndKeysPlayAgain)
 {
@@ -320,10 +322,12 @@ TEST_P(GridWindowSaveOverLongCells, asksBeforeCuttingThem)
     EXPECT_EQ(QFileInfo(path).size(), row.sizeAfter);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Rows, GridWindowSaveOverLongCells,
                          ::testing::Values(CutRow{"No keeps the file as it was", false, 36},
                                            CutRow{"Yes saves the cut cells", true, 48}),
                          RowName());
+// clang-format on
 
 TEST_F(GridWindow, saveDropsTheEmptyLastColumnEvenWhenCancelled)
 {
@@ -346,10 +350,12 @@ TEST_P(GridWindowNoFileName, isReported)
     EXPECT_EQ(told(), QStringList{QString::fromUtf8(GetParam().message)});
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Rows, GridWindowNoFileName,
                          ::testing::Values(NoFileRow{"Image29", "Dosya adını girmediniz"},
                                            NoFileRow{"Image13", "Dosya seçmediniz"}),
                          RowName());
+// clang-format on
 
 TEST_F(GridWindow, openLoadsAFileAndReportsAMissingOne)
 {
@@ -398,6 +404,7 @@ QString typedFile(const GridWindow& t)
     return t.folder.filePath(QStringLiteral("typed.nota"));
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Rows, GridWindowTypedText,
     ::testing::Values(
@@ -447,6 +454,7 @@ INSTANTIATE_TEST_SUITE_P(
                      EXPECT_EQ(t.grid().name(1), QStringLiteral("MI"));
                  }}),
     RowName());
+// clang-format on
 
 // Each duration is the whole ticks since the previous note; the part of a tick left
 // over counts towards the next one, so a take's durations add up to its length.
@@ -490,12 +498,14 @@ TEST_P(GridWindowNoPlayableSample, silencesTheNoteStillSounding)
     EXPECT_EQ(voice.sounding(), row.ringsOn) << "DO, 100 ms long, at 50 ms";
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Rows, GridWindowNoPlayableSample,
                          ::testing::Values(SilencingRow{"a grid name with no file", "LA", false},
                                            SilencingRow{"a grid name whose file is no wave", "BOZUK", false},
                                            SilencingRow{"the rest", "es", true},
                                            SilencingRow{"a note key whose file is missing", nullptr, false}),
                          RowName());
+// clang-format on
 
 // Key preview follows the focus inside the window: another window or program taking
 // the focus and giving it back is no entry into the grid.
@@ -538,35 +548,37 @@ TEST_P(GridWindowFocusAway, noteKeysStillPlayAfterAnotherWindowTookTheFocusAndGa
     EXPECT_EQ(voice.started().size(), 2u);
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, GridWindowFocusAway,
-                         ::testing::Values(AwayRow{"the about window",
-                                                   [](GridWindowFocusAway& t) {
-                                                       QTimer::singleShot(0, [&t] {
-                                                           t.seeWhereTheFocusIs();
-                                                           QTest::mouseClick(t.window->frmhak().findChild<QWidget*>(
-                                                                                 QStringLiteral("Button1")),
-                                                                             Qt::LeftButton);
-                                                       });
-                                                       t.clickAt("Image37");
-                                                   }},
-                                           AwayRow{"a message box",
-                                                   [](GridWindowFocusAway& t) {
-                                                       QMessageBox box(
-                                                           QMessageBox::Information, QStringLiteral("Wintezvan2"),
-                                                           QStringLiteral("?"), QMessageBox::Ok, t.window.get());
-                                                       QTimer::singleShot(0, &box, [&] {
-                                                           t.seeWhereTheFocusIs();
-                                                           box.done(0);
-                                                       });
-                                                       box.exec();
-                                                   }},
-                                           AwayRow{"another program",
-                                                   [](GridWindowFocusAway& t) {
-                                                       QApplication::setActiveWindow(nullptr);
-                                                       t.seeWhereTheFocusIs();
-                                                       QApplication::setActiveWindow(t.window.get());
-                                                   }}),
-                         RowName());
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(
+    Rows, GridWindowFocusAway,
+    ::testing::Values(
+        AwayRow{"the about window",
+                [](GridWindowFocusAway& t) {
+                    QTimer::singleShot(0, [&t] {
+                        t.seeWhereTheFocusIs();
+                        QTest::mouseClick(t.window->frmhak().findChild<QWidget*>(QStringLiteral("Button1")),
+                                          Qt::LeftButton);
+                    });
+                    t.clickAt("Image37");
+                }},
+        AwayRow{"a message box",
+                [](GridWindowFocusAway& t) {
+                    QMessageBox box(QMessageBox::Information, QStringLiteral("Wintezvan2"), QStringLiteral("?"),
+                                    QMessageBox::Ok, t.window.get());
+                    QTimer::singleShot(0, &box, [&] {
+                        t.seeWhereTheFocusIs();
+                        box.done(0);
+                    });
+                    box.exec();
+                }},
+        AwayRow{"another program",
+                [](GridWindowFocusAway& t) {
+                    QApplication::setActiveWindow(nullptr);
+                    t.seeWhereTheFocusIs();
+                    QApplication::setActiveWindow(t.window.get());
+                }}),
+    RowName());
+// clang-format on
 
 TEST_F(GridWindow, aWritableFileInAFolderThatTakesNoNewFileIsSavedInPlace)
 {
