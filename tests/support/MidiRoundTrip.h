@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 
 namespace testing_support {
 
@@ -107,13 +108,17 @@ inline void expectMidiTake(const QString& midPath, const std::vector<MeantNote>&
     ASSERT_TRUE(platform::writeMidiFile(plainPath, reference).ok());
     const std::vector<double> heard = fluidSynthPitches(midPath, notes);
     const std::vector<double> keys = fluidSynthPitches(plainPath, reference.notes);
+    double worst = 0;
     for (std::size_t i = 0; i < notes.size(); ++i) {
         const double tuning =
             centsBetween(keys[i], platform::hzOfMidiPitch({notes[i].pitch.key, platform::kMidiBendCentre}));
         EXPECT_NEAR(centsBetween(heard[i], meant[i].hz) - tuning, 0.0, 5.0)
             << "note " << i << ": heard " << heard[i] << " Hz, the key alone " << keys[i] << " Hz, meant "
             << meant[i].hz;
+        worst = std::max(worst, std::abs(centsBetween(heard[i], meant[i].hz) - tuning));
     }
+    std::printf("FluidSynth sounded %zu notes, the furthest %.2f cents from its sample's pitch\n", notes.size(),
+                worst);
 }
 
 } // namespace testing_support

@@ -36,19 +36,26 @@ TEST(NotaMidi, AnExportedNoteFileHoldsEveryNoteWhereAndAsItSounds)
     QDir::setCurrent(QStringLiteral(TEZVAN2_SAMPLE_DIR));
     const QString in = dir.filePath(QStringLiteral("take.nota"));
     const QString out = dir.filePath(QStringLiteral("take.mid"));
-    testing_support::writeFile(in,
-                               notaRecord("SIB2", "600") + notaRecord("SIB5-", "600") + notaRecord("FAD", "500")
-                                   + notaRecord("es", "1000") + notaRecord("LA-", "2000") + notaRecord("SIB5", "800")
-                                   + notaRecord("", ""));
-    ASSERT_EQ(exportMidiCommand(in, out), 0);
-    QDir::setCurrent(before);
+    const auto hz = [](const char* file) { return *samplePitchHz(QString::fromLatin1(file)); };
+    // Koma notes, a cut, "es", then every key's note 800 ms apart (as long as the soundfont's
+    // keys are heard alone), and a note that rings to its end.
+    QByteArray take = notaRecord("SIB2", "600") + notaRecord("SIB5-", "600") + notaRecord("FAD", "500")
+        + notaRecord("es", "1000") + notaRecord("LA-", "2000");
     // Each note ends where the next starts, or where its sample ends (1.4 s, 1.6 s below SOL-):
     // "es" lets FAD ring on.
-    const auto hz = [](const char* file) { return *samplePitchHz(QString::fromLatin1(file)); };
-    testing_support::expectMidiTake(out,
-                                    {{0, 600, hz("SIB2.wbs")},
-                                     {600, 1200, hz("SIB5-.wbs")},
-                                     {1200, 2600, hz("fad.wbs")},
-                                     {2700, 4300, hz("LA-.wbs")},
-                                     {4700, 6100, hz("SIB5.wbs")}});
+    std::vector<testing_support::MeantNote> meant{{0, 600, hz("SIB2.wbs")},
+                                                  {600, 1200, hz("SIB5-.wbs")},
+                                                  {1200, 2600, hz("fad.wbs")},
+                                                  {2700, 4300, hz("LA-.wbs")}};
+    qint64 at = 4700;
+    for (const NoteRow& row : noteTable()) {
+        take += notaRecord(row.keyGridName.toLatin1(), "800");
+        meant.push_back({at, at + 800, row.keyHz});
+        at += 800;
+    }
+    testing_support::writeFile(in, take + notaRecord("SIB5", "800") + notaRecord("", ""));
+    meant.push_back({at, at + 1400, hz("SIB5.wbs")});
+    ASSERT_EQ(exportMidiCommand(in, out), 0);
+    QDir::setCurrent(before);
+    testing_support::expectMidiTake(out, meant);
 }
